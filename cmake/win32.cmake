@@ -1,0 +1,34 @@
+# The Windows side: the Win32 layer, vantrix.exe, the platform tests and the end-to-end tools.
+enable_language(RC)
+
+add_library(vtx_win32 STATIC ${VTX_WIN32_SOURCES})
+target_link_libraries(vtx_win32 PUBLIC vtx_core)
+target_compile_definitions(vtx_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+target_link_libraries(vtx_win32 PUBLIC
+  comctl32 shell32 shlwapi ole32 uuid advapi32 gdi32 user32 version comdlg32 msimg32)
+
+add_executable(vantrix WIN32 src/platform/win32/main.cpp res/vantrix.rc)
+target_link_libraries(vantrix PRIVATE vtx_win32)
+set_target_properties(vantrix PROPERTIES OUTPUT_NAME vantrix)
+
+file(GLOB VTX_WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
+if(VTX_WIN32_TESTS)
+  add_executable(vtx_win32_tests ${VTX_WIN32_TESTS})
+  target_link_libraries(vtx_win32_tests PRIVATE vtx_win32 vtx_test_support GTest::gtest_main)
+  vtx_add_gtest(vtx_win32_tests)
+endif()
+
+# End-to-end: a driver that talks to the running program and a probe that records how it was started.
+add_executable(vtx_driver tests/e2e/driver.cpp)
+target_link_libraries(vtx_driver PRIVATE user32 gdi32)
+add_executable(vtx_probe WIN32 tests/e2e/probe.cpp)
+target_link_libraries(vtx_probe PRIVATE user32)
+
+file(GLOB VTX_E2E_TESTS CONFIGURE_DEPENDS tests/e2e/test_*.sh)
+foreach(t IN LISTS VTX_E2E_TESTS)
+  get_filename_component(name ${t} NAME_WE)
+  add_test(NAME e2e.${name} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/run_one.sh ${t}
+           WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  set_tests_properties(e2e.${name} PROPERTIES TIMEOUT 300 LABELS e2e RESOURCE_LOCK wine-desktop
+    ENVIRONMENT "VTX_BUILD=${CMAKE_BINARY_DIR};VTX_SOURCE=${CMAKE_SOURCE_DIR}")
+endforeach()

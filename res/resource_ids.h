@@ -1,0 +1,3 @@
+#pragma once
+// Resource identifiers shared by vantrix.rc and the program.
+#define IDI_VANTRIX 1

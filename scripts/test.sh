@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds and runs every test: host unit tests (plain and with sanitizers), then the same
+# unit tests, the Win32 platform tests and the end-to-end tests of vantrix.exe under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+werror=()
+[ -n "${CI:-}" ] && werror=(-DVTX_WERROR=ON)
+
+echo "== host"
+scripts/build.sh host "${werror[@]}"
+ctest --preset host
+
+echo "== host with sanitizers"
+scripts/build.sh host-asan "${werror[@]}"
+ctest --preset host-asan
+
+echo "== win64 under Wine"
+scripts/build.sh win64 "${werror[@]}"
+source scripts/wine-env.sh
+trap 'vtx_stop_wine' EXIT
+vtx_start_xvfb
+vtx_init_prefix
+wineserver -p >/dev/null 2>&1 || true
+ctest --preset win64

@@ -1,0 +1,41 @@
+# Sourced by the run and test scripts: a private Wine prefix and, when no display is
+# set, a private Xvfb. Wine's desktop is one virtual desktop so that every Wine process
+# shares it, global hotkeys arrive and typed keys reach the focused control.
+
+VTX_ROOT="${VTX_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
+export WINEPREFIX="${WINEPREFIX:-$VTX_ROOT/build/wineprefix}"
+export WINEARCH=win64
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono or Gecko install prompts, and no desktop menu entries on the host.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
+
+vtx_start_xvfb() {
+  if [ -n "${DISPLAY:-}" ]; then return 0; fi
+  local n
+  for n in $(seq 91 120); do
+    if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then break; fi
+  done
+  Xvfb ":${n}" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  VTX_XVFB_PID=$!
+  export DISPLAY=":${n}"
+  for _ in $(seq 1 50); do
+    [ -e "/tmp/.X11-unix/X${n}" ] && break
+    sleep 0.1
+  done
+  VTX_STARTED_XVFB=1
+}
+
+vtx_init_prefix() {
+  if [ -f "$WINEPREFIX/.vtx-ready" ]; then return 0; fi
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 || true
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.vtx-ready"
+}
+
+vtx_stop_wine() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${VTX_XVFB_PID:-}" ]; then kill "$VTX_XVFB_PID" >/dev/null 2>&1 || true; fi
+}

@@ -1,0 +1,57 @@
+# Helpers for end-to-end tests of vantrix.exe under Wine. Sourced by each test_*.sh.
+set -euo pipefail
+: "${VTX_SOURCE:?}" "${VTX_BUILD:?}" "${WINEPREFIX:?}" "${DISPLAY:?}"
+
+E2E_NAME="$(basename "$0" .sh)"
+E2E_DIR="$WINEPREFIX/drive_c/vtx-e2e/$E2E_NAME"   # the Program folder of this test
+E2E_WIN="C:\\vtx-e2e\\$E2E_NAME\\"
+E2E_APPDATA="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming"
+DATA_DIR="$E2E_APPDATA/Orvane/VTX"
+VTX_PID=""
+
+fail() { echo "FAIL [$E2E_NAME]: $*" >&2; exit 1; }
+note() { echo "[$E2E_NAME] $*"; }
+
+driver() { wine "$VTX_BUILD/vtx_driver.exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+# A fresh Program folder holding vantrix.exe and the probe, and an empty Data folder.
+fresh_install() {
+  wineserver -k >/dev/null 2>&1 || true
+  rm -rf "$E2E_DIR" "$E2E_APPDATA/Orvane"
+  mkdir -p "$E2E_DIR"
+  cp "$VTX_BUILD/vantrix.exe" "$VTX_BUILD/vtx_probe.exe" "$E2E_DIR/"
+}
+
+start_vtx() {
+  (cd "$E2E_DIR" && exec wine ./vantrix.exe "$@" >/dev/null 2>&1) &
+  VTX_PID=$!
+  driver wait TForm1 20000 || fail "the launcher window was not created"
+}
+
+# Ends the program through its window and waits for the process.
+stop_vtx() {
+  driver close TForm1 || true
+  wait_exit
+}
+
+wait_exit() {
+  local i
+  for i in $(seq 1 200); do
+    if ! kill -0 "$VTX_PID" 2>/dev/null; then wait "$VTX_PID" 2>/dev/null || true; return 0; fi
+    sleep 0.1
+  done
+  fail "vantrix.exe did not end"
+}
+
+assert_eq() { [ "$1" == "$2" ] || fail "${3:-values differ}: expected [$2], got [$1]"; }
+
+# Compares a written file with expected lines given one per argument, CR LF after each.
+assert_file_lines() {
+  local file="$1"; shift
+  [ -f "$file" ] || fail "missing file $file"
+  local expected
+  expected="$(printf '%s\r\n' "$@")"
+  local actual
+  actual="$(cat "$file")"
+  [ "$actual" == "$expected" ] || { diff <(printf '%s' "$expected") <(printf '%s' "$actual") >&2 || true; fail "content of $file"; }
+}
