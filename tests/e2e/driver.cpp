@@ -12,6 +12,7 @@
 //   vtx_driver layered CLASS          prints colour key, alpha and flags of a layered window
 //   vtx_driver message CLASS MSG W L  sends a message and prints its result
 //   vtx_driver count CLASS            prints how many top-level windows of CLASS exist
+//   vtx_driver workarea               prints the work area's width and height
 //   vtx_driver msgbox [ms]            waits for a message box, prints its text and presses its first button
 #include <windows.h>
 
@@ -95,6 +96,12 @@ int main(int argc, char** argv) {
         GlobalUnlock(g);
         SetClipboardData(CF_TEXT, g);
         CloseClipboard();
+        return 0;
+    }
+    if (cmd == "workarea") {
+        RECT r{};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
+        std::printf("%ld %ld\n", r.right - r.left, r.bottom - r.top);
         return 0;
     }
     if (cmd == "msgbox") {

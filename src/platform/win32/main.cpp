@@ -1,4 +1,78 @@
-// Program entry of vantrix.exe.
+// Program entry of vantrix.exe: the application's hidden window, the single-instance
+// rule, the launcher window and its start-up, then the message loop.
 #include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "app/main_rules.h"
+#include "launcher/launcher_window.h"
+#include "platform/win32/single_instance.h"
+#include "platform/win32/win32_hotkeys.h"
+#include "platform/win32/win32_platform.h"
+
+namespace {
+
+// The application's own hidden window: the one the single-instance record names and
+// the owner of the launcher window, so the program has no task-bar button.
+HWND CreateApplicationWindow(HINSTANCE instance) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    wc.lpszClassName = "TApplication";
+    RegisterClassExA(&wc);
+    return CreateWindowExA(0, "TApplication", "Vantrix", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0,
+                           0, 0, nullptr, nullptr, instance, nullptr);
+}
+
+int Run(HINSTANCE instance) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+
+    HWND app = CreateApplicationWindow(instance);
+    if (!app) return 1;
+    vtx::win32::SingleInstance single;
+    if (!single.Claim(app)) {
+        // A second copy: the first one has been brought forward; this one ends without
+        // showing, starting or saving anything.
+        DestroyWindow(app);
+        return 0;
+    }
+
+    vtx::win32::Win32Platform services;
+    services.set_owner(app);
+    vtx::win32::Win32Keys keys;
+    vtx::Platform platform = services.platform(keys);
+    vtx::MainRules rules(platform);
+
+    vtx::LauncherWindow window(instance, rules, keys);
+    if (!window.Create(app)) return 1;
+    services.set_owner(window.hwnd());
+    window.AddTrayIcon();
+    rules.FormCreate(window, window);
+    if (rules.ShowAtStart()) window.ShowAtStart();
+
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (window.PreTranslate(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    DestroyWindow(app);
+    return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    int rc = 1;
+    try {
+        rc = Run(instance);
+    } catch (...) {
+        MessageBoxA(nullptr, "Vantrix could not start.", "Vantrix", MB_OK | MB_ICONERROR);
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
+    return rc;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// What the main window's rules ask of the launcher window itself. The Win32 window
+// implements it; host tests record the calls.
+
+#include <string>
+
+namespace vtx {
+
+struct CoolLabels;
+
+class MainView {
+public:
+    virtual ~MainView() = default;
+
+    // Start-up.
+    virtual void HideTaskbarButton() = 0;
+    virtual void SetOpacity(int alpha) = 0;
+    virtual void SetItemHeight(int pixels) = 0;
+    virtual void SetWindowFrame(bool frame) = 0;
+    virtual void SetPosition(int left, int top) = 0;
+    virtual void ApplyStayOnTop(bool on) = 0;
+    virtual void AcceptDroppedFiles() = 0;
+    virtual void CreateProgramMutex() = 0;
+    // The tray icon's balloon notification with the information icon.
+    virtual void ShowBalloon(const std::string& title, const std::string& text, int seconds) = 0;
+    // Registers the global hotkey; false when the system refuses it.
+    virtual bool RegisterHotkey(int value) = 0;
+
+    // The result list and the four Cool texts.
+    virtual void RefillResultList(int rows) = 0;
+    virtual void ShowSelection(int row) = 0;  // -1: nothing selected
+    virtual void ShowLabels(const CoolLabels& labels) = 0;
+    virtual void FocusEdit() = 0;
+    virtual void SetEditText(const std::string& text) = 0;
+
+    // Showing and hiding.
+    [[nodiscard]] virtual bool IsShowing() = 0;
+    virtual void Hide() = 0;
+};
+
+}  // namespace vtx

@@ -1,0 +1,139 @@
+#pragma once
+// The launcher window (class "TForm1"): title strip, edit box, result list and frame
+// strips in normal mode; background bitmap, shape and four texts in Cool mode. It owns
+// its controls, the tray icon and the three popup menus, and forwards every event to
+// the portable rules in MainRules.
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/main_rules.h"
+#include "app/main_view.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_hotkeys.h"
+#include "themes/theme_apply.h"
+
+namespace vtx {
+
+class LauncherWindow final : public MainView, public LayoutView {
+public:
+    LauncherWindow(HINSTANCE instance, MainRules& rules, Keys& keys);
+    ~LauncherWindow() override;
+    LauncherWindow(const LauncherWindow&) = delete;
+    LauncherWindow& operator=(const LauncherWindow&) = delete;
+
+    // Creates the window hidden, owned by the application's hidden window.
+    [[nodiscard]] bool Create(HWND app_window);
+    [[nodiscard]] HWND hwnd() const noexcept { return hwnd_; }
+    // Adds the tray icon; done before start-up so the first-run balloon has an icon.
+    void AddTrayIcon();
+    void ShowAtStart();
+    // Messages the message loop must see before they are dispatched (keys of the
+    // window and its controls); true when the message was consumed.
+    bool PreTranslate(MSG& msg);
+
+    // MainView
+    void HideTaskbarButton() override;
+    void SetOpacity(int alpha) override;
+    void SetItemHeight(int pixels) override;
+    void SetWindowFrame(bool frame) override;
+    void SetPosition(int left, int top) override;
+    void ApplyStayOnTop(bool on) override;
+    void AcceptDroppedFiles() override;
+    void CreateProgramMutex() override;
+    void ShowBalloon(const std::string& title, const std::string& text, int seconds) override;
+    bool RegisterHotkey(int value) override;
+    void RefillResultList(int rows) override;
+    void ShowSelection(int row) override;
+    void ShowLabels(const CoolLabels& labels) override;
+    void FocusEdit() override;
+    void SetEditText(const std::string& text) override;
+    bool IsShowing() override;
+    void Hide() override;
+
+    // LayoutView
+    void ApplyLook(const ThemeLook& look) override;
+    void ApplyGeometry(const LayoutGeometry& geometry) override;
+    void ShowError(const std::string& text) override;
+    void LayoutSetOpacity(int alpha) override;
+
+private:
+    static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM) noexcept;
+    static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
+    static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+
+    void OnCreate();
+    void OnPaint();
+    void OnSize(int width, int height);
+    void OnCommand(int id, int code, HWND control);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    void OnMouseDown(POINT pt);
+    void OnMouseUp(POINT pt);
+    void OnRightUp(POINT pt);
+    void OnMouseMove(POINT pt);
+    bool OnSetCursor();
+    void OnTray(LPARAM event);
+    void OnHotKey(WPARAM id, LPARAM lp);
+    void OnDropFiles(HDROP drop);
+
+    // Keys: the window sees every key first.
+    bool FormKeyDown(WPARAM vk);
+    bool EditKeyDown(WPARAM vk);
+    bool EditKeyUp(WPARAM vk);
+    bool ListKeyUp(WPARAM vk);
+    void ListRightUp(POINT client_pt);
+
+    void RunMenuCommand(int id);
+    void TrackMenu(HMENU menu, POINT screen_pt);
+    void BuildMenus();
+    void TrayClick();
+    void HotKeyPressed();
+    void StartMove();
+    void LayoutControls();
+    void UpdateRegion();
+    void ApplyLayered();
+    void Invalidate();
+
+    enum class Part { None, Title, MenuButton, HideButton, BottomStrip, CoolSurface, Other };
+    [[nodiscard]] Part HitTest(POINT client_pt) const;
+    [[nodiscard]] RECT MenuButtonRect() const;
+    [[nodiscard]] RECT HideButtonRect() const;
+
+    HINSTANCE instance_;
+    MainRules& rules_;
+    HWND hwnd_ = nullptr;
+    HWND edit_ = nullptr;
+    HWND list_ = nullptr;
+    win32::Win32HotkeyRegistrar hotkey_registrar_;
+    std::unique_ptr<HotkeyManager> hotkeys_;
+    win32::UniqueMenu menu1_, menu2_, menu3_;
+    HMENU open_folder_parent_ = nullptr;
+    NOTIFYICONDATAA tray_{};
+    bool tray_added_ = false;
+    UINT taskbar_created_ = 0;
+    win32::UniqueHandleH mutex_;
+
+    // What the theme put on the window.
+    ThemeLook look_{};
+    LayoutGeometry geometry_{};
+    bool cool_ = false;
+    int alpha_ = 255;
+    bool frame_ = false;
+    win32::UniqueFont edit_font_, list_font_, title_font_;
+    std::array<win32::UniqueFont, 4> cool_fonts_;
+    win32::UniqueBrush edit_brush_, list_brush_;
+    win32::UniqueBitmap back_image_, menu_image_, menu_hot_image_, hide_image_, hide_hot_image_;
+    CoolLabels labels_{};
+
+    // Mouse state.
+    bool sizing_ = false;
+    bool menu_hot_ = false;
+    bool hide_hot_ = false;
+    bool tracking_mouse_ = false;
+};
+
+}  // namespace vtx

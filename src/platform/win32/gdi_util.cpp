@@ -1,0 +1,114 @@
+#include "platform/win32/gdi_util.h"
+
+#include <cstring>
+
+namespace vtx::win32 {
+
+UniqueFont MakeFont(const FontSpec& spec) {
+    LOGFONTA lf{};
+    lf.lfHeight = -MulDiv(spec.size, 96, 72);
+    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = spec.italic ? TRUE : FALSE;
+    lf.lfUnderline = spec.underline ? TRUE : FALSE;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lstrcpynA(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+    return UniqueFont(CreateFontIndirectA(&lf));
+}
+
+UniqueBitmap BitmapFromFile(std::string_view bytes) {
+    if (bytes.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) return {};
+    BITMAPFILEHEADER fh{};
+    std::memcpy(&fh, bytes.data(), sizeof fh);
+    if (fh.bfType != 0x4D42 || fh.bfOffBits >= bytes.size()) return {};
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(bytes.data() + sizeof fh);
+    const void* bits = bytes.data() + fh.bfOffBits;
+    ScopedDC screen(nullptr);
+    return UniqueBitmap(CreateDIBitmap(screen.get(), &info->bmiHeader, CBM_INIT, bits, info, DIB_RGB_COLORS));
+}
+
+UniqueBitmap BitmapFromPath(const std::string& path) {
+    return UniqueBitmap(static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+}
+
+void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
+    const COLORREF old = SetBkColor(dc, colour);
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+    SetBkColor(dc, old);
+}
+
+void FillRoundRect(HDC dc, int left, int top, int width, int height, COLORREF colour) {
+    UniqueBrush brush(CreateSolidBrush(colour));
+    ScopedSelect b(dc, brush.get());
+    ScopedSelect p(dc, GetStockObject(NULL_PEN));
+    const int corner = std::min(width, height) / 4;
+    RoundRect(dc, left, top, left + width + 1, top + height + 1, corner, corner);
+}
+
+void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
+    if (!bitmap) return;
+    BITMAP bm{};
+    if (!GetObjectA(bitmap, sizeof bm, &bm)) return;
+    HDC mem = CreateCompatibleDC(dc);
+    {
+        ScopedSelect s(mem, bitmap);
+        BitBlt(dc, x, y, bm.bmWidth, bm.bmHeight, mem, 0, 0, SRCCOPY);
+    }
+    DeleteDC(mem);
+}
+
+void DrawLabel(HDC dc, std::string_view text, HFONT font, COLORREF colour, Align align, const RECT& r) {
+    if (text.empty()) return;
+    ScopedSelect f(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    UINT flags = DT_SINGLELINE | DT_NOPREFIX | DT_TOP;
+    flags |= align == Align::Center ? DT_CENTER : align == Align::Right ? DT_RIGHT : DT_LEFT;
+    RECT rect = r;
+    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &rect, flags);
+}
+
+void SetBorder(HWND control, Border border) {
+    LONG style = GetWindowLongA(control, GWL_STYLE) & ~WS_BORDER;
+    LONG ex = GetWindowLongA(control, GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE;
+    if (border == Border::Single) style |= WS_BORDER;
+    if (border == Border::Bevel) ex |= WS_EX_CLIENTEDGE;
+    SetWindowLongA(control, GWL_STYLE, style);
+    SetWindowLongA(control, GWL_EXSTYLE, ex);
+    SetWindowPos(control, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+std::string WindowText(HWND w) {
+    const int n = GetWindowTextLengthA(w);
+    std::string s(static_cast<std::size_t>(n) + 1, '\0');
+    const int got = GetWindowTextA(w, s.data(), n + 1);
+    s.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+    return s;
+}
+
+BufferedDC::BufferedDC(HDC target, const RECT& area) noexcept : target_(target), area_(area) {
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    if (w <= 0 || h <= 0) return;
+    mem_ = CreateCompatibleDC(target);
+    bitmap_ = CreateCompatibleBitmap(target, w, h);
+    if (!mem_ || !bitmap_) {
+        if (mem_) DeleteDC(mem_);
+        if (bitmap_) DeleteObject(bitmap_);
+        mem_ = nullptr;
+        bitmap_ = nullptr;
+        return;
+    }
+    old_ = SelectObject(mem_, bitmap_);
+    SetWindowOrgEx(mem_, area.left, area.top, nullptr);
+}
+
+BufferedDC::~BufferedDC() {
+    if (!mem_) return;
+    SetWindowOrgEx(mem_, 0, 0, nullptr);
+    BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, mem_, 0, 0, SRCCOPY);
+    SelectObject(mem_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(mem_);
+}
+
+}  // namespace vtx::win32

@@ -1,0 +1,49 @@
+#pragma once
+// Small GDI helpers for the windows: fonts from a theme's font description, bitmaps
+// from .bmp bytes or files, solid fills, transparent labels and flicker-free painting.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "platform/win32/handles.h"
+#include "themes/theme_apply.h"
+
+namespace vtx::win32 {
+
+// Sizes are in points at 96 DPI, as the theme gives them.
+[[nodiscard]] UniqueFont MakeFont(const FontSpec& spec);
+
+[[nodiscard]] UniqueBitmap BitmapFromFile(std::string_view bmp_file_bytes);
+[[nodiscard]] UniqueBitmap BitmapFromPath(const std::string& path);
+
+void FillSolid(HDC dc, const RECT& r, COLORREF colour);
+void FillRoundRect(HDC dc, int left, int top, int width, int height, COLORREF colour);
+void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
+// Text drawn transparently inside its rectangle, on one line, aligned as asked.
+void DrawLabel(HDC dc, std::string_view text, HFONT font, COLORREF colour, Align align, const RECT& r);
+
+enum class Border { None, Single, Bevel };
+void SetBorder(HWND control, Border border);
+
+[[nodiscard]] std::string WindowText(HWND w);
+
+// Paints into a memory bitmap and copies it to the target when the scope ends.
+class BufferedDC {
+public:
+    BufferedDC(HDC target, const RECT& area) noexcept;
+    BufferedDC(const BufferedDC&) = delete;
+    BufferedDC& operator=(const BufferedDC&) = delete;
+    ~BufferedDC();
+    [[nodiscard]] HDC get() const noexcept { return mem_ ? mem_ : target_; }
+
+private:
+    HDC target_;
+    RECT area_;
+    HDC mem_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+};
+
+}  // namespace vtx::win32

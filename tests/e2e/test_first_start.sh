@@ -1,0 +1,40 @@
+# A first start with no files anywhere: the window stays hidden, and at exit the Data
+# folder holds exactly the default catalogue, settings and reference lists.
+source "$(dirname "$0")/lib.sh"
+fresh_install
+start_vtx
+assert_eq "$(driver visible TForm1)" "0" "the launcher window is hidden at a first start"
+read -r wa_w wa_h <<<"$(driver workarea)"
+[ -d "$DATA_DIR" ] || fail "the Data folder was not created"
+[ -f "$E2E_DIR/themes/Default Theme.th2" ] || fail "the default theme was not put in place"
+stop_vtx
+
+assert_file_lines "$DATA_DIR/list2.ini" \
+  'c|c:\|||||||SW_SHOWMAXIMIZED|Folder|||Purple||1|||||||||0' \
+  'calc|calc|||||||SW_SHOWNORMAL|Other|||Orange||1|||||||||0' \
+  'd|d:\|||||||SW_SHOWNORMAL|Folder|||None||1|||||||||0' \
+  'vtx on the web|https://vantrix.orvane.example/|||||||SW_SHOWNORMAL|URL|||None||1||||firefox|||||0'
+
+assert_file_lines "$DATA_DIR/set.set" \
+  program=vtx firstrun=0 "theme=Default Theme.th2" lastthemeauthor= \
+  "top=$((wa_h / 2))" "left=$((wa_w / 2))" height=200 width=141 opacity=0 hotkey=Win+Z \
+  "f2top=$((wa_h / 2 - 292))" "f2left=$((wa_w / 2 - 396))" f2height=584 f2width=793 \
+  showwindow=0 coolmode=0 quickadd=0 showprogram=0 showicons=0 udnavlist=0 HAE=0 stayontop=0 startonstartup=1
+
+assert_file_lines "$DATA_DIR/colorlabels.ini" Red=Important Orange=Orange Yellow=Yellow Green=Green Blue=Blue \
+  Purple=Purple Gray=Temporary
+assert_file_lines "$DATA_DIR/cpapplets.ini" "Display properties|desk.cpl" "Add and remove programs|appwiz.cpl" \
+  "Time and date|timedate.cpl" "Accessibility options|access.cpl" "System properties|sysdm.cpl" \
+  "Game controlers|joy.cpl" "Telephone and modem settings|telephon.cpl" "Internet|inetcpl.cpl" \
+  "International settings|intl.cpl" "Mouse|main.cpl" "Multimedia|mmsys.cpl" "Power configuration|powercfg.cpl"
+assert_file_lines "$DATA_DIR/defprogs.ini" "Paint|mspaint" "Calculator|calc" "Fonts Folder|fonts" "WordPad|wordpad" \
+  "NotePad|notepad" "Internet Explorer|iexplore" "Character Map|charmap" "Sound Volume|sndvol32" \
+  "Sound Recorder|sndrec32" "Magnifier|magnify" "Accessibility Wizard|accwiz" "Task Manager|taskmgr" \
+  "Registry Editor|regedit" "System Configuration Utility|msconfig" "DirectX Diagnostics Tool|dxdiag" \
+  "Command Prompt|cmd" "Disk Defragmenter|dfrg.msc" "Computer Management|compmgmt.msc" "Services|services.msc" \
+  "Device Manager|devmgmt.msc" "Disk Management|diskmgmt.msc" "Event Manager|eventvwr.msc" \
+  "System Information|msinfo32" "Open Default Email Client|mailto:"
+[ ! -e "$DATA_DIR/previous-list2.ini" ] || fail "no backup is taken when no list existed"
+[ ! -e "$DATA_DIR/browsers.ini" ] || fail "the browser list is not written at exit"
+ls "$DATA_DIR" | grep -q '\.tmp$' && fail "a temporary file was left behind"
+note "ok"
