@@ -18,6 +18,12 @@ public:
     virtual void SetItemHeight(int pixels) = 0;
     virtual void SetWindowFrame(bool frame) = 0;
     virtual void SetPosition(int left, int top) = 0;
+    // The window's screen position, saved with the settings.
+    struct Position {
+        int left = 0;
+        int top = 0;
+    };
+    [[nodiscard]] virtual Position GetPosition() = 0;
     virtual void ApplyStayOnTop(bool on) = 0;
     virtual void AcceptDroppedFiles() = 0;
     virtual void CreateProgramMutex() = 0;

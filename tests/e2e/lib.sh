@@ -55,3 +55,56 @@ assert_file_lines() {
   actual="$(cat "$file")"
   [ "$actual" == "$expected" ] || { diff <(printf '%s' "$expected") <(printf '%s' "$actual") >&2 || true; fail "content of $file"; }
 }
+
+# Settings for a test: a finished first run plus the given key=value lines.
+write_settings() {
+  mkdir -p "$DATA_DIR"
+  { printf 'program=vtx\r\nfirstrun=0\r\nstartonstartup=0\r\n'; printf '%s\r\n' "$@"; } >"$DATA_DIR/set.set"
+}
+
+# The catalogue for a test, one record line per argument.
+write_catalogue() {
+  mkdir -p "$DATA_DIR"
+  printf '%s\r\n' "$@" >"$DATA_DIR/list2.ini"
+}
+
+PROBE_WIN="${E2E_WIN}vtx_probe.exe"
+PROBE_LOG="$E2E_DIR/probe.log"
+
+# Waits until the probe has logged n starts.
+wait_probe() {
+  local n="${1:-1}" i
+  for i in $(seq 1 100); do
+    if [ -f "$PROBE_LOG" ] && [ "$(grep -c '^--$' "$PROBE_LOG")" -ge "$n" ]; then return 0; fi
+    sleep 0.1
+  done
+  fail "the probe was not started ($n expected)"
+}
+
+# Brings the launcher up with the global hotkey and waits until it shows.
+summon() {
+  xdotool key super+z
+  local i
+  for i in $(seq 1 50); do
+    [ "$(driver visible TForm1)" = 1 ] && return 0
+    sleep 0.1
+  done
+  fail "the hotkey did not bring the launcher up"
+}
+
+wait_hidden() {
+  local i
+  for i in $(seq 1 50); do
+    [ "$(driver visible TForm1)" = 0 ] && return 0
+    sleep 0.1
+  done
+  fail "the launcher did not hide"
+}
+
+type_text() { xdotool type --delay 30 "$1"; }
+press() { xdotool key --delay 50 "$@"; }
+
+screenshot() {
+  mkdir -p "$VTX_BUILD/screenshots"
+  import -window root "$VTX_BUILD/screenshots/$1.png" 2>/dev/null || true
+}

@@ -1,0 +1,258 @@
+#include "app/main_rules.h"
+
+#include "app/startup_entry.h"
+#include "app/web_addresses.h"
+#include "platform/ascii.h"
+#include "platform/trace.h"
+#include "themes/theme_file.h"
+
+namespace vtx {
+namespace {
+
+// The shortcut manager is a fixed 793 pixels wide and at least 584 high; until the user
+// moves it, it stands centred in the work area.
+constexpr int kManagerWidth = 793;
+constexpr int kManagerHeight = 584;
+
+}  // namespace
+
+MainRules::MainRules(Platform& platform)
+    : p_(platform),
+      folders_(ResolveFolders(platform.system)),
+      store_(platform, folders_.data, folders_.program),
+      matcher_(results_, platform.text),
+      launcher_(platform, catalogue_, results_, lists_.browsers),
+      hotkeys_(platform.keys),
+      layout_(platform.files, folders_.program) {}
+
+// ---------------------------------------------------------------- start-up and shutdown
+
+void MainRules::FormCreate(MainView& view, LayoutView& layout_view) {
+    view_ = &view;
+    layout_view_ = &layout_view;
+    Trace("Form1.FormCreate");
+
+    // 1. No task-bar button.
+    view.HideTaskbarButton();
+    // 2. The Data folder; failures show up later as failed saves.
+    p_.files.CreateFolder(folders_.appdata + "Orvane");
+    p_.files.CreateFolder(folders_.data.substr(0, folders_.data.size() - 1));
+    // 3. The reference lists.
+    LoadSTRLs(lists_, p_, folders_.data, folders_.program);
+    GetWidgetsList();
+    // 4. The catalogue, and the result list filled from it.
+    (void)store_.LoadCatalogue(catalogue_);
+    FillMainListBox();
+    // 5, 6. The theme folders and the default theme's files.
+    p_.files.CreateFolder(folders_.program + "themes");
+    p_.files.CreateFolder(folders_.program + "themes\\Default Theme");
+    if (!CheckDefaultThemeFiles(p_.files, folders_.program)) {
+        p_.prompts.Message("Cannot create the default theme files in \"" + folders_.program + "themes\\\".");
+    }
+    // 7. The settings file; with none at all the program starts with Windows from now on.
+    bool found = false;
+    settings_list_ = ReadSettingsFile(p_, folders_.data, folders_.program, found);
+    if (!found) settings_.startonstartup = true;
+    // 8. LoadSettings, applied in its order.
+    LoadSettingsContext ctx;
+    ctx.windows_version_code = p_.system.WindowsVersionCode();
+    ctx.first_parameter = p_.system.FirstParameter();
+    ctx.work_area = p_.system.WorkArea();
+    ctx.program_folder = folders_.program;
+    ctx.theme_exists = [this](const std::string& name) {
+        return p_.files.FileExists(folders_.program + "themes\\" + name);
+    };
+    const LoadedSettings loaded = LoadSettings(settings_list_, settings_, hotkeys_, ctx);
+    view.SetOpacity(loaded.window_opacity);
+    show_at_start_ = loaded.show_at_start;
+    view.SetItemHeight(loaded.item_height);
+    if (loaded.startup_entry == StartupEntry::Add) AddToStartup(p_.registry, p_.system.ExecutablePath());
+    if (loaded.startup_entry == StartupEntry::Remove) RemoveFromStartup(p_.registry);
+    view.SetWindowFrame(loaded.window_frame);
+    view.SetPosition(loaded.window_left, loaded.window_top);
+    layout_.SetNormalSize(loaded.window_width, loaded.window_height);
+    layout_.SetThemeName(settings_.theme);
+    // The manager's place until its window remembers one.
+    const Size wa = ctx.work_area;
+    int f2 = 0;
+    settings_.f2top = ParseInt(ValueOf(settings_list_, "f2Top"), f2) ? f2 : wa.height / 2 - kManagerHeight / 2;
+    settings_.f2left = ParseInt(ValueOf(settings_list_, "f2Left"), f2) ? f2 : wa.width / 2 - kManagerWidth / 2;
+    settings_.f2height = kManagerHeight;
+    settings_.f2width = kManagerWidth;
+    if (loaded.first_run) RunFirstRunActions();
+    if (loaded.cool_mode) {
+        layout_.EnterCoolMode(layout_view);
+    } else {
+        layout_.EnterNormalMode(layout_view);
+    }
+    SyncSettingsFromLayout();
+    // 9. The global hotkey. A refused one would leave a new user without a way in, so say so.
+    hotkey_text_ = hotkeys_.FormatHotkey(settings_.hotkey);
+    if (!view.RegisterHotkey(settings_.hotkey)) {
+        const std::string name = hotkey_text_.empty() ? std::string("The hotkey") : hotkey_text_;
+        view.ShowBalloon("Hotkey not available",
+                         name + " is taken by Windows or another program. Choose another hotkey in Settings.", 10);
+    }
+    // 10 to 13.
+    view.ShowLabels(CoolLabels{});
+    view.ApplyStayOnTop(settings_.stayontop);
+    view.AcceptDroppedFiles();
+    view.CreateProgramMutex();
+}
+
+void MainRules::RunFirstRunActions() {
+    Trace("Form1.FirstRun", 0);
+    const std::string guide = folders_.program + "qsg.exe";
+    if (p_.files.FileExists(guide)) p_.shell.Execute({"open", guide, "", "", 5});
+    // Only a browser that was found replaces the list: an empty entry would help nobody.
+    const std::string browser = p_.shell.DefaultBrowserPath();
+    if (!browser.empty()) SetDefaultBrowser(lists_.browsers, browser);
+    view_->ShowBalloon("Ready to go!", "Click its tray icon to open VTX!", 10);
+    settings_.startonstartup = true;
+}
+
+void MainRules::SyncSettingsFromLayout() {
+    settings_.coolmode = layout_.cool();
+    settings_.theme = layout_.theme_name();
+    settings_.height = layout_.normal_height();
+    settings_.width = layout_.normal_width();
+}
+
+bool MainRules::SaveSettingsNow() {
+    SyncSettingsFromLayout();
+    if (view_) {
+        const auto pos = view_->GetPosition();
+        settings_.left = pos.left;
+        settings_.top = pos.top;
+    }
+    return SaveSettings(settings_, settings_list_, hotkeys_, p_, folders_.data);
+}
+
+void MainRules::FormClose() {
+    Trace("Form1.FormClose");
+    SaveSettingsNow();
+    store_.SaveShortcutList(catalogue_);
+    SaveShutdownLists(lists_, p_, folders_.data);
+}
+
+void MainRules::EndSession() {
+    Trace("Form1.EndSession", 0);
+    SaveSettingsNow();
+    store_.SaveShortcutList(catalogue_);
+    SaveBrowserList(lists_, p_, folders_.data);
+}
+
+// ---------------------------------------------------------------- the result list
+
+void MainRules::FillMainListBox() {
+    vtx::FillMainListBox(catalogue_, p_.text, results_);
+    matcher_.Clear();
+    if (view_) view_->RefillResultList(results_.size());
+}
+
+RowDrawing MainRules::PaintRow(int row) {
+    RowDrawing d;
+    const std::string& line = results_.Line(row);
+    d.paint = DescribeRow(line, settings_.showicons);
+    if (d.paint.icon) {
+        d.icons = GetFileIconCandidates(std::string(FieldOf(line, kAddr)), p_.files, p_.registry,
+                                        p_.system.SystemFolder());
+    }
+    return d;
+}
+
+void MainRules::ShowMatch(bool selected) {
+    view_->ShowSelection(matcher_.selected());
+    view_->ShowLabels(matcher_.labels());
+    if (selected) view_->FocusEdit();
+}
+
+void MainRules::Edit2Change(const std::string& text) {
+    edit_text_ = text;
+    if (!view_) return;
+    ShowMatch(matcher_.Edit2Change(text));
+}
+
+void MainRules::MoveUp() {
+    matcher_.MoveUp();
+    if (view_) view_->ShowSelection(matcher_.selected());
+}
+
+void MainRules::MoveDown() {
+    matcher_.MoveDown();
+    if (view_) view_->ShowSelection(matcher_.selected());
+}
+
+void MainRules::SelectRow(int row) { matcher_.Select(row); }
+
+// ---------------------------------------------------------------- launching
+
+void MainRules::Go() {
+    if (launcher_.Go(matcher_.selected(), edit_text_, settings_.hae)) view_->Hide();
+}
+
+void MainRules::EditEnter(const std::string& text, bool ctrl) {
+    const EnterDecision d = Edit2KeyUp(vk::kEnter, ctrl, text);
+    if (d.action == EnterAction::None) return;
+    // Putting the trimmed text back runs the matching again through the edit box.
+    if (d.text_changed) view_->SetEditText(d.trimmed);
+    edit_text_ = d.trimmed;
+    if (d.action == EnterAction::Copy) {
+        launcher_.GoCopy(matcher_.selected());
+    } else {
+        Go();
+    }
+}
+
+void MainRules::ListEnter() {
+    const auto name = ListActivationText(results_, matcher_.selected());
+    if (!name) return;
+    if (*name != edit_text_) view_->SetEditText(*name);
+    Go();
+}
+
+KeyAction MainRules::FormKeyDown(int vk, bool ctrl, bool shift, bool alt) {
+    return vtx::FormKeyDown(vk, ctrl, shift, alt, hotkey_text_, /*manager_showing=*/false);
+}
+
+void MainRules::HKM1HotKeyPressed() { Trace("Form1.HKM1HotKeyPressed"); }
+
+void MainRules::OpenSelected() {
+    if (OpenSelectedAllowed(p_.prompts, matcher_.selected())) Go();
+}
+
+void MainRules::CopyAddress() {
+    if (CopyAddressAllowed(p_.prompts, matcher_.selected())) launcher_.GoCopy(matcher_.selected());
+}
+
+void MainRules::OpenContainingFolder() { vtx::OpenContainingFolder(p_, results_, matcher_.selected()); }
+
+bool MainRules::OpenContainingFolderAvailable(int row) const {
+    return row >= 0 && row < results_.size() && OpenContainingFolderVisible(FieldOf(results_.Line(row), kTy1));
+}
+
+void MainRules::OpenHelpPage(const std::string& page) { p_.shell.Execute(HelpPageRequest(folders_.program, page)); }
+
+void MainRules::OpenWebPage(const std::string& address) { p_.shell.Execute(WebPageRequest(address)); }
+
+// ---------------------------------------------------------------- layouts
+
+void MainRules::ToggleCoolMode() {
+    layout_.ToggleCoolMode(*layout_view_);
+    SyncSettingsFromLayout();
+}
+
+void MainRules::ResetAppearance() {
+    layout_.ResetAppearance(*layout_view_);
+    settings_.opacity = 255;
+    SyncSettingsFromLayout();
+}
+
+int MainRules::DragHeight(int pointer_screen_y, int window_top) {
+    const int height = DraggedHeight(pointer_screen_y, window_top);
+    layout_.SetNormalSize(layout_.normal_width(), height);
+    settings_.height = height;
+    return height;
+}
+
+}  // namespace vtx
