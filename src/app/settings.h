@@ -1,0 +1,85 @@
+#pragma once
+// The settings file set.set: key=value lines read once at start-up by LoadSettings and
+// rebuilt whole by SaveSettings.
+
+#include <functional>
+#include <string>
+
+#include "app/hotkey.h"
+#include "platform/platform.h"
+#include "platform/text_file.h"
+
+namespace vtx {
+
+inline constexpr int kDefaultHeight = 200;
+inline constexpr int kDefaultWidth = 141;
+
+// Every setting held while the program runs.
+struct Settings {
+    int hotkey = 0;
+    int opacity = 0;  // 0..255 as stored; the window itself never goes below 50
+    bool quickadd = false;
+    bool showprogram = false;
+    bool showicons = false;
+    bool hae = false;  // hide after execute
+    bool stayontop = false;
+    bool startonstartup = false;
+    bool udnavlist = false;  // off at every start
+    bool coolmode = false;
+    std::string theme;
+    std::string lastthemeauthor;
+    int top = 0;
+    int left = 0;
+    int height = kDefaultHeight;
+    int width = kDefaultWidth;
+    int f2top = 0;  // shortcut manager window
+    int f2left = 0;
+    int f2height = 0;
+    int f2width = 0;
+};
+
+enum class StartupEntry { None, Add, Remove };
+
+// What LoadSettings decided for the main window; the caller applies it in this order.
+struct LoadedSettings {
+    int window_opacity = 255;
+    bool show_at_start = false;
+    int item_height = 16;
+    bool window_frame = false;
+    StartupEntry startup_entry = StartupEntry::None;
+    int window_top = 0;
+    int window_left = 0;
+    int window_height = kDefaultHeight;
+    int window_width = kDefaultWidth;
+    // Quick-start guide, default browser and balloon are the caller's; the start-with-Windows
+    // flag of the first run is already set in the settings.
+    bool first_run = false;
+    bool cool_mode = false;  // lay the window out in Cool mode, else in normal mode
+};
+
+struct LoadSettingsContext {
+    int windows_version_code = 0;
+    std::string first_parameter;
+    Size work_area;
+    std::string program_folder;  // ends with "\"
+    // Whether Program folder + "themes\" + name exists.
+    std::function<bool(const std::string&)> theme_exists;
+};
+
+// Turns the settings list into settings; never stops part-way on bad values.
+[[nodiscard]] LoadedSettings LoadSettings(const Lines& settings_lines, Settings& s, HotkeyText& hotkeys,
+                                          const LoadSettingsContext& ctx);
+
+// The 23 lines of set.set, in their fixed order.
+[[nodiscard]] Lines SaveSettingsLines(const Settings& s, HotkeyText& hotkeys);
+
+// Rebuilds the settings list and writes Data folder set.set; on failure tells the user
+// "ERROR! Can not save settings file!" and returns false.
+bool SaveSettings(const Settings& s, Lines& settings_list, HotkeyText& hotkeys, Platform& platform,
+                  const std::string& data_folder);
+
+// Data folder set.set, else Program folder set.set. found is false when neither exists.
+[[nodiscard]] Lines ReadSettingsFile(Platform& platform, const std::string& data_folder,
+                                     const std::string& program_folder, bool& found);
+
+}  // namespace vtx
