@@ -1,0 +1,168 @@
+#include "platform/win32/win32_misc.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+#include <vector>
+
+#include "app/windows_version.h"
+#include "platform/command_line.h"
+
+namespace vtx::win32 {
+namespace {
+
+constexpr int kOpenAttempts = 10;
+constexpr DWORD kOpenRetryMs = 20;
+
+// GlobalLock for a scope.
+class GlobalLockGuard {
+public:
+    explicit GlobalLockGuard(HGLOBAL h) noexcept : h_(h), p_(h ? GlobalLock(h) : nullptr) {}
+    GlobalLockGuard(const GlobalLockGuard&) = delete;
+    GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
+    ~GlobalLockGuard() { if (p_) GlobalUnlock(h_); }
+    [[nodiscard]] char* get() const noexcept { return static_cast<char*>(p_); }
+private:
+    HGLOBAL h_;
+    void* p_;
+};
+
+// CloseClipboard for a scope that opened it.
+struct ClipboardCloser {
+    ClipboardCloser() = default;
+    ClipboardCloser(const ClipboardCloser&) = delete;
+    ClipboardCloser& operator=(const ClipboardCloser&) = delete;
+    ~ClipboardCloser() { CloseClipboard(); }
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------- clipboard
+
+Win32Clipboard::~Win32Clipboard() {
+    if (own_window_) DestroyWindow(own_window_);
+}
+
+bool Win32Clipboard::Open() {
+    HWND owner = owner_;
+    if (!owner) {
+        // Text set while no window owns the clipboard may be dropped; give it an owner.
+        if (!own_window_)
+            own_window_ = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                          GetModuleHandleA(nullptr), nullptr);
+        owner = own_window_;
+    }
+    // Another program may hold the clipboard for a moment.
+    for (int attempt = 1;; ++attempt) {
+        if (OpenClipboard(owner)) return true;
+        if (attempt == kOpenAttempts) return false;
+        Sleep(kOpenRetryMs);
+    }
+}
+
+bool Win32Clipboard::SetText(const std::string& text) {
+    if (!Open()) return false;
+    ClipboardCloser closer;
+    if (!EmptyClipboard()) return false;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (!memory) return false;
+    {
+        GlobalLockGuard lock(memory);
+        if (!lock.get()) {
+            GlobalFree(memory);
+            return false;
+        }
+        std::memcpy(lock.get(), text.c_str(), text.size() + 1);
+    }
+    if (!SetClipboardData(CF_TEXT, memory)) {
+        GlobalFree(memory);
+        return false;
+    }
+    return true;  // the clipboard owns the memory now
+}
+
+std::string Win32Clipboard::GetText() {
+    if (!IsClipboardFormatAvailable(CF_TEXT) || !Open()) return {};
+    ClipboardCloser closer;
+    HGLOBAL data = GetClipboardData(CF_TEXT);
+    if (!data) return {};
+    GlobalLockGuard lock(data);
+    if (!lock.get()) return {};
+    const std::size_t limit = GlobalSize(data);
+    return std::string(lock.get(), strnlen(lock.get(), limit));
+}
+
+// ---------------------------------------------------------------- prompts
+
+void Win32Prompts::Message(const std::string& text) { MessageBoxA(owner_, text.c_str(), kTitle, MB_OK); }
+
+bool Win32Prompts::AskYesNo(const std::string& text) {
+    return MessageBoxA(owner_, text.c_str(), kTitle, MB_YESNO) == IDYES;
+}
+
+// ---------------------------------------------------------------- system
+
+std::string ExecutablePath() {
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n == 0) return {};
+        if (n < buffer.size()) return std::string(buffer.data(), n);
+        if (buffer.size() >= 32768) return {};
+        buffer.resize(buffer.size() * 2);  // the name was cut off
+    }
+}
+
+std::string Win32System::ProgramFolder() {
+    const std::string path = ExecutablePath();
+    return path.substr(0, path.find_last_of('\\') + 1);
+}
+
+std::string Win32System::SpecialFolder(int csidl) {
+    PIDLIST_ABSOLUTE pidl = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &pidl)) || !pidl) return {};
+    char path[MAX_PATH] = {};
+    const bool ok = SHGetPathFromIDListA(pidl, path) != 0;
+    CoTaskMemFree(pidl);
+    if (!ok) return {};
+    std::string out(path);
+    while (!out.empty() && out.back() == '\\') out.pop_back();
+    return out;
+}
+
+int Win32System::WindowsVersionCode() {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExA(&info)) return 0;
+#pragma GCC diagnostic pop
+    return VersionCodeFrom(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.szCSDVersion);
+}
+
+Size Win32System::WorkArea() {
+    RECT r{};
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) return {r.right - r.left, r.bottom - r.top};
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+std::string Win32System::FirstParameter() { return CommandLineParam(GetCommandLineA(), 1); }
+
+FileVersion Win32System::FileVersionOf(const std::string& path) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    if (size == 0) return {};
+    std::vector<char> block(size);
+    if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data())) return {};
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(block.data(), "\\", &value, &length) || !value || length < sizeof(VS_FIXEDFILEINFO))
+        return {};
+    VS_FIXEDFILEINFO fixed;
+    std::memcpy(&fixed, value, sizeof fixed);
+    if (fixed.dwSignature != 0xFEEF04BD) return {};
+    return {HIWORD(fixed.dwFileVersionMS), LOWORD(fixed.dwFileVersionMS), HIWORD(fixed.dwFileVersionLS),
+            LOWORD(fixed.dwFileVersionLS)};
+}
+
+}  // namespace vtx::win32

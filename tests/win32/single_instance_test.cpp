@@ -1,0 +1,74 @@
+#include "platform/win32/single_instance.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace vtx::win32 {
+namespace {
+
+std::string RecordName(const char* what) {
+    return std::string("vtx-test-") + what + "-" + std::to_string(GetCurrentProcessId());
+}
+
+TEST(SingleInstance, NamesTheRecordAfterTheExecutablePath) {
+    EXPECT_EQ(SingleInstance::RecordNameFor("C:\\Program Files\\My Apps\\vantrix.exe"),
+              "C:ProgramFilesMyAppsvantrix.exe");
+    EXPECT_EQ(SingleInstance::RecordNameFor("\\\\server\\share\\v t x.exe"), "serversharevtx.exe");
+}
+
+TEST(SingleInstance, OnlyTheFirstClaimRunsUntilItEnds) {
+    const std::string name = RecordName("claims");
+    auto first = std::make_unique<SingleInstance>(name);
+    ASSERT_TRUE(first->Claim(nullptr));
+    EXPECT_TRUE(first->counted());
+
+    SingleInstance second(name);
+    EXPECT_FALSE(second.Claim(nullptr));
+    EXPECT_FALSE(second.counted());
+    SingleInstance third(name);
+    EXPECT_FALSE(third.Claim(nullptr));
+
+    first.reset();  // the first copy ends and takes itself off the count
+    EXPECT_TRUE(third.Claim(nullptr));
+    EXPECT_FALSE(second.Claim(nullptr));
+}
+
+TEST(SingleInstance, SecondClaimBringsBackTheFirstWindow) {
+    const HWND window = CreateWindowExA(0, "STATIC", "first", WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, nullptr,
+                                        nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!window) GTEST_SKIP() << "no display";
+    ShowWindow(window, SW_SHOWMINIMIZED);
+    ASSERT_TRUE(IsIconic(window));
+
+    const std::string name = RecordName("restore");
+    SingleInstance first(name);
+    ASSERT_TRUE(first.Claim(window));
+    SingleInstance second(name);
+    EXPECT_FALSE(second.Claim(nullptr));
+    EXPECT_FALSE(IsIconic(window));
+    EXPECT_TRUE(IsWindowVisible(window));
+    DestroyWindow(window);
+}
+
+TEST(SingleInstance, StaleWindowInTheRecordIsHarmless) {
+    const HWND window = CreateWindowExA(0, "STATIC", "gone", 0, 0, 0, 10, 10, nullptr, nullptr,
+                                        GetModuleHandleA(nullptr), nullptr);
+    if (!window) GTEST_SKIP() << "no display";
+    const std::string name = RecordName("stale");
+    SingleInstance first(name);
+    ASSERT_TRUE(first.Claim(window));
+    DestroyWindow(window);
+    EXPECT_FALSE(SingleInstance(name).Claim(nullptr));
+}
+
+TEST(ProgramMutex, IsNamedAndHeld) {
+    ProgramMutex mutex;
+    ASSERT_TRUE(mutex.held());
+    const HANDLE seen = OpenMutexA(SYNCHRONIZE, FALSE, ProgramMutex::kName);
+    EXPECT_NE(seen, nullptr);
+    if (seen) CloseHandle(seen);
+}
+
+}  // namespace
+}  // namespace vtx::win32
