@@ -133,6 +133,10 @@ public:
     virtual ~System() = default;
     // The folder of the executable, ending with "\".
     [[nodiscard]] virtual std::string ProgramFolder() = 0;
+    // The full path of the executable.
+    [[nodiscard]] virtual std::string ExecutablePath() = 0;
+    // The Windows system folder without a trailing "\", empty when it cannot be obtained.
+    [[nodiscard]] virtual std::string SystemFolder() = 0;
     // A special folder (CSIDL number) without a trailing "\", empty when the system has none.
     [[nodiscard]] virtual std::string SpecialFolder(int csidl) = 0;
     // The small code naming the Windows version (8 for NT 6.x, 0 when unknown).

@@ -125,7 +125,10 @@ public:
     std::string first_parameter;
     FileVersion file_version{2, 0, 0, 1};
 
+    std::string system_folder = "C:\\WINDOWS\\system32";
     std::string ProgramFolder() override { return program_folder; }
+    std::string ExecutablePath() override { return program_folder + "vantrix.exe"; }
+    std::string SystemFolder() override { return system_folder; }
     std::string SpecialFolder(int csidl) override;
     int WindowsVersionCode() override { return version_code; }
     Size WorkArea() override { return work_area; }

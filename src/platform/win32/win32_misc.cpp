@@ -118,6 +118,15 @@ std::string Win32System::ProgramFolder() {
     return path.substr(0, path.find_last_of('\\') + 1);
 }
 
+std::string Win32System::ExecutablePath() { return win32::ExecutablePath(); }
+
+std::string Win32System::SystemFolder() {
+    char path[MAX_PATH] = {};
+    const UINT n = GetSystemDirectoryA(path, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return {};
+    return std::string(path, n);
+}
+
 std::string Win32System::SpecialFolder(int csidl) {
     PIDLIST_ABSOLUTE pidl = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &pidl)) || !pidl) return {};
@@ -137,7 +146,7 @@ int Win32System::WindowsVersionCode() {
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
     if (!GetVersionExA(&info)) return 0;
 #pragma GCC diagnostic pop
-    return VersionCodeFrom(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.szCSDVersion);
+    return WindowsVersionCode(static_cast<int>(info.dwPlatformId), info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber, info.szCSDVersion);
 }
 
 Size Win32System::WorkArea() {

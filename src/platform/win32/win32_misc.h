@@ -42,6 +42,8 @@ private:
 class Win32System : public System {
 public:
     std::string ProgramFolder() override;
+    std::string ExecutablePath() override;
+    std::string SystemFolder() override;
     std::string SpecialFolder(int csidl) override;
     int WindowsVersionCode() override;
     Size WorkArea() override;
