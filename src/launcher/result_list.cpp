@@ -2,11 +2,46 @@
 
 #include <algorithm>
 #include <array>
-#include <numeric>
+#include <cstdint>
 
 #include "catalogue/shortcut_record.h"
 
 namespace vtx {
+namespace {
+// One pass over a record line: its `name`, and whether its `vis` is exactly "0". The
+// refill does this for every line, so it avoids cutting the line field by field.
+struct NameAndVisibility {
+    std::string_view name;
+    bool hidden = false;
+};
+NameAndVisibility ScanLine(std::string_view line) noexcept {
+    NameAndVisibility out;
+    out.name = line;
+    int field = 0;
+    std::size_t field_start = 0;
+    for (std::size_t i = 0; i <= line.size(); ++i) {
+        if (i < line.size() && line[i] != '|') continue;
+        if (field == kName) out.name = line.substr(0, i);
+        if (field == kVis) {
+            out.hidden = line.substr(field_start, i - field_start) == "0";
+            break;
+        }
+        ++field;
+        field_start = i + 1;
+    }
+    return out;
+}
+
+// The first eight bytes of a name as one big-endian number, short names padded with
+// zeros. Two names whose keys differ are in the same order as their bytes; only equal
+// keys need the whole names compared.
+std::uint64_t PrefixKey(std::string_view name) noexcept {
+    std::uint64_t key = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        key = (key << 8) | (i < name.size() ? static_cast<unsigned char>(name[i]) : 0u);
+    return key;
+}
+}  // namespace
 
 void ResultList::Fill(const Catalogue& catalogue) {
     catalogue_ = &catalogue;
@@ -15,9 +50,8 @@ void ResultList::Fill(const Catalogue& catalogue) {
     const auto& lines = catalogue.lines();
     rows_.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string_view line = lines[i];
-        if (FieldOf(line, kVis) == "0") continue;
-        const std::string_view name = FieldOf(line, kName);
+        const auto [name, hidden] = ScanLine(lines[i]);
+        if (hidden) continue;
         rows_.push_back({static_cast<int>(i), static_cast<unsigned>(names_.size()), static_cast<unsigned>(name.size())});
         names_ += name;
     }
@@ -26,12 +60,19 @@ void ResultList::Fill(const Catalogue& catalogue) {
 
 void ResultList::BuildIndex() {
     const std::size_t n = rows_.size();
-    by_name_.resize(n);
-    std::iota(by_name_.begin(), by_name_.end(), 0);
-    std::sort(by_name_.begin(), by_name_.end(), [this](int a, int b) {
-        const int c = NameAt(rows_[static_cast<std::size_t>(a)]).compare(NameAt(rows_[static_cast<std::size_t>(b)]));
-        return c != 0 ? c < 0 : a < b;
+    struct Entry {
+        std::uint64_t key;
+        int row;
+    };
+    std::vector<Entry> entries(n);
+    for (std::size_t r = 0; r < n; ++r) entries[r] = {PrefixKey(NameAt(rows_[r])), static_cast<int>(r)};
+    std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
+        if (a.key != b.key) return a.key < b.key;
+        const int c = NameAt(rows_[static_cast<std::size_t>(a.row)]).compare(NameAt(rows_[static_cast<std::size_t>(b.row)]));
+        return c != 0 ? c < 0 : a.row < b.row;
     });
+    by_name_.resize(n);
+    for (std::size_t i = 0; i < n; ++i) by_name_[i] = entries[i].row;
     // Leaves at n + i hold by_name_[i]; each inner node the smaller of its two children.
     min_row_.assign(2 * n, 0);
     std::copy(by_name_.begin(), by_name_.end(), min_row_.begin() + static_cast<std::ptrdiff_t>(n));

@@ -193,7 +193,7 @@ int LinearFirstMatch(const ResultList& list, std::string_view q) {
 
 std::string RandomName(std::mt19937& rng) {
     // A small alphabet makes shared prefixes and duplicates common.
-    static const std::string kAlphabet = "aAbBcC01 .-_\xE9\xC9\xFF\x8A\x9A";
+    static const std::string kAlphabet = std::string("aAbBcC01 .-_\xE9\xC9\xFF\x8A\x9A") + '\0';
     std::uniform_int_distribution<int> len(0, 6), pick(0, static_cast<int>(kAlphabet.size()) - 1);
     std::string s;
     for (int n = len(rng); n > 0; --n) s += kAlphabet[static_cast<std::size_t>(pick(rng))];
