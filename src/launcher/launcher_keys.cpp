@@ -1,0 +1,89 @@
+#include "launcher/launcher_keys.h"
+
+#include "catalogue/shortcut_record.h"
+#include "platform/ascii.h"
+
+namespace vtx {
+namespace {
+
+bool ContainsNoCase(std::string_view text, std::string_view part) {
+    return LowerAscii(text).find(LowerAscii(part)) != std::string::npos;
+}
+
+}  // namespace
+
+KeyAction FormKeyDown(int vk, bool ctrl, bool /*shift*/, bool alt, std::string_view hotkey_text,
+                      bool manager_showing) {
+    // Tested in this order; the first row that applies decides.
+    if (vk == vk::kEscape && !manager_showing) return KeyAction::Hide;
+    if (vk == vk::kW && ctrl) return KeyAction::Hide;
+    if (vk == vk::kF1 && !ContainsNoCase(hotkey_text, "F1")) return KeyAction::Help;
+    if (vk == vk::kF2 && !ContainsNoCase(hotkey_text, "F2")) return KeyAction::ShowManager;
+    if (vk == vk::kF3 && !ContainsNoCase(hotkey_text, "F3")) return KeyAction::ShowOptions;
+    if (vk == vk::kF4 && !alt && !ContainsNoCase(hotkey_text, "F4")) return KeyAction::ToggleCool;
+    if (vk == vk::kF10 && ctrl && !ContainsNoCase(hotkey_text, "Ctrl+F10")) return KeyAction::ResetAppearance;
+    return KeyAction::None;
+}
+
+EnterDecision Edit2KeyUp(int vk, bool ctrl, std::string_view edit_text) {
+    EnterDecision decision;
+    if (vk != vk::kEnter || edit_text.empty()) return decision;
+    decision.action = ctrl ? EnterAction::Copy : EnterAction::Go;
+    decision.trimmed = TrimBlanks(edit_text);
+    decision.text_changed = decision.trimmed != edit_text;
+    return decision;
+}
+
+std::optional<std::string> ListActivationText(const ResultList& list, int selected) {
+    if (selected < 0 || selected >= list.size()) return std::nullopt;
+    return std::string(list.Name(selected));
+}
+
+bool OpenContainingFolderVisible(std::string_view ty1) noexcept {
+    return ty1 == type::Program || ty1 == type::File || ty1 == type::Folder;
+}
+
+bool OpenSelectedAllowed(Prompts& prompts, int selected) {
+    if (selected >= 0) return true;
+    prompts.Message(std::string(kNothingSelectedExecute));
+    return false;
+}
+
+bool CopyAddressAllowed(Prompts& prompts, int selected) {
+    if (selected >= 0) return true;
+    prompts.Message(std::string(kNothingSelected));
+    return false;
+}
+
+std::string ContainingFolder(std::string_view wdir) {
+    const auto slash = wdir.rfind('\\');
+    if (slash == std::string_view::npos) return {};
+    std::string folder(wdir.substr(0, slash));
+    if (folder.size() == 2 && folder[1] == ':') folder += '\\';  // "c:" alone is not the root
+    return folder;
+}
+
+void OpenContainingFolder(Platform& platform, const ResultList& list, int selected) {
+    if (selected < 0 || selected >= list.size()) {
+        platform.prompts.Message(std::string(kNothingSelected));
+        return;
+    }
+    const std::string& line = list.Line(selected);
+    if (!OpenContainingFolderVisible(FieldOf(line, kTy1))) return;
+    const std::string folder = ContainingFolder(FieldOf(line, kWdir));
+    if (platform.files.FolderExists(folder))
+        platform.shell.Execute(ShellRequest{"open", folder, std::nullopt, std::nullopt, 5});
+    else
+        platform.prompts.Message("Can not find folder '" + folder + "' ");
+}
+
+ShellRequest HelpPageRequest(std::string_view program_folder, std::string_view page) {
+    return ShellRequest{"open", std::string(program_folder) + "help\\" + std::string(page), std::string(),
+                        std::string(), 3};
+}
+
+ShellRequest WebPageRequest(std::string_view address) {
+    return ShellRequest{"open", std::string(address), std::nullopt, std::nullopt, 3};
+}
+
+}  // namespace vtx
