@@ -1,5 +1,5 @@
 #pragma once
-// Pages of the maker's web site, opened from the launcher's help menu and the About window.
+// The maker's web addresses, kept in one place so a move of the site is one edit.
 
 #include <string_view>
 
