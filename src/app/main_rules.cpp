@@ -22,14 +22,12 @@ MainRules::MainRules(Platform& platform)
       store_(platform, folders_.data, folders_.program),
       matcher_(results_, platform.text),
       launcher_(platform, catalogue_, results_, lists_.browsers),
-      hotkeys_(platform.keys),
-      layout_(platform.files, folders_.program) {}
+      hotkeys_(platform.keys) {}
 
 // ---------------------------------------------------------------- start-up and shutdown
 
 void MainRules::FormCreate(MainView& view, LayoutView& layout_view) {
     view_ = &view;
-    layout_view_ = &layout_view;
     Trace("Form1.FormCreate");
 
     // 1. No task-bar button.
@@ -70,8 +68,10 @@ void MainRules::FormCreate(MainView& view, LayoutView& layout_view) {
     if (loaded.startup_entry == StartupEntry::Remove) RemoveFromStartup(p_.registry);
     view.SetWindowFrame(loaded.window_frame);
     view.SetPosition(loaded.window_left, loaded.window_top);
-    layout_.SetNormalSize(loaded.window_width, loaded.window_height);
-    layout_.SetThemeName(settings_.theme);
+    layout_.emplace(p_.files, folders_.program, layout_view);
+    layout_->set_normal_width(loaded.window_width);
+    layout_->set_normal_height(loaded.window_height);
+    layout_->set_theme_name(settings_.theme);
     // The manager's place until its window remembers one.
     const Size wa = ctx.work_area;
     int f2 = 0;
@@ -81,9 +81,9 @@ void MainRules::FormCreate(MainView& view, LayoutView& layout_view) {
     settings_.f2width = kManagerWidth;
     if (loaded.first_run) RunFirstRunActions();
     if (loaded.cool_mode) {
-        layout_.EnterCoolMode(layout_view);
+        layout_->EnterCoolMode();
     } else {
-        layout_.EnterNormalMode(layout_view);
+        layout_->EnterNormalMode();
     }
     SyncSettingsFromLayout();
     // 9. The global hotkey. A refused one would leave a new user without a way in, so say so.
@@ -112,10 +112,11 @@ void MainRules::RunFirstRunActions() {
 }
 
 void MainRules::SyncSettingsFromLayout() {
-    settings_.coolmode = layout_.cool();
-    settings_.theme = layout_.theme_name();
-    settings_.height = layout_.normal_height();
-    settings_.width = layout_.normal_width();
+    if (!layout_) return;
+    settings_.coolmode = layout_->cool_mode();
+    settings_.theme = layout_->theme_name();
+    settings_.height = layout_->normal_height();
+    settings_.width = layout_->normal_width();
 }
 
 bool MainRules::SaveSettingsNow() {
@@ -238,19 +239,21 @@ void MainRules::OpenWebPage(const std::string& address) { p_.shell.Execute(WebPa
 // ---------------------------------------------------------------- layouts
 
 void MainRules::ToggleCoolMode() {
-    layout_.ToggleCoolMode(*layout_view_);
+    if (!layout_) return;
+    layout_->ToggleCoolMode();
     SyncSettingsFromLayout();
 }
 
 void MainRules::ResetAppearance() {
-    layout_.ResetAppearance(*layout_view_);
-    settings_.opacity = 255;
+    if (!layout_) return;
+    layout_->ResetAppearance();
+    settings_.opacity = layout_->opacity();
     SyncSettingsFromLayout();
 }
 
 int MainRules::DragHeight(int pointer_screen_y, int window_top) {
     const int height = DraggedHeight(pointer_screen_y, window_top);
-    layout_.SetNormalSize(layout_.normal_width(), height);
+    if (layout_) layout_->set_normal_height(height);
     settings_.height = height;
     return height;
 }

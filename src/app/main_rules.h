@@ -4,6 +4,7 @@
 // and turns every key, click and menu choice into the operations behind it. The Win32
 // window forwards its events here and carries out what the rules ask of MainView.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,7 +85,8 @@ public:
     [[nodiscard]] const ReferenceLists& lists() const noexcept { return lists_; }
     [[nodiscard]] const Folders& folders() const noexcept { return folders_; }
     [[nodiscard]] const CoolLabels& labels() const noexcept { return matcher_.labels(); }
-    [[nodiscard]] const LayoutState& layout() const noexcept { return layout_; }
+    // Empty until start-up has a window to lay out.
+    [[nodiscard]] const std::optional<LayoutState>& layout() const noexcept { return layout_; }
     [[nodiscard]] const std::string& hotkey_text() const noexcept { return hotkey_text_; }
 
 private:
@@ -98,7 +100,6 @@ private:
     Platform& p_;
     Folders folders_;
     MainView* view_ = nullptr;
-    LayoutView* layout_view_ = nullptr;
 
     Catalogue catalogue_;
     CatalogueStore store_;
@@ -111,7 +112,7 @@ private:
     Lines settings_list_;
     HotkeyText hotkeys_;
     std::string hotkey_text_;
-    LayoutState layout_;
+    std::optional<LayoutState> layout_;
 
     std::string edit_text_;
     bool show_at_start_ = false;

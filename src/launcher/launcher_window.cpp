@@ -43,10 +43,7 @@ bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
 
 }  // namespace
 
-LauncherWindow::LauncherWindow(HINSTANCE instance, MainRules& rules, Keys& keys)
-    : instance_(instance), rules_(rules) {
-    (void)keys;
-}
+LauncherWindow::LauncherWindow(HINSTANCE instance, MainRules& rules) : instance_(instance), rules_(rules) {}
 
 LauncherWindow::~LauncherWindow() {
     if (tray_added_) Shell_NotifyIconA(NIM_DELETE, &tray_);
@@ -167,7 +164,7 @@ LRESULT LauncherWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             OnDropFiles(reinterpret_cast<HDROP>(wp));
             return 0;
         case WM_ACTIVATE:
-            if (LOWORD(wp) != WA_INACTIVE && cool_ && edit_) SetFocus(edit_);
+            if (LOWORD(wp) != WA_INACTIVE && geometry_.cool && edit_) SetFocus(edit_);
             break;
         case WM_SETFOCUS:
             if (edit_) SetFocus(edit_);
@@ -384,14 +381,12 @@ void LauncherWindow::SetOpacity(int alpha) {
     ApplyLayered();
 }
 
-void LauncherWindow::LayoutSetOpacity(int alpha) { SetOpacity(alpha); }
-
 void LauncherWindow::ApplyLayered() {
     DWORD flags = LWA_ALPHA;
     COLORREF key = 0;
-    if (cool_ && look_.transparent_color) {
+    if (geometry_.see_through) {
         flags |= LWA_COLORKEY;
-        key = Rgb(*look_.transparent_color);
+        key = Rgb(look_.see_through);
     }
     SetLayeredWindowAttributes(hwnd_, key, static_cast<BYTE>(alpha_), flags);
 }
@@ -434,7 +429,7 @@ void LauncherWindow::ShowSelection(int row) {
 
 void LauncherWindow::ShowLabels(const CoolLabels& labels) {
     labels_ = labels;
-    if (cool_) Invalidate();
+    if (geometry_.cool_texts_visible) Invalidate();
 }
 
 void LauncherWindow::FocusEdit() {
@@ -459,6 +454,12 @@ void LauncherWindow::ShowError(const std::string& text) {
 
 // ---------------------------------------------------------------- theme and layout
 
+COLORREF LauncherWindow::Colour(std::uint32_t c) const {
+    // Named system colours of a theme carry the system colour's index.
+    if (c & 0xFF000000u) return GetSysColor(static_cast<int>(SystemColorIndex(c)));
+    return Rgb(c);
+}
+
 void LauncherWindow::ApplyLook(const ThemeLook& look) {
     look_ = look;
     edit_font_ = win32::MakeFont(look.edit.font);
@@ -468,10 +469,11 @@ void LauncherWindow::ApplyLook(const ThemeLook& look) {
     SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(edit_font_.get()), TRUE);
     SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(list_font_.get()), TRUE);
     SendMessageA(list_, LB_SETITEMHEIGHT, 0, rules_.ItemHeight());
-    edit_brush_.reset(CreateSolidBrush(Rgb(look.edit.back)));
-    list_brush_.reset(CreateSolidBrush(Rgb(look.list.back)));
+    edit_brush_.reset(CreateSolidBrush(Colour(look.edit.back)));
+    list_brush_.reset(CreateSolidBrush(Colour(look.list.back)));
     win32::SetBorder(edit_, look.edit.border ? win32::Border::Bevel : win32::Border::None);
     win32::SetBorder(list_, look.list.border ? win32::Border::Single : win32::Border::None);
+    // An image that does not load leaves the element's image as it was.
     auto load = [](win32::UniqueBitmap& target, const std::string& path) {
         if (path.empty()) return;
         if (auto bmp = win32::BitmapFromPath(path)) target = std::move(bmp);
@@ -482,39 +484,62 @@ void LauncherWindow::ApplyLook(const ThemeLook& look) {
     load(hide_hot_image_, look.hide_button.image_hot);
     load(back_image_, look.cool_back_image);
     ApplyLayered();
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    InvalidateRect(hwnd_, nullptr, FALSE);
     InvalidateRect(edit_, nullptr, TRUE);
     InvalidateRect(list_, nullptr, TRUE);
 }
 
+void LauncherWindow::SetWindowSize(int width, int height) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, std::max(width, kMinWindowWidth), std::max(height, 1),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void LauncherWindow::PlaceList(const ListPlacement& placement) {
+    if (placement.whole) {
+        list_place_ = placement;
+    } else {
+        list_place_.rect.top = placement.rect.top;
+        list_place_.anchored = placement.anchored;
+    }
+    // An anchored list keeps its distances to the right and bottom edges as placed now.
+    RECT c{};
+    GetClientRect(hwnd_, &c);
+    right_margin_ = c.right - (list_place_.rect.left + list_place_.rect.width);
+    bottom_margin_ = c.bottom - (list_place_.rect.top + list_place_.rect.height);
+    LayoutControls();
+}
+
+int LauncherWindow::ClientHeightOffset() {
+    RECT w{}, c{};
+    GetWindowRect(hwnd_, &w);
+    GetClientRect(hwnd_, &c);
+    return (w.bottom - w.top) - (c.bottom - c.top);
+}
+
 void LauncherWindow::ApplyGeometry(const LayoutGeometry& g) {
     geometry_ = g;
-    cool_ = g.cool;
-    RECT r{};
-    GetWindowRect(hwnd_, &r);
-    SetWindowPos(hwnd_, nullptr, 0, 0, g.window_width, g.window_height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     LayoutControls();
     ShowWindow(list_, g.list_visible ? SW_SHOWNA : SW_HIDE);
-    LONG style = GetWindowLongA(list_, GWL_STYLE);
+    const LONG style = GetWindowLongA(list_, GWL_STYLE);
     SetWindowLongA(list_, GWL_STYLE, g.list_tab_stop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
     ApplyLayered();
     UpdateRegion();
-    if (cool_ && IsWindowVisible(hwnd_)) SetFocus(edit_);
     Invalidate();
 }
 
 void LauncherWindow::LayoutControls() {
     RECT c{};
     GetClientRect(hwnd_, &c);
-    if (cool_) {
-        // The edit box keeps the keyboard but sits outside the visible area.
-        SetWindowPos(edit_, nullptr, geometry_.edit_left, 19, 132, 21, SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowPos(list_, nullptr, 5, 0, 131, std::max(0L, c.bottom - 48), SWP_NOZORDER | SWP_NOACTIVATE);
+    const Rect& r = list_place_.rect;
+    if (list_place_.anchored) {
+        SetWindowPos(list_, nullptr, r.left, r.top, std::max(0L, c.right - r.left - right_margin_),
+                     std::max(0L, c.bottom - r.top - bottom_margin_), SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-        SetWindowPos(edit_, nullptr, 5, 19, std::max(0L, c.right - 9), 21, SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowPos(list_, nullptr, 5, 40, std::max(0L, c.right - 10), std::max(0L, c.bottom - 48),
+        SetWindowPos(list_, nullptr, r.left, r.top, std::max(0, r.width), std::max(0, r.height),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    // The edit box keeps the keyboard in Cool mode, but sits outside the visible area.
+    SetWindowPos(edit_, nullptr, geometry_.edit_left, 19, 132, 21, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void LauncherWindow::OnSize(int, int) {
@@ -527,9 +552,9 @@ void LauncherWindow::OnSize(int, int) {
 void LauncherWindow::UpdateRegion() {
     RECT r{};
     GetWindowRect(hwnd_, &r);
-    const RegionRect o = OutlineFor(cool_, r.right - r.left, r.bottom - r.top);
-    // The window owns the region once it is set; nothing to delete here.
-    SetWindowRgn(hwnd_, CreateRoundRectRgn(o.left, o.top, o.right, o.bottom, 9, 9), TRUE);
+    const RegionRect o = OutlineFor(geometry_.cool, r.right - r.left, r.bottom - r.top);
+    // The window owns the region once it is set.
+    SetWindowRgn(hwnd_, CreateRoundRectRgn(o.left, o.top, o.right, o.bottom, o.corner_width, o.corner_height), TRUE);
 }
 
 void LauncherWindow::Invalidate() { InvalidateRect(hwnd_, nullptr, FALSE); }
@@ -540,7 +565,7 @@ RECT LauncherWindow::HideButtonRect() const { return {120, 4, 137, 18}; }
 LauncherWindow::Part LauncherWindow::HitTest(POINT pt) const {
     RECT c{};
     GetClientRect(hwnd_, &c);
-    if (cool_) return Part::CoolSurface;
+    if (!geometry_.frame_visible) return Part::CoolSurface;
     RECT mb = MenuButtonRect(), hb = HideButtonRect();
     if (PtInRect(&mb, pt)) return Part::MenuButton;
     if (PtInRect(&hb, pt)) return Part::HideButton;
@@ -555,39 +580,40 @@ void LauncherWindow::OnPaint() {
     GetClientRect(hwnd_, &c);
     win32::BufferedDC dc(paint.get(), c);
     HDC h = dc.get();
-    if (cool_) {
-        win32::FillSolid(h, c, Rgb(look_.transparent_color.value_or(look_.form_back)));
-        win32::DrawBitmap(h, back_image_.get(), 0, 0);
-        if (look_.shape.visible) {
-            win32::FillRoundRect(h, look_.shape.left, look_.shape.top, look_.shape.width, look_.shape.height,
-                                 Rgb(look_.shape.color));
-        }
+    // Back to front: window colour, background bitmap, frame strips, shape, texts.
+    win32::FillSolid(h, c, Colour(geometry_.see_through ? look_.see_through : geometry_.window_color));
+    if (geometry_.back_image_visible) win32::DrawBitmap(h, back_image_.get(), 0, 0);
+    if (geometry_.frame_visible) {
+        const COLORREF frame = Colour(look_.frame_color);
+        win32::FillSolid(h, RECT{0, 0, c.right, kTitleHeight}, frame);
+        win32::FillSolid(h, RECT{0, kTitleHeight, kStripWidth, c.bottom - kBottomStrip}, frame);
+        win32::FillSolid(h, RECT{c.right - kStripWidth, kTitleHeight, c.right, c.bottom - kBottomStrip}, frame);
+        win32::FillSolid(h, RECT{0, c.bottom - kBottomStrip, c.right, c.bottom}, frame);
+        win32::DrawLabel(h, "OV VTX 2.0", title_font_.get(), Colour(look_.title.font.color), Align::Left,
+                         RECT{8, 4, 100, kTitleHeight});
+        auto button = [&](RECT r, std::uint32_t colour, HBITMAP image) {
+            win32::FillSolid(h, r, Colour(colour));
+            BITMAP bm{};
+            if (image && GetObjectA(image, sizeof bm, &bm)) {
+                win32::DrawBitmap(h, image, r.left + (r.right - r.left - bm.bmWidth) / 2,
+                                  r.top + (r.bottom - r.top - bm.bmHeight) / 2);
+            }
+        };
+        button(MenuButtonRect(), look_.menu_button.color, menu_hot_ ? menu_hot_image_.get() : menu_image_.get());
+        button(HideButtonRect(), look_.hide_button.color, hide_hot_ ? hide_hot_image_.get() : hide_image_.get());
+    }
+    if (geometry_.shape_visible && look_.shape.visible) {
+        win32::FillRoundRect(h, look_.shape.left, look_.shape.top, look_.shape.width, look_.shape.height,
+                             Colour(look_.shape.color));
+    }
+    if (geometry_.cool_texts_visible) {
         const std::string* texts[4] = {&labels_.shname, &labels_.shinfo, &labels_.shinfoleft, &labels_.shinforight};
         for (std::size_t i = 0; i < 4; ++i) {
             const TextElement& t = look_.cool_texts[i];
-            win32::DrawLabel(h, *texts[i], cool_fonts_[i].get(), Rgb(t.font.color), t.align,
+            win32::DrawLabel(h, *texts[i], cool_fonts_[i].get(), Colour(t.font.color), t.align,
                              RECT{t.left, t.top, t.left + t.width, t.top + t.height});
         }
-        return;
     }
-    win32::FillSolid(h, c, Rgb(look_.form_back));
-    const COLORREF frame = Rgb(look_.frame);
-    win32::FillSolid(h, RECT{0, 0, c.right, kTitleHeight}, frame);
-    win32::FillSolid(h, RECT{0, kTitleHeight, kStripWidth, c.bottom - kBottomStrip}, frame);
-    win32::FillSolid(h, RECT{c.right - kStripWidth, kTitleHeight, c.right, c.bottom - kBottomStrip}, frame);
-    win32::FillSolid(h, RECT{0, c.bottom - kBottomStrip, c.right, c.bottom}, frame);
-    win32::DrawLabel(h, "OV VTX 2.0", title_font_.get(), Rgb(look_.title.font.color), Align::Left,
-                     RECT{8, 4, 100, kTitleHeight});
-    auto button = [&](RECT r, std::uint32_t colour, HBITMAP image) {
-        win32::FillSolid(h, r, Rgb(colour));
-        BITMAP bm{};
-        if (image && GetObjectA(image, sizeof bm, &bm)) {
-            win32::DrawBitmap(h, image, r.left + (r.right - r.left - bm.bmWidth) / 2,
-                              r.top + (r.bottom - r.top - bm.bmHeight) / 2);
-        }
-    };
-    button(MenuButtonRect(), look_.menu_button.color, menu_hot_ ? menu_hot_image_.get() : menu_image_.get());
-    button(HideButtonRect(), look_.hide_button.color, hide_hot_ ? hide_hot_image_.get() : hide_image_.get());
 }
 
 // ---------------------------------------------------------------- mouse
@@ -620,7 +646,7 @@ void LauncherWindow::OnMouseUp(POINT pt) {
         GetCursorPos(&screen);
         RECT r{};
         GetWindowRect(hwnd_, &r);
-        const int height = rules_.DragHeight(screen.y - r.top);
+        const int height = rules_.DragHeight(screen.y, r.top);
         SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
@@ -641,7 +667,7 @@ void LauncherWindow::OnMouseUp(POINT pt) {
 }
 
 void LauncherWindow::OnRightUp(POINT pt) {
-    if (!cool_) return;
+    if (geometry_.frame_visible) return;
     POINT screen = pt;
     ClientToScreen(hwnd_, &screen);
     TrackMenu(menu2_.get(), screen);
@@ -680,22 +706,26 @@ void LauncherWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     const RECT r = item.rcItem;
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    win32::FillSolid(dc, r, selected ? GetSysColor(COLOR_HIGHLIGHT) : Rgb(look_.list.back));
+    win32::FillSolid(dc, r, selected ? GetSysColor(COLOR_HIGHLIGHT) : Colour(look_.list.back));
     if (item.itemID == static_cast<UINT>(-1) || static_cast<int>(item.itemID) >= rules_.RowCount()) return;
-    const RowPaint row = rules_.PaintRow(static_cast<int>(item.itemID));
-    if (row.background) {
-        win32::FillSolid(dc, RECT{r.left - 1, r.top, r.right + 2, r.bottom + 2}, Rgb(*row.background));
+    const RowDrawing row = rules_.PaintRow(static_cast<int>(item.itemID));
+    if (row.paint.background) {
+        const auto& b = *row.paint.background;
+        // The label covers the row whatever its selection state.
+        win32::FillSolid(dc, RECT{r.left - 1, r.top, r.right + 2, r.bottom + 2}, RGB(b.red, b.green, b.blue));
     }
-    win32::ScopedSelect font(dc, list_font_.get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, selected && !row.background ? GetSysColor(COLOR_HIGHLIGHTTEXT) : Rgb(look_.list.font.color));
-    TextOutA(dc, r.left + row.text_x, r.top + row.text_y, row.text.c_str(), static_cast<int>(row.text.size()));
-    if (row.show_icon) {
-        for (const auto& candidate : row.icon_candidates) {
-            if (auto icon = win32::ExtractSmallIcon(candidate.source, candidate.index)) {
-                DrawIconEx(dc, r.left + 2, r.top, icon.get(), 16, 16, 0, nullptr, DI_NORMAL);
-                break;
-            }
+    {
+        win32::ScopedSelect font(dc, list_font_.get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, selected && !row.paint.background ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                                           : Colour(look_.list.font.color));
+        TextOutA(dc, r.left + row.paint.text_x, r.top + row.paint.text_y, row.paint.text.c_str(),
+                 static_cast<int>(row.paint.text.size()));
+    }
+    for (const auto& candidate : row.icons) {
+        if (auto icon = win32::ExtractSmallIcon(candidate.source, candidate.index)) {
+            DrawIconEx(dc, r.left + 2, r.top, icon.get(), 16, 16, 0, nullptr, DI_NORMAL);
+            break;
         }
     }
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);

@@ -20,7 +20,7 @@ namespace vtx {
 
 class LauncherWindow final : public MainView, public LayoutView {
 public:
-    LauncherWindow(HINSTANCE instance, MainRules& rules, Keys& keys);
+    LauncherWindow(HINSTANCE instance, MainRules& rules);
     ~LauncherWindow() override;
     LauncherWindow(const LauncherWindow&) = delete;
     LauncherWindow& operator=(const LauncherWindow&) = delete;
@@ -56,9 +56,11 @@ public:
 
     // LayoutView
     void ApplyLook(const ThemeLook& look) override;
+    void SetWindowSize(int width, int height) override;
+    void PlaceList(const ListPlacement& placement) override;
     void ApplyGeometry(const LayoutGeometry& geometry) override;
     void ShowError(const std::string& text) override;
-    void LayoutSetOpacity(int alpha) override;
+    int ClientHeightOffset() override;
 
 private:
     static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM) noexcept;
@@ -94,6 +96,7 @@ private:
     void HotKeyPressed();
     void StartMove();
     void LayoutControls();
+    [[nodiscard]] COLORREF Colour(std::uint32_t theme_colour) const;
     void UpdateRegion();
     void ApplyLayered();
     void Invalidate();
@@ -120,7 +123,9 @@ private:
     // What the theme put on the window.
     ThemeLook look_{};
     LayoutGeometry geometry_{};
-    bool cool_ = false;
+    ListPlacement list_place_{};
+    long right_margin_ = 5;
+    long bottom_margin_ = 8;
     int alpha_ = 255;
     bool frame_ = false;
     win32::UniqueFont edit_font_, list_font_, title_font_;
