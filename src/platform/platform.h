@@ -106,6 +106,9 @@ public:
     [[nodiscard]] virtual std::string ToUpper(std::string_view s) = 0;
     // Case-insensitive collation (CompareStringA, NORM_IGNORECASE): <0, 0, >0.
     [[nodiscard]] virtual int CompareNoCase(std::string_view a, std::string_view b) = 0;
+    // A key whose byte order (unsigned bytes, a prefix first) never contradicts CompareNoCase:
+    // long lists are sorted with one call per item instead of one per comparison.
+    [[nodiscard]] virtual std::string SortKey(std::string_view s) = 0;
 };
 
 // ---------------------------------------------------------------- keys

@@ -1,6 +1,7 @@
 #include "fake_platform.h"
 
 #include <algorithm>
+#include <array>
 
 #include "platform/ascii.h"
 
@@ -150,6 +151,25 @@ int FakeText::CompareNoCase(std::string_view a, std::string_view b) {
         if (wa != wb) return wa < wb ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+std::string FakeText::SortKey(std::string_view s) {
+    // The weights take at most 256 distinct values; their ranks keep the order in one byte.
+    static const std::array<unsigned char, 256> rank = [] {
+        std::vector<int> distinct;
+        for (int c = 0; c < 256; ++c) distinct.push_back(Weight(static_cast<unsigned char>(c)));
+        std::sort(distinct.begin(), distinct.end());
+        distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+        std::array<unsigned char, 256> r{};
+        for (int c = 0; c < 256; ++c) {
+            const int w = Weight(static_cast<unsigned char>(c));
+            r[c] = static_cast<unsigned char>(std::lower_bound(distinct.begin(), distinct.end(), w) - distinct.begin());
+        }
+        return r;
+    }();
+    std::string key(s);
+    for (char& c : key) c = static_cast<char>(rank[static_cast<unsigned char>(c)]);
+    return key;
 }
 
 std::string FakeKeys::KeyName(int vk) {

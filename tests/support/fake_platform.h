@@ -108,6 +108,7 @@ public:
     std::string ToLower(std::string_view s) override;
     std::string ToUpper(std::string_view s) override;
     int CompareNoCase(std::string_view a, std::string_view b) override;
+    std::string SortKey(std::string_view s) override;  // one byte per character: its weight's rank
 };
 
 // US English key names.

@@ -22,4 +22,19 @@ int Win32Text::CompareNoCase(std::string_view a, std::string_view b) {
     return r == 0 ? 0 : r - CSTR_EQUAL;
 }
 
+std::string Win32Text::SortKey(std::string_view s) {
+    // The empty text has no key of its own; nothing sorts before it, so the empty key fits.
+    if (s.empty()) return {};
+    const int src = static_cast<int>(s.size());
+    const int size = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, s.data(), src, nullptr, 0);
+    // Not expected for valid input; the text itself still gives a well-defined place.
+    if (size <= 0) return std::string(s);
+    std::string key(static_cast<std::size_t>(size), '\0');
+    const int written =
+        LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, s.data(), src, key.data(), size);
+    // The key ends with a NUL byte that belongs to no weight.
+    key.resize(written > 0 ? static_cast<std::size_t>(written - 1) : 0);
+    return key;
+}
+
 }  // namespace vtx::win32
