@@ -35,7 +35,7 @@ constexpr int kTitleHeight = 18;
 constexpr int kStripWidth = 4;
 constexpr int kBottomStrip = 7;
 
-COLORREF Rgb(std::uint32_t c) { return static_cast<COLORREF>(c & 0xFFFFFF); }
+COLORREF ToColorRef(std::uint32_t c) { return static_cast<COLORREF>(c & 0xFFFFFF); }
 
 LauncherWindow* From(HWND w) { return reinterpret_cast<LauncherWindow*>(GetWindowLongPtrA(w, GWLP_USERDATA)); }
 
@@ -119,14 +119,14 @@ LRESULT LauncherWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             return TRUE;
         case WM_CTLCOLOREDIT: {
             HDC dc = reinterpret_cast<HDC>(wp);
-            SetTextColor(dc, Rgb(look_.edit.font.color));
-            SetBkColor(dc, Rgb(look_.edit.back));
+            SetTextColor(dc, Colour(look_.edit.font.color));
+            SetBkColor(dc, Colour(look_.edit.back));
             return reinterpret_cast<LRESULT>(edit_brush_.get());
         }
         case WM_CTLCOLORLISTBOX: {
             HDC dc = reinterpret_cast<HDC>(wp);
-            SetTextColor(dc, Rgb(look_.list.font.color));
-            SetBkColor(dc, Rgb(look_.list.back));
+            SetTextColor(dc, Colour(look_.list.font.color));
+            SetBkColor(dc, Colour(look_.list.back));
             return reinterpret_cast<LRESULT>(list_brush_.get());
         }
         case WM_LBUTTONDOWN:
@@ -206,8 +206,8 @@ void LauncherWindow::OnCreate() {
                             5, 40, 131, 152, hwnd_, reinterpret_cast<HMENU>(kListId), instance_, nullptr);
     SetWindowSubclass(edit_, EditProc, 1, reinterpret_cast<DWORD_PTR>(this));
     SetWindowSubclass(list_, ListProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    hotkey_registrar_.SetWindow(hwnd_);
-    hotkeys_ = std::make_unique<HotkeyManager>(hotkey_registrar_);
+    hotkey_registrar_ = std::make_unique<win32::Win32HotkeyRegistrar>(hwnd_);
+    hotkeys_ = std::make_unique<HotkeyManager>(*hotkey_registrar_);
     edit_brush_.reset(CreateSolidBrush(RGB(255, 255, 255)));
     list_brush_.reset(CreateSolidBrush(RGB(255, 255, 255)));
     // The built-in images stay on the window until a theme replaces them.
@@ -386,7 +386,7 @@ void LauncherWindow::ApplyLayered() {
     COLORREF key = 0;
     if (geometry_.see_through) {
         flags |= LWA_COLORKEY;
-        key = Rgb(look_.see_through);
+        key = Colour(look_.see_through);
     }
     SetLayeredWindowAttributes(hwnd_, key, static_cast<BYTE>(alpha_), flags);
 }
@@ -407,6 +407,12 @@ void LauncherWindow::SetWindowFrame(bool frame) {
 
 void LauncherWindow::SetPosition(int left, int top) {
     SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+MainView::Position LauncherWindow::GetPosition() {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    return {r.left, r.top};
 }
 
 void LauncherWindow::ApplyStayOnTop(bool on) {
@@ -456,8 +462,8 @@ void LauncherWindow::ShowError(const std::string& text) {
 
 COLORREF LauncherWindow::Colour(std::uint32_t c) const {
     // Named system colours of a theme carry the system colour's index.
-    if (c & 0xFF000000u) return GetSysColor(static_cast<int>(SystemColorIndex(c)));
-    return Rgb(c);
+    if (const auto index = SystemColorIndex(c)) return GetSysColor(*index);
+    return ToColorRef(c);
 }
 
 void LauncherWindow::ApplyLook(const ThemeLook& look) {

@@ -4,7 +4,8 @@
 // its controls, the tray icon and the three popup menus, and forwards every event to
 // the portable rules in MainRules.
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
+#include <shellapi.h>
 
 #include <array>
 #include <memory>
@@ -41,6 +42,7 @@ public:
     void SetItemHeight(int pixels) override;
     void SetWindowFrame(bool frame) override;
     void SetPosition(int left, int top) override;
+    Position GetPosition() override;
     void ApplyStayOnTop(bool on) override;
     void AcceptDroppedFiles() override;
     void CreateProgramMutex() override;
@@ -111,7 +113,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND edit_ = nullptr;
     HWND list_ = nullptr;
-    win32::Win32HotkeyRegistrar hotkey_registrar_;
+    std::unique_ptr<win32::Win32HotkeyRegistrar> hotkey_registrar_;
     std::unique_ptr<HotkeyManager> hotkeys_;
     win32::UniqueMenu menu1_, menu2_, menu3_;
     HMENU open_folder_parent_ = nullptr;

@@ -1,6 +1,6 @@
 // Program entry of vantrix.exe: the application's hidden window, the single-instance
 // rule, the launcher window and its start-up, then the message loop.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 #include <commctrl.h>
 #include <objbase.h>
 
@@ -46,7 +46,7 @@ int Run(HINSTANCE instance) {
     vtx::Platform platform = services.platform(keys);
     vtx::MainRules rules(platform);
 
-    vtx::LauncherWindow window(instance, rules, keys);
+    vtx::LauncherWindow window(instance, rules);
     if (!window.Create(app)) return 1;
     services.set_owner(window.hwnd());
     window.AddTrayIcon();

@@ -146,7 +146,7 @@ int Win32System::WindowsVersionCode() {
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
     if (!GetVersionExA(&info)) return 0;
 #pragma GCC diagnostic pop
-    return WindowsVersionCode(static_cast<int>(info.dwPlatformId), info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber, info.szCSDVersion);
+    return vtx::WindowsVersionCode(static_cast<int>(info.dwPlatformId), info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber, info.szCSDVersion);
 }
 
 Size Win32System::WorkArea() {
