@@ -16,10 +16,24 @@ driver() { wine "$VTX_BUILD/vtx_driver.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
 # A fresh Program folder holding vantrix.exe and the probe, and an empty Data folder.
 fresh_install() {
-  wineserver -k >/dev/null 2>&1 || true
+  pkill -f 'vantrix\.exe' >/dev/null 2>&1 || true
+  for _ in $(seq 1 50); do pgrep -f 'vantrix\.exe' >/dev/null || break; sleep 0.1; done
+  desktop_ready
   rm -rf "$E2E_DIR" "$E2E_APPDATA/Orvane"
   mkdir -p "$E2E_DIR"
   cp "$VTX_BUILD/vantrix.exe" "$VTX_BUILD/vtx_probe.exe" "$E2E_DIR/"
+}
+
+# Wine's desktop and its task bar come up with the first program; the work area is only
+# final once the task bar is there.
+desktop_ready() {
+  local prev="" cur i
+  for i in $(seq 1 40); do
+    cur="$(driver workarea)"
+    [ -n "$cur" ] && [ "$cur" = "$prev" ] && [ "$i" -gt 3 ] && return 0
+    prev="$cur"
+    sleep 0.25
+  done
 }
 
 start_vtx() {
