@@ -21,7 +21,7 @@ if [ "$headless" = 1 ]; then
   wine "$dist/vantrix.exe" "$@" &
   pid=$!
   sleep 4
-  xdotool key super+z || true
+  xdotool keydown Super_L key z keyup Super_L || true
   sleep 1
   import -window root build/screenshot.png
   echo "Vantrix is running on a private display ($DISPLAY); a screenshot is in build/screenshot.png."

@@ -810,6 +810,8 @@ bool LauncherWindow::FormKeyDown(WPARAM vk) {
 }
 
 bool LauncherWindow::EditKeyDown(WPARAM vk) {
+    // A quick Ctrl+Enter may let go of Ctrl before Enter comes up; the chord counts as pressed.
+    if (vk == VK_RETURN) enter_with_ctrl_ = KeyHeld(VK_CONTROL);
     if (EditConsumesKey(static_cast<int>(vk))) return true;  // Alt+F4 does nothing in the edit box
     if (vk == VK_UP) rules_.MoveUp();
     if (vk == VK_DOWN) rules_.MoveDown();
@@ -818,7 +820,9 @@ bool LauncherWindow::EditKeyDown(WPARAM vk) {
 
 bool LauncherWindow::EditKeyUp(WPARAM vk) {
     if (vk != VK_RETURN) return false;
-    rules_.EditEnter(win32::WindowText(edit_), KeyHeld(VK_CONTROL));
+    const bool ctrl = KeyHeld(VK_CONTROL) || enter_with_ctrl_;
+    enter_with_ctrl_ = false;
+    rules_.EditEnter(win32::WindowText(edit_), ctrl);
     return true;
 }
 

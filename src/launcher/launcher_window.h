@@ -141,6 +141,7 @@ private:
     bool menu_hot_ = false;
     bool hide_hot_ = false;
     bool tracking_mouse_ = false;
+    bool enter_with_ctrl_ = false;
 };
 
 }  // namespace vtx

@@ -97,7 +97,12 @@ wait_probe() {
 
 # Brings the launcher up with the global hotkey and waits until it shows.
 summon() {
-  xdotool key super+z
+  # Wine sees the Windows key only as a key held down on its own.
+  xdotool keydown Super_L
+  sleep 0.1
+  xdotool key z
+  sleep 0.1
+  xdotool keyup Super_L
   local i
   for i in $(seq 1 50); do
     [ "$(driver visible TForm1)" = 1 ] && return 0

@@ -9,6 +9,10 @@
 #include "platform/win32/single_instance.h"
 #include "platform/win32/win32_hotkeys.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/trace.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -26,7 +30,22 @@ HWND CreateApplicationWindow(HINSTANCE instance) {
                            0, 0, nullptr, nullptr, instance, nullptr);
 }
 
+// The trace stays silent unless VTX_TRACE names a file to append it to (used by tests
+// and when diagnosing a problem on a user's machine).
+void RouteTraceFromEnvironment() {
+    const char* path = std::getenv("VTX_TRACE");
+    if (!path || !*path) return;
+    std::string file = path;
+    vtx::SetTraceSink([file](std::string_view label, int level) {
+        if (FILE* f = std::fopen(file.c_str(), "ab")) {
+            std::fprintf(f, "%d %.*s\n", level, static_cast<int>(label.size()), label.data());
+            std::fclose(f);
+        }
+    });
+}
+
 int Run(HINSTANCE instance) {
+    RouteTraceFromEnvironment();
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
 
