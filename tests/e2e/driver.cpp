@@ -1,5 +1,6 @@
 // Test driver for end-to-end runs: finds the program's windows by class and talks to them.
 //   vtx_driver wait CLASS [ms]        waits until a window of CLASS exists (exit 0) or times out (1)
+//   vtx_driver ready [ms]             waits until the program has finished starting
 //   vtx_driver gone CLASS [ms]        waits until no window of CLASS exists
 //   vtx_driver visible CLASS          prints 1 or 0
 //   vtx_driver rect CLASS             prints left top width height
@@ -71,6 +72,18 @@ int main(int argc, char** argv) {
     const std::string cmd = argv[1];
     const char* cls = argc > 2 ? argv[2] : "";
     if (cmd == "wait") return WaitFor(cls, argc > 3 ? std::atoi(argv[3]) : 10000, true) ? 0 : 1;
+    if (cmd == "ready") {
+        // Start-up ends by creating the mutex "OVVantrix".
+        const int ms = argc > 2 ? std::atoi(argv[2]) : 20000;
+        for (int waited = 0; waited <= ms; waited += 50) {
+            if (HANDLE m = OpenMutexA(SYNCHRONIZE, FALSE, "OVVantrix")) {
+                CloseHandle(m);
+                return 0;
+            }
+            Sleep(50);
+        }
+        return 1;
+    }
     if (cmd == "gone") return WaitFor(cls, argc > 3 ? std::atoi(argv[3]) : 10000, false) ? 0 : 1;
     if (cmd == "count") {
         CountData d{cls, 0};

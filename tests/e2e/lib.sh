@@ -40,6 +40,7 @@ start_vtx() {
   (cd "$E2E_DIR" && exec wine ./vantrix.exe "$@" >/dev/null 2>&1) &
   VTX_PID=$!
   driver wait TForm1 20000 || fail "the launcher window was not created"
+  driver ready 20000 || fail "start-up did not finish"
 }
 
 # Ends the program through its window and waits for the process.
