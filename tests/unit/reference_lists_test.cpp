@@ -6,19 +6,14 @@
 #include <sstream>
 
 #include "fake_platform.h"
+#include "test_files.h"
 
 namespace vtx {
 namespace {
 
-const std::string kData = "C:\\Users\\tester\\AppData\\Roaming\\Orvane\\VTX\\";
-const std::string kProgram = "C:\\Program Files\\Vantrix\\";
-
-std::string Golden(const std::string& name) {
-    std::ifstream in(std::string(VTX_TEST_DATA) + "/" + name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+const std::string& kData = fake::kDataFolder;
+const std::string& kProgram = fake::kProgramFolder;
+using fake::Golden;
 
 class ReferenceListsTest : public ::testing::Test {
 protected:
