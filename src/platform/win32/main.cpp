@@ -70,6 +70,10 @@ int Run(HINSTANCE instance) {
     services.set_owner(window.hwnd());
     window.AddTrayIcon();
     rules.FormCreate(window, window);
+    // The secondary windows are created here, hidden, in this order, as they arrive: the
+    // shortcut manager, the options dialog, the About window, the new-shortcut wizard, the
+    // theme editor, More Options, the browser definitions, the multi-shortcut item chooser,
+    // the installed-programs picker, the quick-add dialog and the standard-programs picker.
     if (rules.ShowAtStart()) window.ShowAtStart();
 
     MSG msg;
