@@ -246,8 +246,8 @@ void MainRules::ToggleCoolMode() {
 
 void MainRules::ResetAppearance() {
     if (!layout_) return;
-    layout_->ResetAppearance();
-    settings_.opacity = layout_->opacity();
+    // A reset stopped by the theme never reached its opacity step: the setting stays.
+    if (layout_->ResetAppearance()) settings_.opacity = layout_->opacity();
     SyncSettingsFromLayout();
 }
 

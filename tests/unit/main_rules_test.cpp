@@ -1,0 +1,653 @@
+#include "app/main_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+#include "catalogue/shortcut_record.h"
+#include "fake_platform.h"
+#include "platform/ascii.h"
+#include "platform/trace.h"
+#include "recording_view.h"
+#include "themes/builtin_images.h"
+
+namespace vtx {
+namespace {
+
+const std::string kProgram = "C:\\Program Files\\Vantrix\\";
+const std::string kData = "C:\\Users\\tester\\AppData\\Roaming\\Orvane\\VTX\\";
+const std::string kExe = kProgram + "vantrix.exe";
+const std::string kFirefox = "C:\\Program Files\\Mozilla Firefox\\firefox.exe";
+constexpr int kWinZ = 65536 + 'Z';
+const ShellRequest kCalc{"open", "calc", std::nullopt, std::nullopt, 1};
+
+// FakeFiles that also keeps the order in which files were written.
+class LoggedFiles : public fake::FakeFiles {
+public:
+    std::vector<std::string> written;
+    bool WriteFileAtomic(const std::string& path, std::string_view bytes) override {
+        const bool ok = FakeFiles::WriteFileAtomic(path, bytes);
+        if (ok) written.push_back(path);
+        return ok;
+    }
+};
+
+// One computer: every run of the program on it sees the same files and registry.
+struct Machine {
+    LoggedFiles files;
+    fake::FakeShell shell;
+    fake::FakeRegistry registry;
+    fake::FakeClipboard clipboard;
+    fake::FakePrompts prompts;
+    fake::FakeText text;
+    fake::FakeKeys keys;
+    fake::FakeSystem system;
+    Platform platform{files, shell, registry, clipboard, prompts, text, keys, system};
+};
+
+// One run of the program: the rules and the window they drive.
+struct Session {
+    explicit Session(Machine& m) : rules(m.platform) { view.Attach(&rules); }
+    void Start() { rules.FormCreate(view, view); }
+    fake::RecordingView view;
+    MainRules rules;
+};
+
+bool HasLine(const Lines& lines, std::string_view line) {
+    for (const auto& l : lines)
+        if (l == line) return true;
+    return false;
+}
+
+// `expected` appears in `calls` in this order, each entry matched as a prefix of a call.
+::testing::AssertionResult InOrder(const fake::RecordingView& view, const std::vector<std::string>& expected) {
+    int at = 0;
+    for (const auto& e : expected) {
+        const int found = view.IndexOf(e, at);
+        if (found < 0) {
+            std::string all;
+            for (const auto& c : view.calls) all += "\n  " + c;
+            return ::testing::AssertionFailure() << "\"" << e << "\" not found in order; calls:" << all;
+        }
+        at = found + 1;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+class MainRulesTest : public ::testing::Test {
+protected:
+    ~MainRulesTest() override { SetTraceSink(nullptr); }
+
+    void PutSettings(const Lines& lines) {
+        m.files.PutFolder(kData);
+        m.files.Put(kData + "set.set", JoinLines(lines));
+    }
+    [[nodiscard]] Lines Saved() const { return SplitLines(m.files.Get(kData + "set.set")); }
+    // File names (folder cut off) written since the log was last cleared; every one must be in the Data folder.
+    [[nodiscard]] std::vector<std::string> WrittenInData() const {
+        std::vector<std::string> names;
+        for (const auto& path : m.files.written) {
+            EXPECT_TRUE(StartsWith(path, kData)) << path;
+            names.push_back(path.substr(path.rfind('\\') + 1));
+        }
+        return names;
+    }
+    // Watches the trace hook through the view's call log, so both land in one order.
+    void TraceInto(fake::RecordingView& view) {
+        SetTraceSink([&view](std::string_view label, int) { view.Note("trace " + std::string(label)); });
+    }
+
+    Machine m;
+};
+
+// ---------------------------------------------------------------- first start and shutdown
+
+TEST_F(MainRulesTest, FirstStartWithNoFiles) {
+    struct Case {
+        const char* name;
+        bool guide;
+        std::string browser;       // what the system reports as the default browser
+        bool shipped_browsers;     // browsers.ini with two lines beside the program
+        Lines expected_browsers;
+    };
+    const Case cases[] = {
+        {"nothing at all", false, kFirefox, false, {"firefox|" + kFirefox}},
+        {"guide and shipped browsers", true, kFirefox, true, {"firefox|" + kFirefox}},
+        {"no default browser found", false, "", true, {"opera|c:\\opera\\opera.exe", "ie|c:\\ie\\iexplore.exe"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Machine fresh;
+        fresh.shell.default_browser = c.browser;
+        if (c.guide) fresh.files.Put(kProgram + "qsg.exe", "MZ");
+        if (c.shipped_browsers)
+            fresh.files.Put(kProgram + "browsers.ini", "opera|c:\\opera\\opera.exe\r\nie|c:\\ie\\iexplore.exe\r\n");
+        Session run(fresh);
+        run.Start();
+
+        EXPECT_TRUE(fresh.files.FolderExists(kData));
+        EXPECT_EQ(run.rules.RowCount(), 4);
+        EXPECT_TRUE(run.view.Has("RefillResultList(4)"));
+        for (const std::string& folder : {kProgram + "themes\\", kProgram + "themes\\Default Theme\\"})
+            for (BuiltinImage image : kBuiltinImages)
+                EXPECT_TRUE(fresh.files.Has(folder + BuiltinImageFileName(image))) << BuiltinImageFileName(image);
+        EXPECT_TRUE(fresh.files.Has(kProgram + "themes\\Default Theme.th2"));
+        EXPECT_EQ(run.view.Count("ShowBalloon("), 1);
+        EXPECT_TRUE(run.view.Has("ShowBalloon(Ready to go!|Click its tray icon to open VTX!|10)"));
+        if (c.guide) {
+            EXPECT_EQ(fresh.shell.executed, (std::vector<ShellRequest>{{"open", kProgram + "qsg.exe", "", "", 5}}));
+        } else {
+            EXPECT_TRUE(fresh.shell.executed.empty());
+        }
+        EXPECT_EQ(run.rules.lists().browsers, c.expected_browsers);
+        EXPECT_EQ(fresh.registry.local_machine_run["ovvtx"], kExe + " ns");
+        EXPECT_TRUE(fresh.prompts.messages.empty());
+    }
+}
+
+TEST_F(MainRulesTest, FormCloseWritesSettingsCatalogueAndThreeLists) {
+    m.shell.default_browser = kFirefox;
+    Session run(m);
+    run.Start();
+    m.files.written.clear();
+    run.rules.FormClose();
+
+    EXPECT_EQ(WrittenInData(), (std::vector<std::string>{"set.set", "list2.ini", "colorlabels.ini", "cpapplets.ini",
+                                                         "defprogs.ini"}));
+    const Lines saved = Saved();
+    EXPECT_EQ(saved.size(), 23u);
+    EXPECT_TRUE(HasLine(saved, "firstrun=0"));
+    EXPECT_TRUE(HasLine(saved, "startonstartup=1"));
+    EXPECT_EQ(SplitLines(m.files.Get(kData + "list2.ini")).size(), 4u);
+    EXPECT_FALSE(m.files.Has(kData + "browsers.ini"));
+}
+
+TEST_F(MainRulesTest, EndSessionWritesSettingsCatalogueAndBrowsers) {
+    m.shell.default_browser = kFirefox;
+    Session run(m);
+    run.Start();
+    m.files.written.clear();
+    run.rules.EndSession();
+
+    EXPECT_EQ(WrittenInData(), (std::vector<std::string>{"set.set", "list2.ini", "browsers.ini"}));
+    EXPECT_EQ(SplitLines(m.files.Get(kData + "browsers.ini")), Lines{"firefox|" + kFirefox});
+    EXPECT_FALSE(m.files.Has(kData + "colorlabels.ini"));
+}
+
+TEST_F(MainRulesTest, SecondStartRunsNoFirstRunActions) {
+    m.shell.default_browser = kFirefox;
+    m.files.Put(kProgram + "qsg.exe", "MZ");
+    PutSettings({"firstrun=0"});
+    m.files.Put(kData + "browsers.ini", "opera|c:\\opera.exe\r\n");
+    Session run(m);
+    run.Start();
+
+    EXPECT_FALSE(run.view.Has("ShowBalloon("));
+    EXPECT_TRUE(m.shell.executed.empty());
+    EXPECT_EQ(run.rules.lists().browsers, Lines{"opera|c:\\opera.exe"});
+}
+
+// ---------------------------------------------------------------- start-up order
+
+TEST_F(MainRulesTest, StartUpStepsInTheirOrder) {
+    Session run(m);
+    TraceInto(run.view);
+    run.Start();
+
+    ASSERT_GE(run.view.calls.size(), 2u);
+    EXPECT_EQ(run.view.calls[0], "trace Form1.FormCreate");
+    EXPECT_EQ(run.view.calls[1], "HideTaskbarButton()");
+    EXPECT_TRUE(InOrder(run.view, {
+                                      "HideTaskbarButton()",
+                                      "trace Form1.LoadSTRLs",
+                                      "trace Form1.FillListbox1Default",
+                                      "RefillResultList(4)",
+                                      "trace Form1.CheckDefaultThemeFiles",
+                                      "trace Form1.LoadSettings",
+                                      "SetOpacity(255)",
+                                      "SetItemHeight(16)",
+                                      "trace Form1.AddToStartup",
+                                      "SetWindowFrame(0)",
+                                      "SetPosition(512,369)",  // half the work area
+                                      "trace Form1.FirstRun",
+                                      "ShowBalloon(Ready to go!",
+                                      "trace Form1.EnterNormalMode",
+                                      "SetWindowSize(141,200)",
+                                      "trace Form1.loadthm(",
+                                      "ApplyLook()",
+                                      "ApplyGeometry(normal)",
+                                      "RegisterHotkey(" + std::to_string(kWinZ) + ")",
+                                      "ShowLabels(|||)",
+                                      "ApplyStayOnTop(0)",
+                                      "AcceptDroppedFiles()",
+                                      "CreateProgramMutex()",
+                                  }));
+    EXPECT_EQ(run.view.calls.back(), "CreateProgramMutex()");
+    // The theme is applied once, after the list was filled.
+    EXPECT_EQ(run.view.Count("ApplyLook()"), 1);
+    EXPECT_LT(run.view.IndexOf("RefillResultList("), run.view.IndexOf("ApplyLook()"));
+}
+
+TEST_F(MainRulesTest, CoolModeStartLaysTheWindowOutInCoolMode) {
+    PutSettings({"firstrun=0", "coolmode=1", "stayontop=1", "showicons=1"});
+    Session run(m);
+    run.Start();
+
+    EXPECT_TRUE(InOrder(run.view, {"SetItemHeight(18)", "ApplyLook()", "SetWindowSize(300,60)",
+                                   "ApplyGeometry(cool)", "RegisterHotkey(", "ApplyStayOnTop(1)"}));
+    EXPECT_FALSE(run.view.Has("ApplyGeometry(normal)"));
+    EXPECT_TRUE(run.rules.settings().coolmode);
+    ASSERT_TRUE(run.rules.layout().has_value());
+    EXPECT_TRUE(run.rules.layout()->cool_mode());
+}
+
+TEST_F(MainRulesTest, ShowAtStart) {
+    struct Case {
+        const char* showprogram;
+        const char* parameter;
+        bool shown;
+    };
+    const Case cases[] = {
+        {"showprogram=1", "", true},
+        {"showprogram=1", "ns", false},  // started through the Run key
+        {"showprogram=0", "", false},
+        {"showprogram=", "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.showprogram) + " parameter " + c.parameter);
+        Machine machine;
+        machine.system.first_parameter = c.parameter;
+        machine.files.PutFolder(kData);
+        machine.files.Put(kData + "set.set", JoinLines({"firstrun=0", c.showprogram}));
+        Session run(machine);
+        run.Start();
+        EXPECT_EQ(run.rules.ShowAtStart(), c.shown);
+    }
+}
+
+// ---------------------------------------------------------------- the hotkey
+
+TEST_F(MainRulesTest, HotkeyRegistration) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> line;  // the Hotkey line of set.set
+        int version_code;
+        bool accepted;
+        int expected_value;
+        const char* named;  // the hotkey text the balloon names; null: no balloon
+    };
+    const Case cases[] = {
+        {"default accepted", std::nullopt, 0, true, kWinZ, nullptr},
+        {"default refused", std::nullopt, 0, false, kWinZ, "Win+Z"},
+        {"stored hotkey refused", "hotkey=Ctrl+F10", 0, false, 16384 + 0x79, "Ctrl+F10"},
+        {"Win+1 kept", "hotkey=Win+1", 0, true, 65536 + '1', nullptr},
+        {"Win+1 replaced on code 8", "hotkey=Win+1", 8, true, kWinZ, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Machine machine;
+        machine.system.version_code = c.version_code;
+        machine.files.PutFolder(kData);
+        Lines lines{"firstrun=0"};
+        if (c.line) lines.push_back(*c.line);
+        machine.files.Put(kData + "set.set", JoinLines(lines));
+        Session run(machine);
+        run.view.register_result = c.accepted;
+        run.Start();
+
+        EXPECT_EQ(run.view.Count("RegisterHotkey("), 1);
+        EXPECT_TRUE(run.view.Has("RegisterHotkey(" + std::to_string(c.expected_value) + ")"));
+        const int balloon = run.view.IndexOf("ShowBalloon(");
+        if (!c.named) {
+            EXPECT_LT(balloon, 0);
+            continue;
+        }
+        ASSERT_GE(balloon, 0);
+        const std::string& shown = run.view.calls[static_cast<std::size_t>(balloon)];
+        EXPECT_NE(shown.find(std::string("|") + c.named + " "), std::string::npos) << shown;
+        EXPECT_NE(shown.find("in Settings"), std::string::npos) << shown;
+        EXPECT_GT(balloon, run.view.IndexOf("RegisterHotkey("));
+    }
+}
+
+// ---------------------------------------------------------------- start with Windows
+
+TEST_F(MainRulesTest, RunKeyEntry) {
+    using Values = std::map<std::string, std::string>;
+    const std::string entry = kExe + " ns";
+    struct Case {
+        const char* name;
+        int version_code;
+        std::optional<Lines> settings;  // nullopt: no set.set at all
+        bool local_machine_writable;
+        Values hklm_before, hkcu_before;
+        Values hklm_after, hkcu_after;
+        const char* saved;  // the startonstartup line at exit; null: not checked
+    };
+    const Case cases[] = {
+        {"code 8 leaves an entry alone", 8, Lines{"firstrun=0", "startonstartup=0"}, true, {{"ovvtx", "old"}}, {},
+         {{"ovvtx", "old"}}, {}, nullptr},
+        {"code 8 adds none on the first start", 8, std::nullopt, true, {}, {}, {}, {}, "startonstartup=1"},
+        {"missing value adds it", 0, Lines{"firstrun=0"}, true, {}, {}, {{"ovvtx", entry}}, {}, "startonstartup=1"},
+        {"no file at all adds it", 7, std::nullopt, true, {}, {}, {{"ovvtx", entry}}, {}, "startonstartup=1"},
+        {"no rights: the user's hive", 0, Lines{"firstrun=0", "startonstartup=1"}, false, {}, {}, {},
+         {{"ovvtx", entry}}, "startonstartup=1"},
+        {"off removes it everywhere", 0, Lines{"firstrun=0", "startonstartup=0"}, true,
+         {{"ovvtx", "old"}, {"other", "x"}}, {{"ovvtx", "old"}}, {{"other", "x"}}, {}, "startonstartup=0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Machine machine;
+        machine.system.version_code = c.version_code;
+        machine.registry.local_machine_writable = c.local_machine_writable;
+        machine.registry.local_machine_run = c.hklm_before;
+        machine.registry.current_user_run = c.hkcu_before;
+        if (c.settings) {
+            machine.files.PutFolder(kData);
+            machine.files.Put(kData + "set.set", JoinLines(*c.settings));
+        }
+        Session run(machine);
+        run.Start();
+
+        EXPECT_EQ(machine.registry.local_machine_run, c.hklm_after);
+        EXPECT_EQ(machine.registry.current_user_run, c.hkcu_after);
+        run.rules.FormClose();
+        if (c.saved) {
+            EXPECT_TRUE(HasLine(SplitLines(machine.files.Get(kData + "set.set")), c.saved));
+        }
+    }
+}
+
+// ---------------------------------------------------------------- a catalogue that cannot be read
+
+TEST_F(MainRulesTest, UnreadableCatalogueIsKeptAsItIs) {
+    PutSettings({"firstrun=0"});
+    m.files.Put(kData + "list2.ini", "precious|c:\\p.exe\r\n");
+    m.files.MakeUnreadable(kData + "list2.ini");
+    Session run(m);
+    run.Start();
+
+    EXPECT_EQ(run.rules.RowCount(), 0);
+    EXPECT_TRUE(run.view.Has("RefillResultList(0)"));
+    EXPECT_EQ(m.prompts.messages, (std::vector<std::string>{std::string(kCatalogueUnreadableMessage)}));
+    EXPECT_FALSE(m.files.Has(kData + "previous-list2.ini"));
+
+    m.files.written.clear();
+    run.rules.FormClose();
+    EXPECT_EQ(m.files.Get(kData + "list2.ini"), "precious|c:\\p.exe\r\n");
+    const auto written = WrittenInData();
+    EXPECT_EQ(written.front(), "set.set");
+    EXPECT_EQ(std::count(written.begin(), written.end(), "list2.ini"), 0);
+    EXPECT_EQ(m.prompts.messages.size(), 1u);
+}
+
+// ---------------------------------------------------------------- Enter and the menus
+// The default catalogue, sorted: 0 "c" (Folder c:\), 1 "calc" (Other), 2 "d" (Folder d:\,
+// missing here), 3 "vtx on the web" (URL).
+
+class LaunchingTest : public MainRulesTest {
+protected:
+    // A later start (no first-run actions) with the default catalogue.
+    void Start(bool hae) {
+        PutSettings({"firstrun=0", hae ? "HAE=1" : "HAE=0"});
+        run.Start();
+        run.view.showing = true;
+        run.view.Clear();
+    }
+    // Typing: the edit box changes and tells the rules.
+    void Type(const std::string& text) {
+        run.view.edit_text = text;
+        run.rules.Edit2Change(text);
+    }
+    Session run{m};
+};
+
+TEST_F(LaunchingTest, EnterInTheEditBox) {
+    struct Case {
+        const char* name;
+        const char* typed;
+        int downs;       // Down presses after typing
+        int mouse_row;   // a row clicked after that; -1: none
+        bool ctrl;
+        bool hae;
+        std::vector<ShellRequest> launched;
+        std::string copied;
+        bool hides;
+        const char* edit_after;  // the edit box afterwards
+    };
+    const Case cases[] = {
+        {"empty text does nothing, row selected", "", 0, 1, false, true, {}, "", false, ""},
+        {"empty text with Ctrl copies nothing", "", 0, 1, true, true, {}, "", false, ""},
+        {"trimmed, matched again, first match launched", "  calc ", 1, -1, false, false, {kCalc}, "", false, "calc"},
+        {"HAE hides after the launch", "calc", 0, -1, false, true, {kCalc}, "", true, "calc"},
+        {"HAE hides when nothing was launched", "d", 0, -1, false, true, {}, "", true, "d"},
+        {"typed text matching nothing runs itself", "Notepad X.TXT", 0, -1, false, true,
+         {{"open", "notepad", "x.txt", "", 1}}, "", true, "Notepad X.TXT"},
+        {"blanks only run the empty text", "   ", 0, -1, false, false, {{"open", "", std::nullopt, std::nullopt, 1}},
+         "", false, ""},
+        {"Ctrl copies the address, no hide", "c", 0, -1, true, true, {}, "c:\\", false, "c"},
+        {"Ctrl trims and copies the first match", " calc", 1, -1, true, false, {}, "calc", false, "calc"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Machine machine;
+        machine.files.PutFolder(kData);
+        machine.files.Put(kData + "set.set", JoinLines({"firstrun=0", c.hae ? "HAE=1" : "HAE=0"}));
+        Session r(machine);
+        r.Start();
+        r.view.edit_text = c.typed;
+        r.rules.Edit2Change(c.typed);
+        for (int i = 0; i < c.downs; ++i) r.rules.MoveDown();
+        if (c.mouse_row >= 0) r.rules.SelectRow(c.mouse_row);
+        r.view.Clear();
+
+        r.rules.EditEnter(c.typed, c.ctrl);
+        EXPECT_EQ(machine.shell.executed, c.launched);
+        EXPECT_EQ(machine.clipboard.text, c.copied);
+        EXPECT_EQ(r.view.Has("Hide()"), c.hides);
+        EXPECT_EQ(r.view.edit_text, c.edit_after);
+    }
+}
+
+TEST_F(LaunchingTest, TrimmedTextIsPutBackBeforeTheLaunch) {
+    Start(true);
+    Type(" calc");
+    run.rules.MoveDown();
+    run.rules.EditEnter(" calc", false);
+    EXPECT_TRUE(InOrder(run.view, {"SetEditText(calc)", "ShowSelection(1)", "Hide()"}));
+    EXPECT_EQ(run.rules.Selected(), 1);
+}
+
+TEST_F(LaunchingTest, EnterInTheListPutsTheNameIntoTheEditBoxFirst) {
+    Start(true);
+    Type("c");
+    run.rules.MoveDown();  // "calc"
+    run.rules.ListEnter();
+    EXPECT_TRUE(InOrder(run.view, {"SetEditText(calc)", "ShowSelection(1)", "Hide()"}));
+    EXPECT_EQ(run.view.edit_text, "calc");
+    EXPECT_EQ(m.shell.executed, std::vector<ShellRequest>{kCalc});
+}
+
+TEST_F(LaunchingTest, EnterInTheListWithNothingSelectedDoesNothing) {
+    Start(true);
+    Type("zz");
+    run.rules.ListEnter();
+    EXPECT_TRUE(m.shell.executed.empty());
+    EXPECT_FALSE(run.view.Has("SetEditText("));
+    EXPECT_FALSE(run.view.Has("Hide()"));
+}
+
+TEST_F(LaunchingTest, OfTwoRowsOfOneNameTheListLaunchesTheFirst) {
+    const std::string second = JoinRecord(NewRecord("calc", "notepad", type::Other));
+    const std::string first = JoinRecord(NewRecord("calc", "calc", type::Other));
+    m.files.PutFolder(kData);
+    m.files.Put(kData + "list2.ini", JoinLines({second, first}));
+    Start(false);
+    ASSERT_EQ(run.rules.RowCount(), 2);
+    run.rules.SelectRow(1);  // "calc|notepad": sorted after "calc|calc"
+    run.rules.ListEnter();
+    ASSERT_EQ(m.shell.executed.size(), 1u);
+    EXPECT_EQ(m.shell.executed[0].file, "calc");
+}
+
+TEST_F(LaunchingTest, Menus) {
+    Start(false);
+    run.rules.OpenSelected();
+    run.rules.CopyAddress();
+    run.rules.OpenContainingFolder();
+    EXPECT_EQ(m.prompts.messages, (std::vector<std::string>{std::string(kNothingSelectedExecute),
+                                                            std::string(kNothingSelected),
+                                                            std::string(kNothingSelected)}));
+    EXPECT_TRUE(m.shell.executed.empty());
+    EXPECT_EQ(m.clipboard.sets, 0);
+
+    run.rules.SelectRow(1);
+    run.rules.OpenSelected();
+    run.rules.CopyAddress();
+    EXPECT_EQ(m.shell.executed, std::vector<ShellRequest>{kCalc});
+    EXPECT_EQ(m.clipboard.text, "calc");
+
+    EXPECT_TRUE(run.rules.OpenContainingFolderAvailable(0));   // Folder
+    EXPECT_FALSE(run.rules.OpenContainingFolderAvailable(1));  // Other
+    EXPECT_FALSE(run.rules.OpenContainingFolderAvailable(-1));
+    EXPECT_FALSE(run.rules.OpenContainingFolderAvailable(4));
+}
+
+// ---------------------------------------------------------------- window-level keys
+
+TEST_F(MainRulesTest, FunctionKeysStepAsideForTheHotkey) {
+    struct Case {
+        const char* hotkey;
+        int vk;
+        bool ctrl;
+        KeyAction expected;
+    };
+    const Case cases[] = {
+        {"Ctrl+F10", vk::kF1, false, KeyAction::None},      {"Ctrl+F10", vk::kF10, true, KeyAction::None},
+        {"Ctrl+F10", vk::kF4, false, KeyAction::ToggleCool}, {"Ctrl+F10", vk::kF2, false, KeyAction::ShowManager},
+        {"Win+Z", vk::kF1, false, KeyAction::Help},          {"Win+Z", vk::kF10, true, KeyAction::ResetAppearance},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.hotkey) + " key " + std::to_string(c.vk));
+        Machine machine;
+        machine.files.PutFolder(kData);
+        machine.files.Put(kData + "set.set", JoinLines({"firstrun=0", std::string("hotkey=") + c.hotkey}));
+        Session run(machine);
+        run.Start();
+        EXPECT_EQ(run.rules.hotkey_text(), c.hotkey);
+        EXPECT_EQ(run.rules.FormKeyDown(c.vk, c.ctrl, false, false), c.expected);
+    }
+}
+
+// ---------------------------------------------------------------- layouts
+
+TEST_F(MainRulesTest, ToggleCoolModeTwice) {
+    PutSettings({"firstrun=0"});
+    Session run(m);
+    run.Start();
+    const int looks = run.view.Count("ApplyLook()");
+
+    run.rules.ToggleCoolMode();
+    EXPECT_TRUE(run.view.geometry.cool);
+    EXPECT_TRUE(run.rules.settings().coolmode);
+    run.rules.EndSession();
+    EXPECT_TRUE(HasLine(Saved(), "coolmode=1"));
+
+    run.rules.ToggleCoolMode();
+    EXPECT_FALSE(run.view.geometry.cool);
+    EXPECT_EQ(run.view.Count("ApplyLook()"), looks + 2);  // the theme is read again each time
+    run.rules.FormClose();
+    EXPECT_TRUE(HasLine(Saved(), "coolmode=0"));
+}
+
+TEST_F(MainRulesTest, ResetAppearance) {
+    PutSettings({"firstrun=0", "opacity=100", "coolmode=1", "height=300", "theme=Blue.th2"});
+    m.files.PutFolder(kProgram + "themes");
+    m.files.Put(kProgram + "themes\\Blue.th2", "formbackcolor=0000FF\r\n");
+    m.files.Put(kProgram + "themes\\Default Theme.th2", "formbackcolor=000000\r\n");  // changed by hand
+    Session run(m);
+    run.Start();
+    EXPECT_TRUE(run.view.Has("SetOpacity(100)"));
+    run.view.Clear();
+
+    run.rules.ResetAppearance();
+    EXPECT_TRUE(InOrder(run.view, {"SetWindowSize(141,200)", "ApplyGeometry(normal)", "SetOpacity(255)"}));
+    EXPECT_NE(m.files.Get(kProgram + "themes\\Default Theme.th2"), "formbackcolor=000000\r\n");
+    run.rules.FormClose();
+    const Lines saved = Saved();
+    for (const char* line : {"opacity=255", "coolmode=0", "height=200", "width=141", "theme=Default Theme.th2"})
+        EXPECT_TRUE(HasLine(saved, line)) << line;
+}
+
+// A default theme that cannot be rewritten and holds a bad value stops the reset before the
+// opacity step: the window stays as it was, and so does the opacity saved for it.
+TEST_F(MainRulesTest, ResetAppearanceStoppedByTheThemeKeepsTheOpacity) {
+    PutSettings({"firstrun=0", "opacity=100", "theme=Blue.th2"});
+    m.files.PutFolder(kProgram + "themes");
+    m.files.Put(kProgram + "themes\\Blue.th2", "formbackcolor=0000FF\r\n");
+    m.files.Put(kProgram + "themes\\Default Theme.th2", "formbackcolor=XYZXYZ\r\n");
+    m.files.MakeReadOnly(kProgram + "themes\\Default Theme.th2");
+    Session run(m);
+    run.Start();
+    run.view.Clear();
+
+    run.rules.ResetAppearance();
+    EXPECT_TRUE(run.view.Has("ShowError("));
+    EXPECT_FALSE(run.view.Has("SetOpacity("));
+    run.rules.FormClose();
+    EXPECT_TRUE(HasLine(Saved(), "opacity=100"));
+}
+
+TEST_F(MainRulesTest, DraggedHeightIsKeptAndSaved) {
+    PutSettings({"firstrun=0"});
+    Session run(m);
+    run.Start();
+    EXPECT_EQ(run.rules.DragHeight(500, 100), 400);
+    // The next normal layout uses it too.
+    run.rules.ToggleCoolMode();
+    run.view.Clear();
+    run.rules.ToggleCoolMode();
+    EXPECT_TRUE(run.view.Has("SetWindowSize(141,400)"));
+    run.rules.FormClose();
+    EXPECT_TRUE(HasLine(Saved(), "height=400"));
+}
+
+// ---------------------------------------------------------------- settings across two runs
+
+TEST_F(MainRulesTest, SettingsSurviveARestart) {
+    PutSettings({"firstrun=0", "height=321", "theme=Blue.th2", "opacity=180", "hotkey=Ctrl+Alt+K", "top=40",
+                 "left=60", "HAE=1", "stayontop=1", "showicons=1", "quickadd=1", "lastthemeauthor=Ann"});
+    m.files.PutFolder(kProgram + "themes");
+    m.files.Put(kProgram + "themes\\Blue.th2", "formbackcolor=0000FF\r\n");
+    const std::string hotkey_call = "RegisterHotkey(" + std::to_string(16384 + 32768 + 'K') + ")";
+
+    Session first(m);
+    first.Start();
+    EXPECT_TRUE(first.view.Has("SetPosition(60,40)"));
+    EXPECT_TRUE(first.view.Has(hotkey_call));
+    first.view.position = {70, 90};  // the user moved the window
+    first.rules.FormClose();
+    const std::string written = m.files.Get(kData + "set.set");
+
+    Session second(m);
+    second.Start();
+    const Settings& s = second.rules.settings();
+    EXPECT_EQ(s.height, 321);
+    EXPECT_EQ(s.theme, "Blue.th2");
+    EXPECT_EQ(s.opacity, 180);
+    EXPECT_EQ(s.lastthemeauthor, "Ann");
+    EXPECT_TRUE(s.hae && s.stayontop && s.showicons && s.quickadd);
+    EXPECT_EQ(second.rules.hotkey_text(), "Ctrl+Alt+K");
+    EXPECT_TRUE(InOrder(second.view, {"SetOpacity(180)", "SetItemHeight(18)", "SetPosition(70,90)",
+                                      "SetWindowSize(141,321)", hotkey_call, "ApplyStayOnTop(1)"}));
+    EXPECT_EQ(second.view.look.form_color, 0xFF0000u);  // Blue.th2, platform colour
+
+    // Nothing drifts: the second run writes what the first wrote.
+    second.rules.FormClose();
+    EXPECT_EQ(m.files.Get(kData + "set.set"), written);
+}
+
+}  // namespace
+}  // namespace vtx
