@@ -49,8 +49,10 @@ void MainRules::FormCreate(MainView& view, LayoutView& layout_view) {
     }
     // 7. The settings file; with none at all the program starts with Windows from now on.
     bool found = false;
-    settings_list_ = ReadSettingsFile(p_, folders_.data, folders_.program, found);
+    settings_list_ = ReadSettingsFile(p_, folders_.data, folders_.program, found, &protect_settings_);
     if (!found) settings_.startonstartup = true;
+    // A settings file that is there but cannot be read is the user's; it is not replaced by defaults.
+    if (protect_settings_) p_.prompts.Message(std::string(kSettingsUnreadableMessage));
     // 8. LoadSettings, applied in its order.
     LoadSettingsContext ctx;
     ctx.windows_version_code = p_.system.WindowsVersionCode();
@@ -120,6 +122,7 @@ void MainRules::SyncSettingsFromLayout() {
 }
 
 bool MainRules::SaveSettingsNow() {
+    if (protect_settings_) return false;
     SyncSettingsFromLayout();
     if (view_) {
         const auto pos = view_->GetPosition();

@@ -25,6 +25,9 @@
 
 namespace vtx {
 
+inline constexpr std::string_view kSettingsUnreadableMessage =
+    "The settings file could not be read; it will not be overwritten when Vantrix ends.";
+
 // One row as the window paints it, with the places to take its icon from.
 struct RowDrawing {
     RowPaint paint;
@@ -116,6 +119,7 @@ private:
 
     std::string edit_text_;
     bool show_at_start_ = false;
+    bool protect_settings_ = false;  // set.set exists but could not be read
 };
 
 }  // namespace vtx

@@ -133,9 +133,10 @@ bool SaveSettings(const Settings& s, Lines& settings_list, HotkeyText& hotkeys, 
 }
 
 Lines ReadSettingsFile(Platform& platform, const std::string& data_folder, const std::string& program_folder,
-                       bool& found) {
+                       bool& found, bool* data_unreadable) {
     LinesRead data = ReadLines(platform.files, data_folder + kSettingsFile);
     found = data.status != ReadStatus::Missing;
+    if (data_unreadable) *data_unreadable = data.status == ReadStatus::Unreadable;
     if (data.ok()) return std::move(data.lines);
     // An unreadable Data folder copy still counts as found: its start-with-Windows choice is unknown,
     // not absent. The Program folder copy then stands in for it.

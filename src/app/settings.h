@@ -78,8 +78,10 @@ struct LoadSettingsContext {
 bool SaveSettings(const Settings& s, Lines& settings_list, HotkeyText& hotkeys, Platform& platform,
                   const std::string& data_folder);
 
-// Data folder set.set, else Program folder set.set. found is false when neither exists.
+// Data folder set.set, else Program folder set.set. found is false when neither exists;
+// data_unreadable, when given, tells whether the Data folder's file exists but could not be read.
 [[nodiscard]] Lines ReadSettingsFile(Platform& platform, const std::string& data_folder,
-                                     const std::string& program_folder, bool& found);
+                                     const std::string& program_folder, bool& found,
+                                     bool* data_unreadable = nullptr);
 
 }  // namespace vtx

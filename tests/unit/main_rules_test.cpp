@@ -383,6 +383,23 @@ TEST_F(MainRulesTest, UnreadableCatalogueIsKeptAsItIs) {
     EXPECT_EQ(m.prompts.messages.size(), 1u);
 }
 
+TEST_F(MainRulesTest, UnreadableSettingsFileIsKeptAsItIs) {
+    PutSettings({"firstrun=0", "hotkey=Ctrl+Alt+V"});
+    const std::string before = m.files.Get(kData + "set.set");
+    m.files.MakeUnreadable(kData + "set.set");
+    Session run(m);
+    run.Start();
+    EXPECT_EQ(m.prompts.messages, (std::vector<std::string>{std::string(kSettingsUnreadableMessage)}));
+
+    m.files.written.clear();
+    run.rules.FormClose();
+    run.rules.EndSession();
+    EXPECT_EQ(m.files.Get(kData + "set.set"), before);
+    const auto written = WrittenInData();
+    EXPECT_EQ(std::count(written.begin(), written.end(), "set.set"), 0);
+    EXPECT_EQ(std::count(written.begin(), written.end(), "list2.ini"), 2);
+}
+
 // ---------------------------------------------------------------- Enter and the menus
 // The default catalogue, sorted: 0 "c" (Folder c:\), 1 "calc" (Other), 2 "d" (Folder d:\,
 // missing here), 3 "vtx on the web" (URL).
