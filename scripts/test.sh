@@ -22,5 +22,5 @@ source scripts/wine-env.sh
 trap 'vtx_stop_wine' EXIT
 vtx_start_xvfb
 vtx_init_prefix
-wineserver -p >/dev/null 2>&1 || true
+vtx_start_wine
 ctest --preset win64

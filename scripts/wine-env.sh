@@ -35,6 +35,13 @@ vtx_init_prefix() {
   touch "$WINEPREFIX/.vtx-ready"
 }
 
+# A persistent wineserver with Wine's services already running: later Wine programs start
+# fast, and no service inherits (and holds open) the output pipe of a test runner.
+vtx_start_wine() {
+  wineserver -p >/dev/null 2>&1 </dev/null || true
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+}
+
 vtx_stop_wine() {
   wineserver -k >/dev/null 2>&1 || true
   if [ -n "${VTX_XVFB_PID:-}" ]; then kill "$VTX_XVFB_PID" >/dev/null 2>&1 || true; fi

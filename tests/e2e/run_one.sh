@@ -8,4 +8,5 @@ if [ -z "${DISPLAY:-}" ]; then
   trap 'vtx_stop_wine' EXIT
 fi
 vtx_init_prefix
+vtx_start_wine
 timeout 240 bash "$1"
