@@ -30,6 +30,9 @@ enum : int {
     kOpenSelected, kOpenFolder, kCopyAddress, kAddEdit,
 };
 
+// The system command that lets the user drag the frameless window: move (0xF010) plus 1.
+constexpr WPARAM kMoveFromClient = 0xF011;
+
 // Geometry of the normal layout, in pixels at 96 DPI.
 constexpr int kTitleHeight = 18;
 constexpr int kStripWidth = 4;
@@ -173,6 +176,12 @@ LRESULT LauncherWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             rules_.FormClose();
             DestroyWindow(hwnd_);
             return 0;
+        case WM_SYSCOMMAND:
+            // The move command with the client hit code (0xF011) starts the move loop but
+            // moves nothing under Wine, which shifts the window only for the caption code;
+            // as the caption's move the window follows the mouse everywhere.
+            if (wp == kMoveFromClient) return DefWindowProcA(hwnd_, msg, SC_MOVE | HTCAPTION, lp);
+            break;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
@@ -626,7 +635,7 @@ void LauncherWindow::OnPaint() {
 
 void LauncherWindow::StartMove() {
     ReleaseCapture();
-    SendMessageA(hwnd_, WM_SYSCOMMAND, 0xF011, 0);
+    SendMessageA(hwnd_, WM_SYSCOMMAND, kMoveFromClient, 0);
 }
 
 void LauncherWindow::OnMouseDown(POINT pt) {

@@ -15,8 +15,21 @@
 //   vtx_driver count CLASS            prints how many top-level windows of CLASS exist
 //   vtx_driver workarea               prints the work area's width and height
 //   vtx_driver msgbox [ms]            waits for a message box, prints its text and presses its first button
+//   vtx_driver shown CLASS [ms]       waits until a visible top-level window of CLASS exists
+//   vtx_driver listsel CLASS          prints the selected row of the window's first ListBox child (-1: none)
+//   vtx_driver listcount CLASS        prints the number of rows of that list
+//   vtx_driver region CLASS           prints the window region's type (0 = ERROR, none set) and its box
+//   vtx_driver post CLASS MSG W L     posts a message (for commands that open a modal box)
+//   vtx_driver launch DIR EXE [ms]    starts EXE in DIR, waits until the program is ready and prints
+//                                     the milliseconds from its start
+//   vtx_driver spawn DIR EXE          starts EXE in DIR and prints the milliseconds until it ends
+//   vtx_driver matchtime CLASS TEXT N sets the edit box to TEXT N times (empty in between) and prints
+//                                     the average microseconds of one change, the selected row and the
+//                                     average microseconds of an empty message (WM_NULL) for comparison
+//   vtx_driver closewait CLASS [ms]   posts WM_CLOSE and prints the milliseconds until the process ends
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -54,6 +67,46 @@ BOOL CALLBACK BoxProc(HWND w, LPARAM lp) {
     return TRUE;
 }
 
+struct ShownData { const char* cls; HWND found; };
+BOOL CALLBACK ShownProc(HWND w, LPARAM lp) {
+    auto* d = reinterpret_cast<ShownData*>(lp);
+    char name[256] = {};
+    GetClassNameA(w, name, sizeof name);
+    if (std::strcmp(name, d->cls) == 0 && IsWindowVisible(w)) {
+        d->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The mutex "OVVantrix" is the last thing start-up creates.
+bool ProgramReady() {
+    if (HANDLE m = OpenMutexA(SYNCHRONIZE, FALSE, "OVVantrix")) {
+        CloseHandle(m);
+        return true;
+    }
+    return false;
+}
+
+// Starts exe in dir; the process handle, or null.
+HANDLE Start(const char* dir, const char* exe) {
+    std::string line = std::string("\"") + exe + "\"";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, dir, &si, &pi)) return nullptr;
+    CloseHandle(pi.hThread);
+    return pi.hProcess;
+}
+
+double Seconds() {
+    static LARGE_INTEGER freq{};
+    if (!freq.QuadPart) QueryPerformanceFrequency(&freq);
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(freq.QuadPart);
+}
+
 BOOL CALLBACK StaticText(HWND w, LPARAM lp) {
     char name[64] = {};
     GetClassNameA(w, name, sizeof name);
@@ -73,16 +126,48 @@ int main(int argc, char** argv) {
     const char* cls = argc > 2 ? argv[2] : "";
     if (cmd == "wait") return WaitFor(cls, argc > 3 ? std::atoi(argv[3]) : 10000, true) ? 0 : 1;
     if (cmd == "ready") {
-        // Start-up ends by creating the mutex "OVVantrix".
         const int ms = argc > 2 ? std::atoi(argv[2]) : 20000;
         for (int waited = 0; waited <= ms; waited += 50) {
-            if (HANDLE m = OpenMutexA(SYNCHRONIZE, FALSE, "OVVantrix")) {
-                CloseHandle(m);
-                return 0;
-            }
+            if (ProgramReady()) return 0;
             Sleep(50);
         }
         return 1;
+    }
+    if (cmd == "shown") {
+        const int ms = argc > 3 ? std::atoi(argv[3]) : 5000;
+        for (int waited = 0; waited <= ms; waited += 50) {
+            ShownData d{cls, nullptr};
+            EnumWindows(ShownProc, reinterpret_cast<LPARAM>(&d));
+            if (d.found) return 0;
+            Sleep(50);
+        }
+        return 1;
+    }
+    if (cmd == "launch" && argc > 3) {
+        // Polls finely: the time until ready is what the caller measures.
+        const int ms = argc > 4 ? std::atoi(argv[4]) : 120000;
+        const double start = Seconds();
+        HANDLE process = Start(argv[2], argv[3]);
+        if (!process) return 1;
+        while (!ProgramReady()) {
+            if (WaitForSingleObject(process, 0) == WAIT_OBJECT_0 || Seconds() - start > ms / 1000.0) {
+                CloseHandle(process);
+                return 1;
+            }
+            Sleep(2);
+        }
+        CloseHandle(process);
+        std::printf("%.0f\n", (Seconds() - start) * 1000);
+        return 0;
+    }
+    if (cmd == "spawn" && argc > 3) {
+        const double start = Seconds();
+        HANDLE process = Start(argv[2], argv[3]);
+        if (!process) return 1;
+        WaitForSingleObject(process, INFINITE);
+        CloseHandle(process);
+        std::printf("%.0f\n", (Seconds() - start) * 1000);
+        return 0;
     }
     if (cmd == "gone") return WaitFor(cls, argc > 3 ? std::atoi(argv[3]) : 10000, false) ? 0 : 1;
     if (cmd == "count") {
@@ -163,6 +248,55 @@ int main(int argc, char** argv) {
         DWORD flags = 0;
         const BOOL ok = GetLayeredWindowAttributes(w, &key, &alpha, &flags);
         std::printf("%d %06lX %u %lu\n", ok ? 1 : 0, static_cast<unsigned long>(key), alpha, flags);
+    } else if (cmd == "listsel" || cmd == "listcount") {
+        HWND l = FindWindowExA(w, nullptr, "ListBox", nullptr);
+        if (!l) return 1;
+        const LRESULT r = SendMessageA(l, cmd == "listsel" ? LB_GETCURSEL : LB_GETCOUNT, 0, 0);
+        std::printf("%lld\n", static_cast<long long>(r));
+    } else if (cmd == "region") {
+        HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+        const int type = GetWindowRgn(w, rgn);
+        RECT box{};
+        if (type != ERROR) GetRgnBox(rgn, &box);
+        DeleteObject(rgn);
+        std::printf("%d %ld %ld %ld %ld\n", type, box.left, box.top, box.right, box.bottom);
+    } else if (cmd == "post" && argc > 5) {
+        PostMessageA(w, static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
+                     static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),
+                     static_cast<LPARAM>(std::strtoll(argv[5], nullptr, 0)));
+    } else if (cmd == "matchtime" && argc > 4) {
+        // One WM_SETTEXT is one change of the typed text: the program matches before it returns.
+        HWND e = FindWindowExA(w, nullptr, "Edit", nullptr);
+        HWND l = FindWindowExA(w, nullptr, "ListBox", nullptr);
+        if (!e || !l) return 1;
+        const int n = std::max(1, std::atoi(argv[4]));
+        double total = 0;
+        for (int i = 0; i < n; ++i) {
+            SendMessageA(e, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+            const double t0 = Seconds();
+            SendMessageA(e, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]));
+            total += Seconds() - t0;
+        }
+        // The cost of any message sent to the program, for comparison.
+        double null_total = 0;
+        for (int i = 0; i < n; ++i) {
+            const double t0 = Seconds();
+            SendMessageA(e, WM_NULL, 0, 0);
+            null_total += Seconds() - t0;
+        }
+        std::printf("%.0f %lld %.0f\n", total / n * 1e6, static_cast<long long>(SendMessageA(l, LB_GETCURSEL, 0, 0)),
+                    null_total / n * 1e6);
+    } else if (cmd == "closewait") {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+        if (!process) return 1;
+        const double t0 = Seconds();
+        PostMessageA(w, WM_CLOSE, 0, 0);
+        const DWORD r = WaitForSingleObject(process, argc > 3 ? std::atoi(argv[3]) : 120000);
+        CloseHandle(process);
+        if (r != WAIT_OBJECT_0) return 1;
+        std::printf("%.0f\n", (Seconds() - t0) * 1000);
     } else if (cmd == "message" && argc > 5) {
         const LRESULT r = SendMessageA(w, static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
                                        static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),

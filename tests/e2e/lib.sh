@@ -14,10 +14,28 @@ note() { echo "[$E2E_NAME] $*"; }
 
 driver() { wine "$VTX_BUILD/vtx_driver.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
+# The vantrix.exe processes of this Wine prefix: other people run their own copies on the
+# same machine, each in its own prefix, and those must be left alone.
+own_copies() {
+  local pid
+  for pid in $(pgrep -f 'vantrix\.exe' 2>/dev/null); do
+    tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+  done
+  return 0
+}
+
+# Ends copies that an earlier, failed test of this prefix left running.
+stop_own_copies() {
+  local pids i
+  pids="$(own_copies)"
+  [ -z "$pids" ] && return 0
+  kill $pids >/dev/null 2>&1 || true
+  for i in $(seq 1 50); do [ -z "$(own_copies)" ] && return 0; sleep 0.1; done
+}
+
 # A fresh Program folder holding vantrix.exe and the probe, and an empty Data folder.
 fresh_install() {
-  pkill -f 'vantrix\.exe' >/dev/null 2>&1 || true
-  for _ in $(seq 1 50); do pgrep -f 'vantrix\.exe' >/dev/null || break; sleep 0.1; done
+  stop_own_copies
   desktop_ready
   rm -rf "$E2E_DIR" "$E2E_APPDATA/Orvane"
   mkdir -p "$E2E_DIR"
@@ -127,4 +145,72 @@ press() { xdotool key --delay 50 "$@"; }
 screenshot() {
   mkdir -p "$VTX_BUILD/screenshots"
   import -window root "$VTX_BUILD/screenshots/$1.png" 2>/dev/null || true
+}
+
+# Starts the program without waiting for the end of start-up (a message box may stop it).
+start_vtx_early() {
+  (cd "$E2E_DIR" && exec wine ./vantrix.exe "$@" >/dev/null 2>&1) &
+  VTX_PID=$!
+  driver wait TForm1 20000 || fail "the launcher window was not created"
+}
+
+# Mouse actions at screen positions, each step given time to arrive: Wine loses presses
+# that come faster than it reads the X events.
+click_at() {  # x y [button]
+  xdotool mousemove "$1" "$2"
+  sleep 0.2
+  xdotool click "${3:-1}"
+  sleep 0.3
+}
+
+drag() {  # from_x from_y to_x to_y
+  xdotool mousemove "$1" "$2"
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.3
+  xdotool mousemove "$(( ($1 + $3) / 2 ))" "$(( ($2 + $4) / 2 ))"
+  sleep 0.2
+  xdotool mousemove "$3" "$4"
+  sleep 0.3
+  xdotool mouseup 1
+  sleep 0.3
+}
+
+# The colour of one screen pixel as RRGGBB.
+pixel() {
+  local f="$E2E_DIR/pixel.png"
+  import -window root -crop "1x1+$1+$2" "$f" 2>/dev/null
+  convert "$f" -depth 8 -format '%[hex:p{0,0}]' info: 2>/dev/null | cut -c1-6
+}
+
+# Waits until a screen pixel has the given colour.
+wait_pixel() {  # x y RRGGBB message
+  local i got=""
+  for i in $(seq 1 20); do
+    got="$(pixel "$1" "$2")"
+    [ "$got" = "$3" ] && return 0
+    sleep 0.15
+  done
+  fail "${4:-pixel at $1,$2}: expected [$3], got [$got]"
+}
+
+# Waits until the launcher's list shows the given selected row.
+wait_listsel() {
+  local i
+  for i in $(seq 1 30); do
+    [ "$(driver listsel TForm1)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "${2:-selected row}: expected [$1], got [$(driver listsel TForm1)]"
+}
+
+# A popup menu is open (Wine's and Windows' menu windows are of class "#32768").
+wait_menu() { driver shown '#32768' 3000 || fail "${1:-the popup menu} did not open"; }
+wait_no_menu() {
+  local i
+  for i in $(seq 1 30); do
+    driver shown '#32768' 0 || return 0
+    sleep 0.1
+  done
+  fail "the popup menu did not close"
 }
