@@ -726,8 +726,16 @@ void LauncherWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const RowDrawing row = rules_.PaintRow(static_cast<int>(item.itemID));
     if (row.paint.background) {
         const auto& b = *row.paint.background;
-        // The label covers the row whatever its selection state.
+        // The label covers the row whatever its selection state; a frame in the selection
+        // colour keeps a labelled row's selection visible.
         win32::FillSolid(dc, RECT{r.left - 1, r.top, r.right + 2, r.bottom + 2}, RGB(b.red, b.green, b.blue));
+        if (selected) {
+            const COLORREF h = GetSysColor(COLOR_HIGHLIGHT);
+            win32::FillSolid(dc, RECT{r.left, r.top, r.right, r.top + 2}, h);
+            win32::FillSolid(dc, RECT{r.left, r.bottom - 2, r.right, r.bottom}, h);
+            win32::FillSolid(dc, RECT{r.left, r.top, r.left + 2, r.bottom}, h);
+            win32::FillSolid(dc, RECT{r.right - 2, r.top, r.right, r.bottom}, h);
+        }
     }
     {
         win32::ScopedSelect font(dc, list_font_.get());
