@@ -728,7 +728,11 @@ void LauncherWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
         const auto& b = *row.paint.background;
         // The label covers the row whatever its selection state; a frame in the selection
         // colour keeps a labelled row's selection visible.
+        // Clipped to the row, so that repainting one row leaves no band on its neighbour.
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         win32::FillSolid(dc, RECT{r.left - 1, r.top, r.right + 2, r.bottom + 2}, RGB(b.red, b.green, b.blue));
+        RestoreDC(dc, saved);
         if (selected) {
             const COLORREF h = GetSysColor(COLOR_HIGHLIGHT);
             win32::FillSolid(dc, RECT{r.left, r.top, r.right, r.top + 2}, h);
