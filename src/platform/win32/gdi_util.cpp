@@ -1,18 +1,21 @@
 #include "platform/win32/gdi_util.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace vtx::win32 {
 
-UniqueFont MakeFont(const FontSpec& spec) {
+UniqueFont MakeFont(const FontSpec& font) {
+    // Theme files may hold any size; the system only draws sensible ones.
+    const int points = std::clamp(font.size, 1, 500);
     LOGFONTA lf{};
-    lf.lfHeight = -MulDiv(spec.size, 96, 72);
-    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = spec.italic ? TRUE : FALSE;
-    lf.lfUnderline = spec.underline ? TRUE : FALSE;
+    lf.lfHeight = -MulDiv(points, 96, 72);
+    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font.italic ? TRUE : FALSE;
+    lf.lfUnderline = font.underline ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+    lstrcpynA(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
     return UniqueFont(CreateFontIndirectA(&lf));
 }
 

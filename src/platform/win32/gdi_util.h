@@ -13,7 +13,7 @@
 namespace vtx::win32 {
 
 // Sizes are in points at 96 DPI, as the theme gives them.
-[[nodiscard]] UniqueFont MakeFont(const FontSpec& spec);
+[[nodiscard]] UniqueFont MakeFont(const FontSpec& font);
 
 [[nodiscard]] UniqueBitmap BitmapFromFile(std::string_view bmp_file_bytes);
 [[nodiscard]] UniqueBitmap BitmapFromPath(const std::string& path);
