@@ -155,6 +155,9 @@ void Launcher::CommandGo() { Trace("Form1.CommandGo"); }
 void Launcher::ElseGo(const std::string& edit_text) {
     Trace("Form1.ElseGo");
     const std::string t = platform_.text.ToLower(edit_text);
+    // Enter on blanks alone: nothing to run. Handing the shell an empty file would open
+    // a folder window the user never asked for.
+    if (t.empty()) return;
     constexpr int kShow = 1;
     if (EndsWith(t, ".cpl")) {
         platform_.shell.WinExec(std::string(kControlPanelCommand) + t, kShow);

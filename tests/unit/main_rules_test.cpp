@@ -442,8 +442,7 @@ TEST_F(LaunchingTest, EnterInTheEditBox) {
         {"HAE hides when nothing was launched", "d", 0, -1, false, true, {}, "", true, "d"},
         {"typed text matching nothing runs itself", "Notepad X.TXT", 0, -1, false, true,
          {{"open", "notepad", "x.txt", "", 1}}, "", true, "Notepad X.TXT"},
-        {"blanks only run the empty text", "   ", 0, -1, false, false, {{"open", "", std::nullopt, std::nullopt, 1}},
-         "", false, ""},
+        {"blanks only trim to nothing, which runs nothing", "   ", 0, -1, false, true, {}, "", true, ""},
         {"Ctrl copies the address, no hide", "c", 0, -1, true, true, {}, "c:\\", false, "c"},
         {"Ctrl trims and copies the first match", " calc", 1, -1, true, false, {}, "calc", false, "calc"},
     };
