@@ -209,9 +209,16 @@ void MainRules::EditEnter(const std::string& text, bool ctrl) {
 }
 
 void MainRules::ListEnter() {
-    const auto name = ListActivationText(results_, matcher_.selected());
+    const int row = matcher_.selected();
+    const auto name = ListActivationText(results_, row);
     if (!name) return;
     if (*name != edit_text_) view_->SetEditText(*name);
+    // The name matches again, so of two rows of one name the first starts. A name that
+    // typing cannot find (capitals) must still start the row the user chose, not run as text.
+    if (matcher_.selected() < 0) {
+        matcher_.Select(row);
+        view_->ShowSelection(row);
+    }
     Go();
 }
 

@@ -508,6 +508,19 @@ TEST_F(LaunchingTest, OfTwoRowsOfOneNameTheListLaunchesTheFirst) {
     EXPECT_EQ(m.shell.executed[0].file, "calc");
 }
 
+TEST_F(LaunchingTest, TheListLaunchesARowWhoseNameTypingCannotFind) {
+    // Typed text is lower-cased, so "Notes" put back into the edit box matches nothing;
+    // the row chosen in the list is launched all the same, not the text "notes".
+    m.files.PutFolder(kData);
+    m.files.Put(kData + "list2.ini", JoinLines({JoinRecord(NewRecord("Notes", "notepad", type::Other))}));
+    Start(false);
+    run.rules.SelectRow(0);
+    run.rules.ListEnter();
+    EXPECT_EQ(run.view.edit_text, "Notes");
+    EXPECT_EQ(m.shell.executed, (std::vector<ShellRequest>{{"open", "notepad", std::nullopt, std::nullopt, 1}}));
+    EXPECT_EQ(run.rules.Selected(), 0);
+}
+
 TEST_F(LaunchingTest, Menus) {
     Start(false);
     run.rules.OpenSelected();
