@@ -108,7 +108,7 @@ public:
     void Font(const std::string& prefix, FontSpec& font) {
         Text(prefix + "fontname", font.name, "MS Sans Serif");
         Int(prefix + "fontsize", font.size, 8);
-        Color(prefix + "fontcolor", font.color);
+        Color(prefix + "fontcolor", font.color, kBlack);
         Flag(prefix + "fontbold", font.bold);
         Flag(prefix + "fontitalic", font.italic);
         Flag(prefix + "fontunderline", font.underline);

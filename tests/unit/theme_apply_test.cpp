@@ -170,6 +170,28 @@ TEST_F(LoadThemeTest, KeysApplyInOrder) {
     }
 }
 
+// A theme that names no key at all: every element takes the value it has when absent.
+TEST_F(LoadThemeTest, AbsentKeysTakeTheirDefaults) {
+    look.edit.font.color = look.list.font.color = look.title.font.color = 0x123456;
+    for (auto& t : look.cool_texts) t.font.color = 0x123456;
+    look.form_color = look.edit.back = look.list.back = look.frame_color = 0x123456;
+    ASSERT_TRUE(LoadLines({"title=Bare"}).ok);
+    for (const FontSpec* f : {&look.edit.font, &look.list.font, &look.title.font, &look.cool_texts[0].font,
+                              &look.cool_texts[3].font}) {
+        EXPECT_EQ(f->color, kBlack);
+        EXPECT_EQ(f->name, "MS Sans Serif");
+        EXPECT_EQ(f->size, 8);
+    }
+    EXPECT_EQ(look.form_color, kWhite);
+    EXPECT_EQ(look.edit.back, kWhite);
+    EXPECT_EQ(look.list.back, kWhite);
+    EXPECT_EQ(look.frame_color, kButtonGrey);
+    EXPECT_EQ(look.cool_height, 146);
+    EXPECT_EQ(look.cool_width, 421);
+    EXPECT_EQ(look.cool_texts[2].top, 35);
+    EXPECT_EQ(look.cool_texts[2].width, 377);
+}
+
 TEST_F(LoadThemeTest, ConversionErrorsNameTheirValue) {
     struct Case {
         const char* line;
