@@ -107,9 +107,9 @@ const HotkeyText::Modifier* HotkeyText::FindModifier(std::string_view part) cons
 }
 
 bool HotkeyText::IsModifierName(std::string_view part) const noexcept {
-    for (const auto& m : modifiers_)
-        if (part == m.plain || part == m.layout) return true;
-    return false;
+    // Case ignored, as for the modifiers: "ALT" read as the Alt key itself would be written
+    // back as "Alt", which reads as no hotkey at all.
+    return FindModifier(part) != nullptr;
 }
 
 int HotkeyText::LookUpKey(std::string_view name) {
@@ -133,7 +133,7 @@ int HotkeyText::ParseHotkey(std::string_view text) {
         }
         modifiers |= m->bit;
     }
-    if (modifiers == 0 && parts.size() > 1) return 0;
+    if (modifiers == 0 && parts.size() > 1) return ParseKeyWithPlus(text);
 
     const std::string& last = parts.back();
     int key = 0;
@@ -148,7 +148,24 @@ int HotkeyText::ParseHotkey(std::string_view text) {
     } else if (!IsModifierName(last)) {
         key = LookUpKey(last);
     }
-    return key == 0 ? 0 : key + modifiers;
+    if (key == 0) return ParseKeyWithPlus(text);
+    return key + modifiers;
+}
+
+int HotkeyText::ParseKeyWithPlus(std::string_view text) {
+    int modifiers = 0;
+    std::size_t start = 0;
+    for (;;) {
+        const std::string_view rest = text.substr(start);
+        if (rest.find('+') == std::string_view::npos) return 0;
+        const std::string name = TrimBlanks(rest);
+        if (const int key = LookUpKey(name); key != 0 && !IsModifierName(name)) return key + modifiers;
+        const auto plus = text.find('+', start);
+        const Modifier* m = FindModifier(TrimBlanks(text.substr(start, plus - start)));
+        if (m == nullptr) return 0;
+        modifiers |= m->bit;
+        start = plus + 1;
+    }
 }
 
 // ---------------------------------------------------------------- HotkeyManager

@@ -48,6 +48,9 @@ private:
     };
     void EnsureNames();
     [[nodiscard]] int LookUpKey(std::string_view name);
+    // Keys whose own name holds a "+" (a German layout's "+" and "+ (ZEHNERTASTATUR)"), which
+    // the cut at every "+" takes apart: after each leading modifier, the rest as one key name.
+    [[nodiscard]] int ParseKeyWithPlus(std::string_view text);
     [[nodiscard]] const Modifier* FindModifier(std::string_view part) const noexcept;
     [[nodiscard]] bool IsModifierName(std::string_view part) const noexcept;
 

@@ -48,7 +48,11 @@ void Catalogue::Sort(Text& text) {
         // Zero padding makes a short key's head tie with a longer key that has zero bytes
         // there, so a tie still needs the full keys.
         if (a.head != b.head) return a.head < b.head;
-        return all.substr(a.offset, a.length) < all.substr(b.offset, b.length);
+        const std::string_view ka = all.substr(a.offset, a.length), kb = all.substr(b.offset, b.length);
+        if (ka != kb) return ka < kb;
+        // Lines the collation calls equal ("Notes" and "notes") keep their order, so sorting a
+        // sorted list (every refill, every load of a saved list) never reorders it.
+        return a.index < b.index;
     });
     Lines sorted;
     sorted.reserve(n);

@@ -77,6 +77,12 @@ public:
         }
     }
 
+    // A position or size in pixels, kept within kMaxThemePixels either way.
+    void Pixels(std::string_view key, int& out, int absent) {
+        Int(key, out, absent);
+        out = std::clamp(out, -kMaxThemePixels, kMaxThemePixels);
+    }
+
     void Text(std::string_view key, std::string& out, std::string_view absent) {
         if (failed()) return;
         std::string v = ThemeValue(theme_, key);
@@ -162,21 +168,21 @@ void ApplyKeys(Applier& a, ThemeLook& look) {
         a.Font(p, t.font);
         a.Color(p + "backcolor", t.back);
         a.Alignment(p + "alignment", t.align);
-        a.Int(p + "top", t.top, 35);
-        a.Int(p + "left", t.left, 18);
-        a.Int(p + "height", t.height, 41);
-        a.Int(p + "width", t.width, 377);
+        a.Pixels(p + "top", t.top, 35);
+        a.Pixels(p + "left", t.left, 18);
+        a.Pixels(p + "height", t.height, 41);
+        a.Pixels(p + "width", t.width, 377);
     }
 
-    a.Int("coolheight", look.cool_height, 146);
-    a.Int("coolwidth", look.cool_width, 421);
+    a.Pixels("coolheight", look.cool_height, 146);
+    a.Pixels("coolwidth", look.cool_width, 421);
 
     a.PlatformColorOf("coolshapecolor", look.shape.color, kGray);
     a.Flag("coolshapevisible", look.shape.visible);
-    a.Int("coolshapeleft", look.shape.left, 0);
-    a.Int("coolshapetop", look.shape.top, 0);
-    a.Int("coolshapeheight", look.shape.height, 1);
-    a.Int("coolshapewidth", look.shape.width, 1);
+    a.Pixels("coolshapeleft", look.shape.left, 0);
+    a.Pixels("coolshapetop", look.shape.top, 0);
+    a.Pixels("coolshapeheight", look.shape.height, 1);
+    a.Pixels("coolshapewidth", look.shape.width, 1);
 }
 
 }  // namespace

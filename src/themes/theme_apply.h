@@ -4,6 +4,8 @@
 // The rules live here; the window implements LayoutView and paints what ThemeLook and
 // LayoutGeometry describe. Values are passed on as the theme gives them (a font size of
 // 0 or of a million, a negative width): the window keeps them within what the system accepts.
+// Only positions and sizes in pixels are kept within kMaxThemePixels, so that no sum the
+// window forms of them (left + width, the outline's width + 1) can overflow.
 
 #include <array>
 #include <cstdint>
@@ -15,6 +17,9 @@
 #include "themes/theme_file.h"
 
 namespace vtx {
+
+// Bound of the theme's positions and sizes in pixels, either way: far beyond any screen.
+inline constexpr int kMaxThemePixels = 32767;
 
 struct FontSpec {
     std::string name = "MS Sans Serif";  // may be longer than a LOGFONT face name holds

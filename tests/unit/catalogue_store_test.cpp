@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "fake_platform.h"
+#include "platform/ascii.h"
 #include "test_files.h"
 
 namespace vtx {
@@ -222,6 +223,27 @@ TEST(CatalogueSort, OrderAgreesWithTheCollationOnRandomLines) {
     std::sort(before.begin(), before.end());
     std::sort(after.begin(), after.end());
     EXPECT_EQ(after, before);  // nothing lost or duplicated
+}
+
+TEST(CatalogueSort, LinesEqualButForCaseKeepTheirOrder) {
+    // Every case spelling of one line: the collation calls them all equal. Sorting must leave
+    // them as they are, or each refill (and each load of the saved list) would reorder them.
+    fake::FakeText text;
+    Catalogue c;
+    for (int bits = 0; bits < 32; ++bits) {
+        std::string name = "notes";
+        for (int i = 0; i < 5; ++i)
+            if (bits & (1 << i)) name[static_cast<std::size_t>(i)] = ToUpperAscii(name[static_cast<std::size_t>(i)]);
+        c.Append(name + "|C:\\notes.txt");
+    }
+    c.Append("a|first");
+    const Lines before = c.lines();
+    c.Sort(text);
+    ASSERT_EQ(c.line(0), "a|first");
+    EXPECT_EQ(Lines(c.lines().begin() + 1, c.lines().end()), Lines(before.begin(), before.end() - 1));
+    const Lines once = c.lines();
+    c.Sort(text);
+    EXPECT_EQ(c.lines(), once);
 }
 
 }  // namespace

@@ -134,6 +134,37 @@ TEST(HotkeyText, AcceptsTheLayoutsModifierNames) {
     EXPECT_EQ(caps.ParseHotkey("WIN"), 0);
 }
 
+TEST(HotkeyText, ModifierKeysAreNoKeysWhateverTheirCase) {
+    // "ALT" read as the Alt key itself would be written back as "Alt", which reads as nothing.
+    fake::FakeKeys keys;
+    HotkeyText hk(keys);
+    for (const char* text : {"ALT", "alt", "Ctrl+SHIFT", "win+ctrl", "  shift "}) EXPECT_EQ(hk.ParseHotkey(text), 0) << text;
+}
+
+TEST(HotkeyText, KeyNamesHoldingAPlusReadBack) {
+    // A German layout names the key beside "Ue" "+" and the keypad's plus "+ (ZEHNERTASTATUR)".
+    LayoutKeys german;
+    german.names = {{16, "UMSCHALT"}, {17, "STRG"}, {18, "ALT"}, {0x6B, "+ (ZEHNERTASTATUR)"}, {0xBB, "+"}};
+    HotkeyText hk(german);
+    const struct {
+        int value;
+        const char* text;
+    } cases[] = {
+        {0xBB, "+"},
+        {kCtrl + 0xBB, "STRG++"},
+        {0x6B, "+ (ZEHNERTASTATUR)"},
+        {kCtrl + kShift + kAlt + kWin + 0x6B, "STRG+UMSCHALT+ALT+WIN++ (ZEHNERTASTATUR)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(hk.FormatHotkey(c.value), c.text);
+        EXPECT_EQ(hk.ParseHotkey(c.text), c.value) << c.text;
+    }
+    EXPECT_EQ(hk.ParseHotkey("ctrl + +"), kCtrl + 0xBB);
+    EXPECT_EQ(hk.ParseHotkey("Foo++"), 0);
+    EXPECT_EQ(hk.ParseHotkey("STRG+Foo++"), 0);
+    EXPECT_EQ(hk.ParseHotkey("STRG+UMSCHALT"), 0);
+}
+
 TEST(HotkeyText, AsksTheLayoutOnlyOnce) {
     LayoutKeys layout;
     HotkeyText hk(layout);

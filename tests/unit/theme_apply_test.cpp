@@ -85,6 +85,24 @@ TEST_F(LoadThemeTest, ValueForms) {
     }
 }
 
+TEST_F(LoadThemeTest, PixelValuesAreBoundedSoTheWindowsSumsCannotOverflow) {
+    ASSERT_TRUE(LoadLines({"cooltext1left=2147483647", "cooltext1width=2147483647", "coolheight=-2147483648",
+                           "coolwidth=2147483647", "coolshapetop=-2147483648", "coolshapeheight=-40000",
+                           "coolshapewidth=32767", "cooltext2fontsize=1000000"})
+                    .ok);
+    EXPECT_EQ(look.cool_texts[0].left, kMaxThemePixels);
+    EXPECT_EQ(look.cool_texts[0].width, kMaxThemePixels);
+    EXPECT_EQ(look.cool_height, -kMaxThemePixels);
+    EXPECT_EQ(look.cool_width, kMaxThemePixels);
+    EXPECT_EQ(look.shape.top, -kMaxThemePixels);
+    EXPECT_EQ(look.shape.height, -kMaxThemePixels);
+    EXPECT_EQ(look.shape.width, 32767);
+    EXPECT_EQ(look.cool_texts[1].font.size, 1000000);  // font sizes are the window's to bound
+    const LayoutGeometry g = CoolLayout(look);
+    EXPECT_EQ(g.width, kMaxThemePixels);
+    EXPECT_EQ(g.region.right, kMaxThemePixels + 1);
+}
+
 TEST_F(LoadThemeTest, FirstLineForAKeyWins) {
     ASSERT_TRUE(LoadLines({"coolwidth=500", "COOLWIDTH=600"}).ok);
     EXPECT_EQ(look.cool_width, 500);
