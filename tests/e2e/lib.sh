@@ -115,6 +115,16 @@ wait_probe() {
 }
 
 # Brings the launcher up with the global hotkey and waits until it shows.
+# Waits until the launcher is shown (1) or hidden (0).
+wait_visible() {
+  local want="$1" i
+  for i in $(seq 1 50); do
+    [ "$(driver visible TForm1)" = "$want" ] && return 0
+    sleep 0.1
+  done
+  fail "$2"
+}
+
 summon() {
   # Wine sees the Windows key only as a key held down on its own.
   xdotool keydown Super_L
@@ -122,22 +132,10 @@ summon() {
   xdotool key z
   sleep 0.1
   xdotool keyup Super_L
-  local i
-  for i in $(seq 1 50); do
-    [ "$(driver visible TForm1)" = 1 ] && return 0
-    sleep 0.1
-  done
-  fail "the hotkey did not bring the launcher up"
+  wait_visible 1 "the hotkey did not bring the launcher up"
 }
 
-wait_hidden() {
-  local i
-  for i in $(seq 1 50); do
-    [ "$(driver visible TForm1)" = 0 ] && return 0
-    sleep 0.1
-  done
-  fail "the launcher did not hide"
-}
+wait_hidden() { wait_visible 0 "the launcher did not hide"; }
 
 type_text() { xdotool type --delay 30 "$1"; }
 press() { xdotool key --delay 50 "$@"; }
