@@ -13,7 +13,7 @@ stop_vtx
 
 rm -rf "$E2E_APPDATA/Orvane"
 start_vtx
-for _ in $(seq 1 50); do [ "$(driver visible TForm1)" = 1 ] && break; sleep 0.1; done
+wait_visible 1 "showprogram=1 shows the window"
 assert_eq "$(driver visible TForm1)" "1" "showprogram=1 shows the window"
 read -r _ _ w h <<<"$(driver rect TForm1)"
 assert_eq "$w $h" "141 300" "window size from HEIGHT in capitals"
