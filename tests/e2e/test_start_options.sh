@@ -14,7 +14,6 @@ stop_vtx
 rm -rf "$E2E_APPDATA/Orvane"
 start_vtx
 wait_visible 1 "showprogram=1 shows the window"
-assert_eq "$(driver visible TForm1)" "1" "showprogram=1 shows the window"
 read -r _ _ w h <<<"$(driver rect TForm1)"
 assert_eq "$w $h" "141 300" "window size from HEIGHT in capitals"
 read -r ok _ alpha _ <<<"$(driver layered TForm1)"
