@@ -90,9 +90,12 @@ void HotkeyText::EnsureNames() {
 std::string HotkeyText::FormatHotkey(int value) {
     EnsureNames();
     std::string text;
+    // Modifiers are written by their plain names, so the saved text and the window's
+    // key exceptions ("Ctrl+F10") read alike on every keyboard layout; the layout's own
+    // names ("Strg", Wine's "Control") are still accepted when reading.
     for (const auto& m : modifiers_) {
         if (value & m.bit) {
-            text += m.layout;
+            text += m.plain;
             text += '+';
         }
     }

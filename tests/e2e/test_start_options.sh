@@ -25,7 +25,7 @@ cmp -s "$E2E_DIR/list2.ini" "$E2E_DIR/list2.orig" || fail "the Program folder's 
 grep -q '^alpha|' "$DATA_DIR/list2.ini" || fail "catalogue not written to the Data folder"
 tr -d '\r' <"$DATA_DIR/set.set" | grep -qx 'opacity=30' || fail "opacity 30 is written back"
 tr -d '\r' <"$DATA_DIR/set.set" | grep -qx 'height=300' || fail "height written back"
-# Modifier names are the keyboard layout's own: Wine calls Ctrl "Control".
-tr -d '\r' <"$DATA_DIR/set.set" | grep -qxE 'hotkey=(Ctrl|Control)\+Shift\+F10' || fail "hotkey written back"
+# Written with the plain modifier names, whatever the layout calls them (Wine: "Control").
+tr -d '\r' <"$DATA_DIR/set.set" | grep -qx 'hotkey=Ctrl+Shift+F10' || fail "hotkey written back"
 [ ! -e "$DATA_DIR/previous-list2.ini" ] || fail "no backup of a Program folder list"
 note "ok"

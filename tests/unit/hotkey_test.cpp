@@ -119,7 +119,8 @@ TEST(HotkeyText, AcceptsTheLayoutsModifierNames) {
     LayoutKeys german;
     german.names = {{16, "Umschalt"}, {17, "Strg"}, {18, "Alt"}};
     HotkeyText hk(german);
-    EXPECT_EQ(hk.FormatHotkey(kCtrl + kShift + kWin + 'Z'), "Strg+Umschalt+Win+Z");
+    // Written with the plain names, read with either.
+    EXPECT_EQ(hk.FormatHotkey(kCtrl + kShift + kWin + 'Z'), "Ctrl+Shift+Win+Z");
     EXPECT_EQ(hk.ParseHotkey("Strg+Umschalt+Win+Z"), kCtrl + kShift + kWin + 'Z');
     EXPECT_EQ(hk.ParseHotkey("Ctrl+Shift+Win+Z"), kCtrl + kShift + kWin + 'Z');
     EXPECT_EQ(hk.ParseHotkey("strg+z"), kCtrl + 'Z');
@@ -129,9 +130,19 @@ TEST(HotkeyText, AcceptsTheLayoutsModifierNames) {
     LayoutKeys capitals;
     capitals.names = {{16, "SHIFT"}, {17, "CTRL"}, {18, "ALT"}};
     HotkeyText caps(capitals);
-    EXPECT_EQ(caps.FormatHotkey(kWin + kAlt + 'Z'), "ALT+WIN+Z");
+    EXPECT_EQ(caps.FormatHotkey(kWin + kAlt + 'Z'), "Alt+Win+Z");
     EXPECT_EQ(caps.ParseHotkey("ALT+WIN+Z"), kWin + kAlt + 'Z');
     EXPECT_EQ(caps.ParseHotkey("WIN"), 0);
+}
+
+TEST(HotkeyText, TextKeepsTheWindowsFunctionKeysApartFromTheHotkey) {
+    // Wine names Ctrl "Control"; the text must still say "Ctrl+F10", which the launcher's
+    // key table looks for before it lets Ctrl+F10 reset the appearance.
+    LayoutKeys wine;
+    wine.names = {{16, "Shift"}, {17, "Control"}, {18, "Alt"}, {0x79, "F10"}};
+    HotkeyText hk(wine);
+    EXPECT_EQ(hk.FormatHotkey(kCtrl + 0x79), "Ctrl+F10");
+    EXPECT_EQ(hk.ParseHotkey("Control+F10"), kCtrl + 0x79);
 }
 
 TEST(HotkeyText, ModifierKeysAreNoKeysWhateverTheirCase) {
@@ -151,14 +162,17 @@ TEST(HotkeyText, KeyNamesHoldingAPlusReadBack) {
         const char* text;
     } cases[] = {
         {0xBB, "+"},
-        {kCtrl + 0xBB, "STRG++"},
+        {kCtrl + 0xBB, "Ctrl++"},
         {0x6B, "+ (ZEHNERTASTATUR)"},
-        {kCtrl + kShift + kAlt + kWin + 0x6B, "STRG+UMSCHALT+ALT+WIN++ (ZEHNERTASTATUR)"},
+        {kCtrl + kShift + kAlt + kWin + 0x6B, "Ctrl+Shift+Alt+Win++ (ZEHNERTASTATUR)"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(hk.FormatHotkey(c.value), c.text);
         EXPECT_EQ(hk.ParseHotkey(c.text), c.value) << c.text;
     }
+    // The layout's own spelling, as older files may hold it, reads the same.
+    EXPECT_EQ(hk.ParseHotkey("STRG++"), kCtrl + 0xBB);
+    EXPECT_EQ(hk.ParseHotkey("STRG+UMSCHALT+ALT+WIN++ (ZEHNERTASTATUR)"), kCtrl + kShift + kAlt + kWin + 0x6B);
     EXPECT_EQ(hk.ParseHotkey("ctrl + +"), kCtrl + 0xBB);
     EXPECT_EQ(hk.ParseHotkey("Foo++"), 0);
     EXPECT_EQ(hk.ParseHotkey("STRG+Foo++"), 0);
