@@ -11,6 +11,8 @@ mkdir -p "$dist"
 cp build/win64/vantrix.exe "$dist/"
 cp -r help "$dist/"
 
+# The program's own prefix: the tests wipe the Data folder of theirs.
+export WINEPREFIX="${WINEPREFIX:-$PWD/build/wine-run}"
 source scripts/wine-env.sh
 headless=0
 [ -z "${DISPLAY:-}" ] && headless=1
