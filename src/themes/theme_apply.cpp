@@ -30,52 +30,19 @@ public:
 
     // Absent: the default; a text of other than six characters: white.
     void Color(std::string_view key, std::uint32_t& out, std::uint32_t absent = kWhite) {
-        if (failed()) return;
-        const std::string v = ThemeValue(theme_, key);
-        if (v.empty()) {
-            out = absent;
-        } else if (const auto c = HexToColor(v)) {
-            out = *c;
-        } else {
-            Fail(key, v, "colour");
-        }
+        Convert(key, out, std::optional(absent), HexToColor, "colour");
     }
 
     // Only when present: absent keeps what is there.
     void ColorIfPresent(std::string_view key, std::uint32_t& out) {
-        if (failed()) return;
-        const std::string v = ThemeValue(theme_, key);
-        if (v.empty()) return;
-        if (const auto c = HexToColor(v)) {
-            out = *c;
-        } else {
-            Fail(key, v, "colour");
-        }
+        Convert(key, out, std::optional<std::uint32_t>(), HexToColor, "colour");
     }
 
     void PlatformColorOf(std::string_view key, std::uint32_t& out, std::uint32_t absent) {
-        if (failed()) return;
-        const std::string v = ThemeValue(theme_, key);
-        if (v.empty()) {
-            out = absent;
-        } else if (const auto c = PlatformColor(v)) {
-            out = *c;
-        } else {
-            Fail(key, v, "colour");
-        }
+        Convert(key, out, std::optional(absent), PlatformColor, "colour");
     }
 
-    void Int(std::string_view key, int& out, int absent) {
-        if (failed()) return;
-        const std::string v = ThemeValue(theme_, key);
-        if (v.empty()) {
-            out = absent;
-        } else if (const auto i = ThemeInt(v)) {
-            out = *i;
-        } else {
-            Fail(key, v, "integer");
-        }
-    }
+    void Int(std::string_view key, int& out, int absent) { Convert(key, out, std::optional(absent), ThemeInt, "integer"); }
 
     // A position or size in pixels, kept within kMaxThemePixels either way.
     void Pixels(std::string_view key, int& out, int absent) {
@@ -121,6 +88,21 @@ public:
     }
 
 private:
+    // One converted value: absent takes `absent` (or keeps `out` when there is none); a value
+    // that does not convert ends the theme here.
+    template <typename T, typename Parse>
+    void Convert(std::string_view key, T& out, std::optional<T> absent, Parse parse, const char* kind) {
+        if (failed()) return;
+        const std::string v = ThemeValue(theme_, key);
+        if (v.empty()) {
+            if (absent) out = *absent;
+        } else if (const auto parsed = parse(v)) {
+            out = *parsed;
+        } else {
+            Fail(key, v, kind);
+        }
+    }
+
     void Fail(std::string_view key, std::string_view value, const char* kind) {
         error_ = Quoted(value) + " is not a valid " + kind + " value (" + std::string(key) + ")";
     }
