@@ -60,9 +60,13 @@ LoadedSettings LoadSettings(const Lines& lines, Settings& s, HotkeyText& hotkeys
     s.hae = ValueOf(lines, "HAE") == "1";
     s.stayontop = ValueOf(lines, "stayontop") == "1";
 
+    const std::string startup = ValueOf(lines, "startonstartup");
     if (ctx.windows_version_code != kVistaAndLater) {
-        s.startonstartup = ValueOf(lines, "startonstartup") != "0";
+        s.startonstartup = startup != "0";
         out.startup_entry = s.startonstartup ? StartupEntry::Add : StartupEntry::Remove;
+    } else if (!startup.empty()) {
+        // The registry is left alone here, but the user's stored choice survives the next save.
+        s.startonstartup = startup != "0";
     }
 
     out.window_frame = ValueOf(lines, "showwindow") == "1";

@@ -187,7 +187,7 @@ TEST_F(SettingsTest, ShowAtStartUnlessStartedWithWindows) {
     EXPECT_TRUE(Load({"showprogram=1"}).show_at_start);
 }
 
-TEST_F(SettingsTest, StartWithWindowsIsLeftAloneOnCodeEight) {
+TEST_F(SettingsTest, StartWithWindowsTouchesNoRegistryOnCodeEight) {
     const struct {
         int code;
         const char* line;
@@ -199,8 +199,11 @@ TEST_F(SettingsTest, StartWithWindowsIsLeftAloneOnCodeEight) {
         {6, "other=1", false, true, StartupEntry::Add},
         {6, "startonstartup=0", true, false, StartupEntry::Remove},
         {0, "startonstartup=0", true, false, StartupEntry::Remove},
-        {8, "startonstartup=0", true, true, StartupEntry::None},
-        {8, "startonstartup=1", false, false, StartupEntry::None},
+        // Code 8 touches no registry, but keeps the stored choice so that saving does not lose it.
+        {8, "startonstartup=0", true, false, StartupEntry::None},
+        {8, "startonstartup=1", false, true, StartupEntry::None},
+        {8, "other=1", true, true, StartupEntry::None},
+        {8, "other=1", false, false, StartupEntry::None},
     };
     for (const auto& c : cases) {
         ctx.windows_version_code = c.code;
