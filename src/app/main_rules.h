@@ -84,10 +84,7 @@ public:
 
     // What start-up and the tests look at.
     [[nodiscard]] const Settings& settings() const noexcept { return settings_; }
-    [[nodiscard]] const Catalogue& catalogue() const noexcept { return catalogue_; }
     [[nodiscard]] const ReferenceLists& lists() const noexcept { return lists_; }
-    [[nodiscard]] const Folders& folders() const noexcept { return folders_; }
-    [[nodiscard]] const CoolLabels& labels() const noexcept { return matcher_.labels(); }
     // Empty until start-up has a window to lay out.
     [[nodiscard]] const std::optional<LayoutState>& layout() const noexcept { return layout_; }
     [[nodiscard]] const std::string& hotkey_text() const noexcept { return hotkey_text_; }

@@ -406,7 +406,6 @@ void LauncherWindow::SetItemHeight(int pixels) {
 }
 
 void LauncherWindow::SetWindowFrame(bool frame) {
-    frame_ = frame;
     LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
     style &= ~(WS_POPUP | WS_CAPTION | WS_THICKFRAME);
     style |= frame ? (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU) : WS_POPUP;
@@ -780,12 +779,7 @@ void LauncherWindow::ListRightUp(POINT client_pt) {
     rules_.SelectRow(row);
     ShowSelection(row);
     const bool folder = rules_.OpenContainingFolderAvailable(row);
-    MENUITEMINFOA mi{};
-    mi.cbSize = sizeof mi;
-    mi.fMask = MIIM_STATE;
-    mi.fState = folder ? MFS_ENABLED : MFS_DISABLED;
-    SetMenuItemInfoA(menu3_.get(), kOpenFolder, FALSE, &mi);
-    // A popup menu item cannot be hidden, so it is removed and put back as needed.
+    // A popup menu item cannot be hidden, so it is removed and put back (enabled) as needed.
     const bool present = GetMenuState(menu3_.get(), kOpenFolder, MF_BYCOMMAND) != static_cast<UINT>(-1);
     if (!folder && present) RemoveMenu(menu3_.get(), kOpenFolder, MF_BYCOMMAND);
     if (folder && !present) InsertMenuA(menu3_.get(), 1, MF_BYPOSITION | MF_STRING, kOpenFolder, "Open Containing Folder");

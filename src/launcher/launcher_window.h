@@ -116,7 +116,6 @@ private:
     std::unique_ptr<win32::Win32HotkeyRegistrar> hotkey_registrar_;
     std::unique_ptr<HotkeyManager> hotkeys_;
     win32::UniqueMenu menu1_, menu2_, menu3_;
-    HMENU open_folder_parent_ = nullptr;
     NOTIFYICONDATAA tray_{};
     bool tray_added_ = false;
     UINT taskbar_created_ = 0;
@@ -129,7 +128,6 @@ private:
     long right_margin_ = 5;
     long bottom_margin_ = 8;
     int alpha_ = 255;
-    bool frame_ = false;
     win32::UniqueFont edit_font_, list_font_, title_font_;
     std::array<win32::UniqueFont, 4> cool_fonts_;
     win32::UniqueBrush edit_brush_, list_brush_;
