@@ -6,7 +6,15 @@
 
 namespace vtx {
 
-struct CoolLabels;
+// The four texts cool mode shows instead of the list.
+struct CoolLabels {
+    std::string shname;       // the typed text as entered
+    std::string shinfo;       // name of the selected row
+    std::string shinfoleft;   // name of the row before it
+    std::string shinforight;  // name of the row after it
+    bool operator==(const CoolLabels&) const = default;
+};
+
 
 class MainView {
 public:
@@ -31,6 +39,8 @@ public:
     virtual void ShowBalloon(const std::string& title, const std::string& text, int seconds) = 0;
     // Registers the global hotkey; false when the system refuses it.
     virtual bool RegisterHotkey(int value) = 0;
+    // Drops every hotkey the window holds, then registers `value`; false when refused.
+    virtual bool ReplaceHotkey(int value) = 0;
 
     // The result list and the four Cool texts.
     virtual void RefillResultList(int rows) = 0;

@@ -7,5 +7,6 @@ namespace vtx::web {
 inline constexpr char kHomePage[] = "https://orvane.example/";
 inline constexpr char kProductPage[] = "https://vantrix.orvane.example/";
 inline constexpr char kSupportPage[] = "https://orvane.example/support/";
+inline constexpr char kSupportMail[] = "support@orvane.example";
 
 }  // namespace vtx::web

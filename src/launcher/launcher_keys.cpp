@@ -77,13 +77,4 @@ void OpenContainingFolder(Platform& platform, const ResultList& list, int select
         platform.prompts.Message("Can not find folder '" + folder + "' ");
 }
 
-ShellRequest HelpPageRequest(std::string_view program_folder, std::string_view page) {
-    return ShellRequest{"open", std::string(program_folder) + "help\\" + std::string(page), std::string(),
-                        std::string(), 3};
-}
-
-ShellRequest WebPageRequest(std::string_view address) {
-    return ShellRequest{"open", std::string(address), std::nullopt, std::nullopt, 3};
-}
-
 }  // namespace vtx

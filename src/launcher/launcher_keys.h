@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/shell_pages.h"
 #include "launcher/result_list.h"
 #include "platform/platform.h"
 
@@ -74,12 +75,6 @@ inline constexpr std::string_view kNothingSelected = "Nothing selected! Please s
 
 // "Open Containing Folder" on the selected row.
 void OpenContainingFolder(Platform& platform, const ResultList& list, int selected);
-
-// ---------------------------------------------------------------- help and web pages
-// A page of the help folder ("index.htm", "howto.htm"), opened maximised.
-[[nodiscard]] ShellRequest HelpPageRequest(std::string_view program_folder, std::string_view page);
-// A page of the maker's web site, opened maximised.
-[[nodiscard]] ShellRequest WebPageRequest(std::string_view address);
 
 // ---------------------------------------------------------------- height drag
 // The bottom strip was released: the window's bottom edge goes to the pointer, but never

@@ -5,19 +5,12 @@
 
 #include <string>
 
+#include "app/main_view.h"
+
 #include "launcher/result_list.h"
 #include "platform/platform.h"
 
 namespace vtx {
-
-// The four texts cool mode shows instead of the list.
-struct CoolLabels {
-    std::string shname;       // the typed text as entered
-    std::string shinfo;       // name of the selected row
-    std::string shinfoleft;   // name of the row before it
-    std::string shinforight;  // name of the row after it
-    bool operator==(const CoolLabels&) const = default;
-};
 
 class Matcher {
 public:

@@ -1,6 +1,6 @@
 #include "recording_view.h"
 
-#include "app/main_rules.h"
+#include "launcher/launcher_rules.h"
 
 namespace vtx::fake {
 namespace {
@@ -50,9 +50,15 @@ bool RecordingView::RegisterHotkey(int value) {
     return register_result;
 }
 
+bool RecordingView::ReplaceHotkey(int value) {
+    Note("ReplaceHotkey(" + std::to_string(value) + ")");
+    return register_result;
+}
+
 void RecordingView::RefillResultList(int rows) {
     Note("RefillResultList(" + std::to_string(rows) + ")");
     selection = -1;  // a refilled list box has no selection
+    if (rules_) rules_->ListRefilled();
 }
 
 void RecordingView::ShowSelection(int row) {

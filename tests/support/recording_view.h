@@ -13,7 +13,7 @@
 #include "themes/theme_apply.h"
 
 namespace vtx {
-class MainRules;
+class LauncherRules;
 }
 
 namespace vtx::fake {
@@ -38,7 +38,7 @@ public:
     void Note(std::string text) { calls.push_back(std::move(text)); }
 
     // The rules whose Edit2Change the edit box calls when its text is set (may be null).
-    void Attach(MainRules* rules) noexcept { rules_ = rules; }
+    void Attach(LauncherRules* rules) noexcept { rules_ = rules; }
 
     // Position of the first call that starts with `prefix` at or after `from`; -1 when none.
     [[nodiscard]] int IndexOf(std::string_view prefix, int from = 0) const;
@@ -58,6 +58,7 @@ public:
     void CreateProgramMutex() override;
     void ShowBalloon(const std::string& title, const std::string& text, int seconds) override;
     bool RegisterHotkey(int value) override;
+    bool ReplaceHotkey(int value) override;
     void RefillResultList(int rows) override;
     void ShowSelection(int row) override;
     void ShowLabels(const CoolLabels& shown) override;
@@ -75,7 +76,7 @@ public:
     int ClientHeightOffset() override { return client_height_offset; }
 
 private:
-    MainRules* rules_ = nullptr;
+    LauncherRules* rules_ = nullptr;
 };
 
 }  // namespace vtx::fake

@@ -1,4 +1,5 @@
-#include "app/main_rules.h"
+#include "app/app_session.h"
+#include "launcher/launcher_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <optional>
 
 #include "catalogue/shortcut_record.h"
+#include "fake_dialogs.h"
 #include "fake_platform.h"
 #include "platform/ascii.h"
 #include "platform/trace.h"
@@ -49,11 +51,20 @@ struct Machine {
 
 // One run of the program: the rules and the window they drive.
 struct Session {
-    explicit Session(Machine& m) : rules(m.platform) { view.Attach(&rules); }
-    void Start() { rules.FormCreate(view, view); }
+    explicit Session(Machine& m) : app(m.platform), rules(app, dialogs) { view.Attach(&rules); }
+    void Start() { app.FormCreate(view, view); }
     fake::RecordingView view;
-    MainRules rules;
+    fake::FakeDialogs dialogs;
+    AppSession app;
+    LauncherRules rules;
 };
+
+// Whether the result list's menu offers "Open Containing Folder" for a row.
+bool OffersContainingFolder(const LauncherRules& rules, int row) {
+    for (const MenuEntry& e : rules.ListMenuFor(row))
+        if (e.command == Command::OpenFolder) return true;
+    return false;
+}
 
 bool HasLine(const Lines& lines, std::string_view line) {
     for (const auto& l : lines)
@@ -76,9 +87,9 @@ bool HasLine(const Lines& lines, std::string_view line) {
     return ::testing::AssertionSuccess();
 }
 
-class MainRulesTest : public ::testing::Test {
+class AppSessionTest : public ::testing::Test {
 protected:
-    ~MainRulesTest() override { SetTraceSink(nullptr); }
+    ~AppSessionTest() override { SetTraceSink(nullptr); }
 
     void PutSettings(const Lines& lines) {
         m.files.PutFolder(kData);
@@ -104,7 +115,7 @@ protected:
 
 // ---------------------------------------------------------------- first start and shutdown
 
-TEST_F(MainRulesTest, FirstStartWithNoFiles) {
+TEST_F(AppSessionTest, FirstStartWithNoFiles) {
     struct Case {
         const char* name;
         bool guide;
@@ -141,18 +152,18 @@ TEST_F(MainRulesTest, FirstStartWithNoFiles) {
         } else {
             EXPECT_TRUE(fresh.shell.executed.empty());
         }
-        EXPECT_EQ(run.rules.lists().browsers, c.expected_browsers);
+        EXPECT_EQ(run.app.lists().browsers, c.expected_browsers);
         EXPECT_EQ(fresh.registry.local_machine_run["ovvtx"], kExe + " ns");
         EXPECT_TRUE(fresh.prompts.messages.empty());
     }
 }
 
-TEST_F(MainRulesTest, FormCloseWritesSettingsCatalogueAndThreeLists) {
+TEST_F(AppSessionTest, FormCloseWritesSettingsCatalogueAndThreeLists) {
     m.shell.default_browser = kFirefox;
     Session run(m);
     run.Start();
     m.files.written.clear();
-    run.rules.FormClose();
+    run.app.FormClose();
 
     EXPECT_EQ(WrittenInData(), (std::vector<std::string>{"set.set", "list2.ini", "colorlabels.ini", "cpapplets.ini",
                                                          "defprogs.ini"}));
@@ -164,19 +175,19 @@ TEST_F(MainRulesTest, FormCloseWritesSettingsCatalogueAndThreeLists) {
     EXPECT_FALSE(m.files.Has(kData + "browsers.ini"));
 }
 
-TEST_F(MainRulesTest, EndSessionWritesSettingsCatalogueAndBrowsers) {
+TEST_F(AppSessionTest, EndSessionWritesSettingsCatalogueAndBrowsers) {
     m.shell.default_browser = kFirefox;
     Session run(m);
     run.Start();
     m.files.written.clear();
-    run.rules.EndSession();
+    run.app.EndSession();
 
     EXPECT_EQ(WrittenInData(), (std::vector<std::string>{"set.set", "list2.ini", "browsers.ini"}));
     EXPECT_EQ(SplitLines(m.files.Get(kData + "browsers.ini")), Lines{"firefox|" + kFirefox});
     EXPECT_FALSE(m.files.Has(kData + "colorlabels.ini"));
 }
 
-TEST_F(MainRulesTest, SecondStartRunsNoFirstRunActions) {
+TEST_F(AppSessionTest, SecondStartRunsNoFirstRunActions) {
     m.shell.default_browser = kFirefox;
     m.files.Put(kProgram + "qsg.exe", "MZ");
     PutSettings({"firstrun=0"});
@@ -186,12 +197,12 @@ TEST_F(MainRulesTest, SecondStartRunsNoFirstRunActions) {
 
     EXPECT_FALSE(run.view.Has("ShowBalloon("));
     EXPECT_TRUE(m.shell.executed.empty());
-    EXPECT_EQ(run.rules.lists().browsers, Lines{"opera|c:\\opera.exe"});
+    EXPECT_EQ(run.app.lists().browsers, Lines{"opera|c:\\opera.exe"});
 }
 
 // ---------------------------------------------------------------- start-up order
 
-TEST_F(MainRulesTest, StartUpStepsInTheirOrder) {
+TEST_F(AppSessionTest, StartUpStepsInTheirOrder) {
     Session run(m);
     TraceInto(run.view);
     run.Start();
@@ -230,7 +241,7 @@ TEST_F(MainRulesTest, StartUpStepsInTheirOrder) {
     EXPECT_LT(run.view.IndexOf("RefillResultList("), run.view.IndexOf("ApplyLook()"));
 }
 
-TEST_F(MainRulesTest, CoolModeStartLaysTheWindowOutInCoolMode) {
+TEST_F(AppSessionTest, CoolModeStartLaysTheWindowOutInCoolMode) {
     PutSettings({"firstrun=0", "coolmode=1", "stayontop=1", "showicons=1"});
     Session run(m);
     run.Start();
@@ -238,12 +249,12 @@ TEST_F(MainRulesTest, CoolModeStartLaysTheWindowOutInCoolMode) {
     EXPECT_TRUE(InOrder(run.view, {"SetItemHeight(18)", "ApplyLook()", "SetWindowSize(300,60)",
                                    "ApplyGeometry(cool)", "RegisterHotkey(", "ApplyStayOnTop(1)"}));
     EXPECT_FALSE(run.view.Has("ApplyGeometry(normal)"));
-    EXPECT_TRUE(run.rules.settings().coolmode);
-    ASSERT_TRUE(run.rules.layout().has_value());
-    EXPECT_TRUE(run.rules.layout()->cool_mode());
+    EXPECT_TRUE(run.app.settings().coolmode);
+    ASSERT_TRUE(run.app.layout().has_value());
+    EXPECT_TRUE(run.app.layout()->cool_mode());
 }
 
-TEST_F(MainRulesTest, ShowAtStart) {
+TEST_F(AppSessionTest, ShowAtStart) {
     struct Case {
         const char* showprogram;
         const char* parameter;
@@ -263,13 +274,13 @@ TEST_F(MainRulesTest, ShowAtStart) {
         machine.files.Put(kData + "set.set", JoinLines({"firstrun=0", c.showprogram}));
         Session run(machine);
         run.Start();
-        EXPECT_EQ(run.rules.ShowAtStart(), c.shown);
+        EXPECT_EQ(run.app.ShowAtStart(), c.shown);
     }
 }
 
 // ---------------------------------------------------------------- the hotkey
 
-TEST_F(MainRulesTest, HotkeyRegistration) {
+TEST_F(AppSessionTest, HotkeyRegistration) {
     struct Case {
         const char* name;
         std::optional<std::string> line;  // the Hotkey line of set.set
@@ -314,7 +325,7 @@ TEST_F(MainRulesTest, HotkeyRegistration) {
 
 // ---------------------------------------------------------------- start with Windows
 
-TEST_F(MainRulesTest, RunKeyEntry) {
+TEST_F(AppSessionTest, RunKeyEntry) {
     using Values = std::map<std::string, std::string>;
     const std::string entry = kExe + " ns";
     struct Case {
@@ -353,7 +364,7 @@ TEST_F(MainRulesTest, RunKeyEntry) {
 
         EXPECT_EQ(machine.registry.local_machine_run, c.hklm_after);
         EXPECT_EQ(machine.registry.current_user_run, c.hkcu_after);
-        run.rules.FormClose();
+        run.app.FormClose();
         if (c.saved) {
             EXPECT_TRUE(HasLine(SplitLines(machine.files.Get(kData + "set.set")), c.saved));
         }
@@ -362,7 +373,7 @@ TEST_F(MainRulesTest, RunKeyEntry) {
 
 // ---------------------------------------------------------------- a catalogue that cannot be read
 
-TEST_F(MainRulesTest, UnreadableCatalogueIsKeptAsItIs) {
+TEST_F(AppSessionTest, UnreadableCatalogueIsKeptAsItIs) {
     PutSettings({"firstrun=0"});
     m.files.Put(kData + "list2.ini", "precious|c:\\p.exe\r\n");
     m.files.MakeUnreadable(kData + "list2.ini");
@@ -375,7 +386,7 @@ TEST_F(MainRulesTest, UnreadableCatalogueIsKeptAsItIs) {
     EXPECT_FALSE(m.files.Has(kData + "previous-list2.ini"));
 
     m.files.written.clear();
-    run.rules.FormClose();
+    run.app.FormClose();
     EXPECT_EQ(m.files.Get(kData + "list2.ini"), "precious|c:\\p.exe\r\n");
     const auto written = WrittenInData();
     EXPECT_EQ(written.front(), "set.set");
@@ -383,7 +394,7 @@ TEST_F(MainRulesTest, UnreadableCatalogueIsKeptAsItIs) {
     EXPECT_EQ(m.prompts.messages.size(), 1u);
 }
 
-TEST_F(MainRulesTest, UnreadableSettingsFileIsKeptAsItIs) {
+TEST_F(AppSessionTest, UnreadableSettingsFileIsKeptAsItIs) {
     PutSettings({"firstrun=0", "hotkey=Ctrl+Alt+V"});
     const std::string before = m.files.Get(kData + "set.set");
     m.files.MakeUnreadable(kData + "set.set");
@@ -392,8 +403,8 @@ TEST_F(MainRulesTest, UnreadableSettingsFileIsKeptAsItIs) {
     EXPECT_EQ(m.prompts.messages, (std::vector<std::string>{std::string(kSettingsUnreadableMessage)}));
 
     m.files.written.clear();
-    run.rules.FormClose();
-    run.rules.EndSession();
+    run.app.FormClose();
+    run.app.EndSession();
     EXPECT_EQ(m.files.Get(kData + "set.set"), before);
     const auto written = WrittenInData();
     EXPECT_EQ(std::count(written.begin(), written.end(), "set.set"), 0);
@@ -404,7 +415,7 @@ TEST_F(MainRulesTest, UnreadableSettingsFileIsKeptAsItIs) {
 // The default catalogue, sorted: 0 "c" (Folder c:\), 1 "calc" (Other), 2 "d" (Folder d:\,
 // missing here), 3 "vtx on the web" (URL).
 
-class LaunchingTest : public MainRulesTest {
+class LaunchingTest : public AppSessionTest {
 protected:
     // A later start (no first-run actions) with the default catalogue.
     void Start(bool hae) {
@@ -523,9 +534,9 @@ TEST_F(LaunchingTest, TheListLaunchesARowWhoseNameTypingCannotFind) {
 
 TEST_F(LaunchingTest, Menus) {
     Start(false);
-    run.rules.OpenSelected();
-    run.rules.CopyAddress();
-    run.rules.OpenContainingFolder();
+    (void)run.rules.RunCommand(Command::OpenSelected);
+    (void)run.rules.RunCommand(Command::CopyAddress);
+    (void)run.rules.RunCommand(Command::OpenFolder);
     EXPECT_EQ(m.prompts.messages, (std::vector<std::string>{std::string(kNothingSelectedExecute),
                                                             std::string(kNothingSelected),
                                                             std::string(kNothingSelected)}));
@@ -533,20 +544,20 @@ TEST_F(LaunchingTest, Menus) {
     EXPECT_EQ(m.clipboard.sets, 0);
 
     run.rules.SelectRow(1);
-    run.rules.OpenSelected();
-    run.rules.CopyAddress();
+    (void)run.rules.RunCommand(Command::OpenSelected);
+    (void)run.rules.RunCommand(Command::CopyAddress);
     EXPECT_EQ(m.shell.executed, std::vector<ShellRequest>{kCalc});
     EXPECT_EQ(m.clipboard.text, "calc");
 
-    EXPECT_TRUE(run.rules.OpenContainingFolderAvailable(0));   // Folder
-    EXPECT_FALSE(run.rules.OpenContainingFolderAvailable(1));  // Other
-    EXPECT_FALSE(run.rules.OpenContainingFolderAvailable(-1));
-    EXPECT_FALSE(run.rules.OpenContainingFolderAvailable(4));
+    EXPECT_TRUE(OffersContainingFolder(run.rules, 0));   // Folder
+    EXPECT_FALSE(OffersContainingFolder(run.rules, 1));  // Other
+    EXPECT_FALSE(OffersContainingFolder(run.rules, -1));
+    EXPECT_FALSE(OffersContainingFolder(run.rules, 4));
 }
 
 // ---------------------------------------------------------------- window-level keys
 
-TEST_F(MainRulesTest, FunctionKeysStepAsideForTheHotkey) {
+TEST_F(AppSessionTest, FunctionKeysStepAsideForTheHotkey) {
     struct Case {
         const char* hotkey;
         int vk;
@@ -565,33 +576,36 @@ TEST_F(MainRulesTest, FunctionKeysStepAsideForTheHotkey) {
         machine.files.Put(kData + "set.set", JoinLines({"firstrun=0", std::string("hotkey=") + c.hotkey}));
         Session run(machine);
         run.Start();
-        EXPECT_EQ(run.rules.hotkey_text(), c.hotkey);
-        EXPECT_EQ(run.rules.FormKeyDown(c.vk, c.ctrl, false, false), c.expected);
+        EXPECT_EQ(run.app.hotkey_text(), c.hotkey);
+        const auto action = run.rules.FormKeyDown(c.vk, c.ctrl, false, false);
+        EXPECT_EQ(action.has_value(), c.expected != KeyAction::None);
+        EXPECT_EQ(run.dialogs.shown.size(), c.expected == KeyAction::ShowManager ? 1u : 0u);
+        EXPECT_EQ(run.app.layout()->cool_mode(), c.expected == KeyAction::ToggleCool);
     }
 }
 
 // ---------------------------------------------------------------- layouts
 
-TEST_F(MainRulesTest, ToggleCoolModeTwice) {
+TEST_F(AppSessionTest, ToggleCoolModeTwice) {
     PutSettings({"firstrun=0"});
     Session run(m);
     run.Start();
     const int looks = run.view.Count("ApplyLook()");
 
-    run.rules.ToggleCoolMode();
+    run.app.ToggleCoolMode();
     EXPECT_TRUE(run.view.geometry.cool);
-    EXPECT_TRUE(run.rules.settings().coolmode);
-    run.rules.EndSession();
+    EXPECT_TRUE(run.app.settings().coolmode);
+    run.app.EndSession();
     EXPECT_TRUE(HasLine(Saved(), "coolmode=1"));
 
-    run.rules.ToggleCoolMode();
+    run.app.ToggleCoolMode();
     EXPECT_FALSE(run.view.geometry.cool);
     EXPECT_EQ(run.view.Count("ApplyLook()"), looks + 2);  // the theme is read again each time
-    run.rules.FormClose();
+    run.app.FormClose();
     EXPECT_TRUE(HasLine(Saved(), "coolmode=0"));
 }
 
-TEST_F(MainRulesTest, ResetAppearance) {
+TEST_F(AppSessionTest, ResetAppearance) {
     PutSettings({"firstrun=0", "opacity=100", "coolmode=1", "height=300", "theme=Blue.th2"});
     m.files.PutFolder(kProgram + "themes");
     m.files.Put(kProgram + "themes\\Blue.th2", "formbackcolor=0000FF\r\n");
@@ -601,10 +615,10 @@ TEST_F(MainRulesTest, ResetAppearance) {
     EXPECT_TRUE(run.view.Has("SetOpacity(100)"));
     run.view.Clear();
 
-    run.rules.ResetAppearance();
+    run.app.ResetAppearance();
     EXPECT_TRUE(InOrder(run.view, {"SetWindowSize(141,200)", "ApplyGeometry(normal)", "SetOpacity(255)"}));
     EXPECT_NE(m.files.Get(kProgram + "themes\\Default Theme.th2"), "formbackcolor=000000\r\n");
-    run.rules.FormClose();
+    run.app.FormClose();
     const Lines saved = Saved();
     for (const char* line : {"opacity=255", "coolmode=0", "height=200", "width=141", "theme=Default Theme.th2"})
         EXPECT_TRUE(HasLine(saved, line)) << line;
@@ -612,7 +626,7 @@ TEST_F(MainRulesTest, ResetAppearance) {
 
 // A default theme that cannot be rewritten and holds a bad value stops the reset before the
 // opacity step: the window stays as it was, and so does the opacity saved for it.
-TEST_F(MainRulesTest, ResetAppearanceStoppedByTheThemeKeepsTheOpacity) {
+TEST_F(AppSessionTest, ResetAppearanceStoppedByTheThemeKeepsTheOpacity) {
     PutSettings({"firstrun=0", "opacity=100", "theme=Blue.th2"});
     m.files.PutFolder(kProgram + "themes");
     m.files.Put(kProgram + "themes\\Blue.th2", "formbackcolor=0000FF\r\n");
@@ -622,30 +636,30 @@ TEST_F(MainRulesTest, ResetAppearanceStoppedByTheThemeKeepsTheOpacity) {
     run.Start();
     run.view.Clear();
 
-    run.rules.ResetAppearance();
+    run.app.ResetAppearance();
     EXPECT_TRUE(run.view.Has("ShowError("));
     EXPECT_FALSE(run.view.Has("SetOpacity("));
-    run.rules.FormClose();
+    run.app.FormClose();
     EXPECT_TRUE(HasLine(Saved(), "opacity=100"));
 }
 
-TEST_F(MainRulesTest, DraggedHeightIsKeptAndSaved) {
+TEST_F(AppSessionTest, DraggedHeightIsKeptAndSaved) {
     PutSettings({"firstrun=0"});
     Session run(m);
     run.Start();
     EXPECT_EQ(run.rules.DragHeight(500, 100), 400);
     // The next normal layout uses it too.
-    run.rules.ToggleCoolMode();
+    run.app.ToggleCoolMode();
     run.view.Clear();
-    run.rules.ToggleCoolMode();
+    run.app.ToggleCoolMode();
     EXPECT_TRUE(run.view.Has("SetWindowSize(141,400)"));
-    run.rules.FormClose();
+    run.app.FormClose();
     EXPECT_TRUE(HasLine(Saved(), "height=400"));
 }
 
 // ---------------------------------------------------------------- settings across two runs
 
-TEST_F(MainRulesTest, SettingsSurviveARestart) {
+TEST_F(AppSessionTest, SettingsSurviveARestart) {
     PutSettings({"firstrun=0", "height=321", "theme=Blue.th2", "opacity=180", "hotkey=Ctrl+Alt+K", "top=40",
                  "left=60", "HAE=1", "stayontop=1", "showicons=1", "quickadd=1", "lastthemeauthor=Ann"});
     m.files.PutFolder(kProgram + "themes");
@@ -657,24 +671,24 @@ TEST_F(MainRulesTest, SettingsSurviveARestart) {
     EXPECT_TRUE(first.view.Has("SetPosition(60,40)"));
     EXPECT_TRUE(first.view.Has(hotkey_call));
     first.view.position = {70, 90};  // the user moved the window
-    first.rules.FormClose();
+    first.app.FormClose();
     const std::string written = m.files.Get(kData + "set.set");
 
     Session second(m);
     second.Start();
-    const Settings& s = second.rules.settings();
+    const Settings& s = second.app.settings();
     EXPECT_EQ(s.height, 321);
     EXPECT_EQ(s.theme, "Blue.th2");
     EXPECT_EQ(s.opacity, 180);
     EXPECT_EQ(s.lastthemeauthor, "Ann");
     EXPECT_TRUE(s.hae && s.stayontop && s.showicons && s.quickadd);
-    EXPECT_EQ(second.rules.hotkey_text(), "Ctrl+Alt+K");
+    EXPECT_EQ(second.app.hotkey_text(), "Ctrl+Alt+K");
     EXPECT_TRUE(InOrder(second.view, {"SetOpacity(180)", "SetItemHeight(18)", "SetPosition(70,90)",
                                       "SetWindowSize(141,321)", hotkey_call, "ApplyStayOnTop(1)"}));
     EXPECT_EQ(second.view.look.form_color, 0xFF0000u);  // Blue.th2, platform colour
 
     // Nothing drifts: the second run writes what the first wrote.
-    second.rules.FormClose();
+    second.app.FormClose();
     EXPECT_EQ(m.files.Get(kData + "set.set"), written);
 }
 

@@ -1,5 +1,6 @@
-#include "app/main_rules.h"
+#include "app/app_session.h"
 
+#include "app/shell_pages.h"
 #include "app/startup_entry.h"
 #include "app/web_addresses.h"
 #include "platform/ascii.h"
@@ -16,17 +17,15 @@ constexpr int kManagerHeight = 584;
 
 }  // namespace
 
-MainRules::MainRules(Platform& platform)
+AppSession::AppSession(Platform& platform)
     : p_(platform),
       folders_(ResolveFolders(platform.system)),
       store_(platform, folders_.data, folders_.program),
-      matcher_(results_, platform.text),
-      launcher_(platform, catalogue_, results_, lists_.browsers),
       hotkeys_(platform.keys) {}
 
 // ---------------------------------------------------------------- start-up and shutdown
 
-void MainRules::FormCreate(MainView& view, LayoutView& layout_view) {
+void AppSession::FormCreate(MainView& view, LayoutView& layout_view) {
     view_ = &view;
     Trace("Form1.FormCreate");
 
@@ -63,6 +62,7 @@ void MainRules::FormCreate(MainView& view, LayoutView& layout_view) {
         return p_.files.FileExists(folders_.program + "themes\\" + name);
     };
     const LoadedSettings loaded = LoadSettings(settings_list_, settings_, hotkeys_, ctx);
+    window_opacity_ = loaded.window_opacity;
     view.SetOpacity(loaded.window_opacity);
     show_at_start_ = loaded.show_at_start;
     view.SetItemHeight(loaded.item_height);
@@ -102,7 +102,7 @@ void MainRules::FormCreate(MainView& view, LayoutView& layout_view) {
     view.CreateProgramMutex();
 }
 
-void MainRules::RunFirstRunActions() {
+void AppSession::RunFirstRunActions() {
     Trace("Form1.FirstRun", 0);
     const std::string guide = folders_.program + "qsg.exe";
     if (p_.files.FileExists(guide)) p_.shell.Execute({"open", guide, "", "", 5});
@@ -113,7 +113,7 @@ void MainRules::RunFirstRunActions() {
     settings_.startonstartup = true;
 }
 
-void MainRules::SyncSettingsFromLayout() {
+void AppSession::SyncSettingsFromLayout() {
     if (!layout_) return;
     settings_.coolmode = layout_->cool_mode();
     settings_.theme = layout_->theme_name();
@@ -121,7 +121,7 @@ void MainRules::SyncSettingsFromLayout() {
     settings_.width = layout_->normal_width();
 }
 
-bool MainRules::SaveSettingsNow() {
+bool AppSession::SaveSettingsNow() {
     if (protect_settings_) return false;
     SyncSettingsFromLayout();
     if (view_) {
@@ -132,14 +132,14 @@ bool MainRules::SaveSettingsNow() {
     return SaveSettings(settings_, settings_list_, hotkeys_, p_, folders_.data);
 }
 
-void MainRules::FormClose() {
+void AppSession::FormClose() {
     Trace("Form1.FormClose");
     SaveSettingsNow();
     store_.SaveShortcutList(catalogue_);
     SaveShutdownLists(lists_, p_, folders_.data);
 }
 
-void MainRules::EndSession() {
+void AppSession::EndSession() {
     Trace("Form1.EndSession", 0);
     SaveSettingsNow();
     store_.SaveShortcutList(catalogue_);
@@ -148,124 +148,68 @@ void MainRules::EndSession() {
 
 // ---------------------------------------------------------------- the result list
 
-void MainRules::FillMainListBox() {
+void AppSession::FillMainListBox() {
     vtx::FillMainListBox(catalogue_, p_.text, results_);
-    matcher_.Clear();
     if (view_) view_->RefillResultList(results_.size());
 }
 
-RowDrawing MainRules::PaintRow(int row) {
-    RowDrawing d;
-    const std::string& line = results_.Line(row);
-    d.paint = DescribeRow(line, settings_.showicons);
-    if (d.paint.icon) {
-        d.icons = GetFileIconCandidates(std::string(FieldOf(line, kAddr)), p_.files, p_.registry,
-                                        p_.system.SystemFolder());
-    }
-    return d;
+// ---------------------------------------------------------------- what the options change
+
+bool AppSession::ReplaceHotkey(int value) {
+    settings_.hotkey = value;
+    hotkey_text_ = hotkeys_.FormatHotkey(value);
+    return view_ && view_->ReplaceHotkey(value);
 }
 
-void MainRules::ShowMatch(bool selected) {
-    view_->ShowSelection(matcher_.selected());
-    view_->ShowLabels(matcher_.labels());
-    if (selected) view_->FocusEdit();
+void AppSession::SetWindowOpacity(int alpha) {
+    window_opacity_ = alpha;
+    if (view_) view_->SetOpacity(alpha);
 }
 
-void MainRules::Edit2Change(const std::string& text) {
-    edit_text_ = text;
-    if (!view_) return;
-    ShowMatch(matcher_.Edit2Change(text));
+void AppSession::SetShowIcons(bool on) {
+    settings_.showicons = on;
+    if (view_) view_->SetItemHeight(RowHeight(on));
 }
 
-void MainRules::MoveUp() {
-    matcher_.MoveUp();
-    if (view_) view_->ShowSelection(matcher_.selected());
+void AppSession::ApplyStayOnTop() {
+    if (view_) view_->ApplyStayOnTop(settings_.stayontop);
 }
 
-void MainRules::MoveDown() {
-    matcher_.MoveDown();
-    if (view_) view_->ShowSelection(matcher_.selected());
-}
+void AppSession::OpenHelpPage(const std::string& page) { p_.shell.Execute(HelpPageRequest(folders_.program, page)); }
 
-void MainRules::SelectRow(int row) { matcher_.Select(row); }
-
-// ---------------------------------------------------------------- launching
-
-void MainRules::Go() {
-    if (launcher_.Go(matcher_.selected(), edit_text_, settings_.hae)) view_->Hide();
-}
-
-void MainRules::EditEnter(const std::string& text, bool ctrl) {
-    const EnterDecision d = Edit2KeyUp(vk::kEnter, ctrl, text);
-    if (d.action == EnterAction::None) return;
-    // Putting the trimmed text back runs the matching again through the edit box.
-    if (d.text_changed) view_->SetEditText(d.trimmed);
-    edit_text_ = d.trimmed;
-    if (d.action == EnterAction::Copy) {
-        launcher_.GoCopy(matcher_.selected());
-    } else {
-        Go();
-    }
-}
-
-void MainRules::ListEnter() {
-    const int row = matcher_.selected();
-    const auto name = ListActivationText(results_, row);
-    if (!name) return;
-    if (*name != edit_text_) view_->SetEditText(*name);
-    // The name matches again, so of two rows of one name the first starts. A name that
-    // typing cannot find (capitals) must still start the row the user chose, not run as text.
-    if (matcher_.selected() < 0) {
-        matcher_.Select(row);
-        view_->ShowSelection(row);
-    }
-    Go();
-}
-
-KeyAction MainRules::FormKeyDown(int vk, bool ctrl, bool shift, bool alt) {
-    return vtx::FormKeyDown(vk, ctrl, shift, alt, hotkey_text_, /*manager_showing=*/false);
-}
-
-void MainRules::HKM1HotKeyPressed() { Trace("Form1.HKM1HotKeyPressed"); }
-
-void MainRules::OpenSelected() {
-    if (OpenSelectedAllowed(p_.prompts, matcher_.selected())) Go();
-}
-
-void MainRules::CopyAddress() {
-    if (CopyAddressAllowed(p_.prompts, matcher_.selected())) launcher_.GoCopy(matcher_.selected());
-}
-
-void MainRules::OpenContainingFolder() { vtx::OpenContainingFolder(p_, results_, matcher_.selected()); }
-
-bool MainRules::OpenContainingFolderAvailable(int row) const {
-    return row >= 0 && row < results_.size() && OpenContainingFolderVisible(FieldOf(results_.Line(row), kTy1));
-}
-
-void MainRules::OpenHelpPage(const std::string& page) { p_.shell.Execute(HelpPageRequest(folders_.program, page)); }
-
-void MainRules::OpenWebPage(const std::string& address) { p_.shell.Execute(WebPageRequest(address)); }
+void AppSession::OpenWebPage(const std::string& address) { p_.shell.Execute(WebPageRequest(address)); }
 
 // ---------------------------------------------------------------- layouts
 
-void MainRules::ToggleCoolMode() {
+void AppSession::ToggleCoolMode() {
     if (!layout_) return;
     layout_->ToggleCoolMode();
     SyncSettingsFromLayout();
 }
 
-void MainRules::ResetAppearance() {
+void AppSession::ReenterLayout() {
     if (!layout_) return;
-    // A reset stopped by the theme never reached its opacity step: the setting stays.
-    if (layout_->ResetAppearance()) settings_.opacity = layout_->opacity();
+    if (layout_->cool_mode()) {
+        layout_->EnterCoolMode();
+    } else {
+        layout_->EnterNormalMode();
+    }
     SyncSettingsFromLayout();
 }
 
-int MainRules::DragHeight(int pointer_screen_y, int window_top) {
-    const int height = DraggedHeight(pointer_screen_y, window_top);
+void AppSession::ResetAppearance() {
+    if (!layout_) return;
+    // A reset stopped by the theme never reached its opacity step: the setting stays.
+    if (layout_->ResetAppearance()) {
+        settings_.opacity = layout_->opacity();
+        window_opacity_ = layout_->opacity();
+    }
+    SyncSettingsFromLayout();
+}
+
+void AppSession::SetNormalHeight(int height) {
     if (layout_) layout_->set_normal_height(height);
     settings_.height = height;
-    return height;
 }
 
 }  // namespace vtx

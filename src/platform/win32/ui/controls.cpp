@@ -1,0 +1,138 @@
+#include "platform/win32/ui/controls.h"
+
+#include <commctrl.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "platform/win32/ui/dpi.h"
+
+namespace vtx::ui {
+namespace {
+
+struct KindInfo {
+    const char* cls;
+    DWORD style;
+    DWORD ex_style;
+};
+
+KindInfo InfoOf(Kind kind) {
+    switch (kind) {
+        case Kind::Label: return {"STATIC", SS_LEFT, 0};
+        case Kind::Edit: return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER, 0};
+        case Kind::Button: return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+        case Kind::DefButton: return {"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 0};
+        case Kind::Check: return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+        case Kind::Group: return {"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 0};
+        case Kind::ListBox: return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0};
+        case Kind::ComboList: return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+        case Kind::Tabs: return {WC_TABCONTROLA, WS_TABSTOP | WS_CLIPSIBLINGS, 0};
+        case Kind::Slider: return {TRACKBAR_CLASSA, WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS, 0};
+        case Kind::Link: return {"SysLink", WS_TABSTOP, 0};
+        case Kind::Line: return {"STATIC", SS_ETCHEDVERT, 0};
+        case Kind::Panel: return {"STATIC", SS_WHITERECT, 0};
+    }
+    return {"STATIC", 0, 0};
+}
+
+HFONT MakeFont(UINT dpi, bool bold, bool underline) {
+    NONCLIENTMETRICSA m{};
+    m.cbSize = sizeof m;
+    LOGFONTA lf{};
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0)) {
+        lf = m.lfMessageFont;
+        // The system answers at its own DPI; the font follows the window's.
+        HDC dc = GetDC(nullptr);
+        const int system_dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+        if (dc) ReleaseDC(nullptr, dc);
+        lf.lfHeight = MulDiv(lf.lfHeight, static_cast<int>(dpi), system_dpi > 0 ? system_dpi : 96);
+    } else {
+        lstrcpynA(lf.lfFaceName, "Segoe UI", LF_FACESIZE);
+        lf.lfHeight = -Scale(12, dpi);
+    }
+    if (bold) lf.lfWeight = FW_BOLD;
+    lf.lfUnderline = underline ? TRUE : FALSE;
+    return CreateFontIndirectA(&lf);
+}
+
+}  // namespace
+
+HFONT UiFontStyled(UINT dpi, bool bold, bool underline) {
+    // Fonts live for the run: controls keep using them until the program ends.
+    static std::map<std::tuple<UINT, bool, bool>, win32::UniqueFont> fonts;
+    auto& font = fonts[{dpi, bold, underline}];
+    if (!font) font.reset(MakeFont(dpi, bold, underline));
+    return font.get();
+}
+
+HFONT UiFont(UINT dpi) { return UiFontStyled(dpi, false, false); }
+
+void ControlSet::Create(HWND parent, std::span<const Control> table, UINT dpi) {
+    parent_ = parent;
+    table_ = table;
+    dpi_ = dpi;
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
+    windows_.clear();
+    for (const Control& c : table) {
+        const KindInfo info = InfoOf(c.kind);
+        DWORD style = WS_CHILD | info.style | c.style;
+        if (c.page <= 1) style |= WS_VISIBLE;
+        std::string text = c.kind == Kind::Tabs ? "" : c.text;
+        if (c.kind == Kind::Link) text = std::string("<a>") + c.text + "</a>";
+        HWND w = CreateWindowExA(info.ex_style, info.cls, text.c_str(), style, Scale(c.box.x, dpi),
+                                 Scale(c.box.y, dpi), Scale(c.box.w, dpi), Scale(c.box.h, dpi), parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
+        if (w && c.kind == Kind::Tabs) {
+            std::string names = c.text;
+            int index = 0;
+            for (std::size_t start = 0; start <= names.size();) {
+                std::size_t bar = names.find('|', start);
+                if (bar == std::string::npos) bar = names.size();
+                std::string name = names.substr(start, bar - start);
+                TCITEMA item{};
+                item.mask = TCIF_TEXT;
+                item.pszText = name.data();
+                SendMessageA(w, TCM_INSERTITEMA, index++, reinterpret_cast<LPARAM>(&item));
+                start = bar + 1;
+            }
+        }
+        windows_.push_back(w);
+    }
+    Relayout(dpi);
+}
+
+void ControlSet::Relayout(UINT dpi) {
+    dpi_ = dpi;
+    HDWP batch = BeginDeferWindowPos(static_cast<int>(windows_.size()));
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+        HWND w = windows_[i];
+        if (!w) continue;
+        const Box& b = table_[i].box;
+        SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont(dpi)), FALSE);
+        if (batch) {
+            batch = DeferWindowPos(batch, w, nullptr, Scale(b.x, dpi), Scale(b.y, dpi), Scale(b.w, dpi),
+                                   Scale(b.h, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    if (batch) EndDeferWindowPos(batch);
+    InvalidateRect(parent_, nullptr, TRUE);
+}
+
+void ControlSet::ShowPage(int page) {
+    page_ = page;
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+        if (!windows_[i] || table_[i].page == 0) continue;
+        ShowWindow(windows_[i], table_[i].page == page ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+HWND ControlSet::operator[](int id) const noexcept {
+    for (std::size_t i = 0; i < windows_.size(); ++i)
+        if (table_[i].id == id) return windows_[i];
+    return nullptr;
+}
+
+int ControlSet::Scaled(int px96) const noexcept { return Scale(px96, dpi_); }
+
+}  // namespace vtx::ui
