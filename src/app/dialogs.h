@@ -16,6 +16,8 @@ public:
     // The shortcut manager, starting a new shortcut as its New button does.
     virtual void ShowNewShortcut() = 0;
     [[nodiscard]] virtual bool ManagerShowing() = 0;
+    // The theme editor with a theme of the themes folder loaded into it.
+    virtual void ShowThemeEditor(const std::string& theme_file) = 0;
 };
 
 }  // namespace vtx

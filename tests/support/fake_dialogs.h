@@ -18,6 +18,7 @@ public:
     void ShowManager(const std::string& search) override { shown.push_back("Manager(" + search + ")"); }
     void ShowNewShortcut() override { shown.push_back("NewShortcut"); }
     bool ManagerShowing() override { return manager_showing; }
+    void ShowThemeEditor(const std::string& theme) override { shown.push_back("ThemeEditor(" + theme + ")"); }
 };
 
 }  // namespace vtx::fake
