@@ -14,6 +14,7 @@
 //   vtx_driver message CLASS MSG W L  sends a message and prints its result
 //   vtx_driver count CLASS            prints how many top-level windows of CLASS exist
 //   vtx_driver workarea               prints the work area's width and height
+//   vtx_driver fgclass                prints the class of the foreground window and of the focus in it
 //   vtx_driver msgbox [ms]            waits for a message box, prints its text and presses its first button
 //   vtx_driver shown CLASS [ms]       waits until a visible top-level window of CLASS exists
 //   vtx_driver listsel CLASS          prints the selected row of the window's first ListBox child (-1: none)
@@ -228,6 +229,16 @@ int main(int argc, char** argv) {
         RECT r{};
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
         std::printf("%ld %ld\n", r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (cmd == "fgclass") {
+        // The focus of another thread is only visible through that thread's GUI info.
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        char fg[256] = {}, focus[256] = {};
+        if (HWND f = GetForegroundWindow()) GetClassNameA(f, fg, sizeof fg);
+        if (GetGUIThreadInfo(0, &info) && info.hwndFocus) GetClassNameA(info.hwndFocus, focus, sizeof focus);
+        std::printf("%s %s\n", fg[0] ? fg : "-", focus[0] ? focus : "-");
         return 0;
     }
     if (cmd == "msgbox") {
