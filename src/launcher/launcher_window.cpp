@@ -12,6 +12,7 @@
 #include "launcher/launcher_keys.h"
 #include "platform/win32/gdi_util.h"
 #include "platform/win32/ui/dpi.h"
+#include "platform/win32/ui/foreground.h"
 #include "platform/win32/ui/subclass.h"
 #include "platform/win32/win32_icons.h"
 #include "platform/win32/win32_monitors.h"
@@ -52,7 +53,10 @@ HMENU BuildMenu(const std::vector<MenuEntry>& entries, std::size_t& at, int leve
     return menu;
 }
 
-bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
+// A key counts as held when the thread's key state says so and the keyboard agrees: the
+// window hides on a key going down, so the key's release may reach another window and
+// leave the thread's state behind.
+bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0 && (GetAsyncKeyState(vk) & 0x8000) != 0; }
 
 }  // namespace
 
@@ -257,7 +261,7 @@ void LauncherWindow::TrayClick() {
     if (app && IsIconic(app)) ShowWindow(app, SW_RESTORE);
     if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
     ShowWindow(hwnd(), SW_SHOW);
-    SetForegroundWindow(hwnd());
+    ui::BringToFront(hwnd());
 }
 
 void LauncherWindow::OnHotKey(WPARAM, LPARAM lp) {
@@ -270,7 +274,7 @@ void LauncherWindow::HotKeyPressed() {
     if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_SHOW);
     SetFocus(edit_);
     SendMessageA(edit_, EM_SETSEL, 0, -1);
-    SetForegroundWindow(hwnd());
+    ui::BringToFront(hwnd());
     SetFocus(edit_);
 }
 
@@ -330,7 +334,7 @@ MainView::Position LauncherWindow::GetPosition() {
 // The rule is portable (app/window_placement); only the monitors and the pointer come from here.
 void LauncherWindow::KeepOnScreen(bool position_saved) {
     RECT r{};
-    GetWindowRect(hwnd_, &r);
+    GetWindowRect(hwnd(), &r);
     const ScreenRect placed = PlaceWindow({r.left, r.top, r.right, r.bottom}, position_saved, win32::Monitors(),
                                           win32::PointerPosition());
     if (placed.left != r.left || placed.top != r.top) SetPosition(placed.left, placed.top);

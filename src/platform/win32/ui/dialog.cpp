@@ -7,6 +7,7 @@
 
 #include "platform/win32/gdi_util.h"
 #include "platform/win32/ui/dpi.h"
+#include "platform/win32/ui/foreground.h"
 
 namespace vtx::ui {
 namespace {
@@ -91,7 +92,7 @@ void Dialog::Show() {
         }
         ShowWindow(self, SW_SHOW);
     }
-    SetForegroundWindow(self);
+    BringToFront(self);
 }
 
 // As a dialog box does: the control that had the keyboard gets it back when the dialog is
