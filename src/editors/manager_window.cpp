@@ -183,6 +183,8 @@ bool ManagerWindow::Create(HINSTANCE instance, HWND owner) {
 
 void ManagerWindow::ShowWithSearch(const std::string& search) {
     Show();
+    // Every opening starts at the first control of the tab order, wherever focus was left.
+    if (HWND first = GetNextDlgTabItem(hwnd(), nullptr, FALSE)) SetFocus(first);
     if (!search.empty()) {
         SetText(kSearchEdit, search);  // its change notice selects the shortcut
         SetFocus(Item(kSearchEdit));
