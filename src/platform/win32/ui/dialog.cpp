@@ -115,6 +115,12 @@ void Dialog::Close() {
     if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
 }
 
+void Dialog::PlaceAt(int left, int top) {
+    if (!hwnd()) return;
+    SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placed_ = true;
+}
+
 bool Dialog::IsShowing() const noexcept { return hwnd() && IsWindowVisible(hwnd()); }
 
 void Dialog::SelectPage(int index) {
