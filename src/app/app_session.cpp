@@ -94,7 +94,9 @@ void AppSession::FormCreate(MainView& view, LayoutView& layout_view) {
     if (!view.RegisterHotkey(settings_.hotkey)) {
         const std::string name = hotkey_text_.empty() ? std::string("The hotkey") : hotkey_text_;
         view.ShowBalloon("Hotkey not available",
-                         name + " is taken by Windows or another program. Choose another hotkey in Settings.", 10);
+                         name + " is taken by Windows or another program. Choose another one in Settings: F3 in the "
+                                "launcher, or the tray icon's menu.",
+                         10);
     }
     // 10 to 13.
     view.ShowLabels(CoolLabels{});

@@ -22,7 +22,7 @@ constexpr ui::Control kTable[] = {
     {kDescription, Kind::Label, "Application and file launcher for Windows.", {16, 108, 200, 34}},
     {kVersionText, Kind::Label, "Version:", {16, 148, 60, 16}},
     {kVersion, Kind::Label, "", {80, 148, 136, 16}, 0, SS_RIGHT},
-    {kLine, Kind::Line, "", {228, 86, 2, 208}},
+    {kLine, Kind::Line, "", {228, 86, 2, 140}},
     {kContactText, Kind::Label,
      "If you have any questions, suggestions or comments, you can contact us at:", {240, 86, 196, 46}},
     {kMail, Kind::Link, "", {240, 134, 196, 18}},
@@ -35,6 +35,8 @@ constexpr ui::Control kTable[] = {
 };
 
 }  // namespace
+
+std::span<const ui::Control> AboutDialog::Table() noexcept { return kTable; }
 
 bool AboutDialog::Create(HINSTANCE instance, HWND owner) {
     if (!MakeDialog(instance, owner, {"TForm4", "About", {450, 347}, false, 0, IDOK}, kTable)) return false;

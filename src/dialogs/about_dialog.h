@@ -11,6 +11,8 @@ class AboutDialog final : public ui::Dialog {
 public:
     explicit AboutDialog(AppSession& app) : rules_(app) {}
     bool Create(HINSTANCE instance, HWND owner);
+    // The control table, in tab order, at 96 DPI.
+    [[nodiscard]] static std::span<const ui::Control> Table() noexcept;
 
 private:
     void OnCommand(int id, int code, HWND control) override;

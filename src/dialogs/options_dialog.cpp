@@ -92,6 +92,8 @@ bool Held(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
 
 }  // namespace
 
+std::span<const ui::Control> OptionsDialog::Table() noexcept { return kTable; }
+
 bool OptionsDialog::Create(HINSTANCE instance, HWND owner) {
     if (!MakeDialog(instance, owner, {"TForm3", "Settings", {435, 354}, true, kTabs}, kTable)) return false;
     HWND slider = Item(kSlider);

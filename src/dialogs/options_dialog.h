@@ -12,6 +12,8 @@ class OptionsDialog final : public ui::Dialog {
 public:
     OptionsDialog(AppSession& app, Dialogs& dialogs) : rules_(app), dialogs_(dialogs) {}
     bool Create(HINSTANCE instance, HWND owner);
+    // The control table, in tab order, at 96 DPI.
+    [[nodiscard]] static std::span<const ui::Control> Table() noexcept;
     // The theme editor takes the dialog out of the top-most band while it is open; when it
     // closes the dialog goes back and reads the theme list again.
     void SetTopmost(bool on);

@@ -112,7 +112,15 @@ void ControlSet::Relayout(UINT dpi) {
         if (!w) continue;
         const Box& b = table_[i].box;
         const bool bold = table_[i].kind == Kind::Heading;
-        SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(UiFontStyled(dpi, bold, false)), FALSE);
+        HFONT font = UiFontStyled(dpi, bold, false);
+        if (table_[i].kind == Kind::Link) {
+            // Wine's link control deletes the font it was given when it goes; it gets a copy
+            // of its own, so the fonts every other control shares stay alive.
+            LOGFONTA lf{};
+            GetObjectA(font, sizeof lf, &lf);
+            font = CreateFontIndirectA(&lf);
+        }
+        SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (batch) {
             batch = DeferWindowPos(batch, w, nullptr, Scale(b.x, dpi), Scale(b.y, dpi), Scale(b.w, dpi),
                                    Scale(b.h, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
