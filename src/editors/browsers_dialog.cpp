@@ -56,6 +56,8 @@ constexpr ui::Control kTable[] = {
 
 }  // namespace
 
+std::span<const ui::Control> BrowsersDialog::Table() noexcept { return kTable; }
+
 bool BrowsersDialog::Create(HINSTANCE instance, HWND owner) {
     if (!MakeDialog(instance, owner, {"TForm15", "Define Browsers", {480, 496}, true, 0}, kTable)) return false;
     rules_.FormCreate();

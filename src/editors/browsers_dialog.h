@@ -18,6 +18,8 @@ public:
                    std::function<void(const std::string&)> refill)
         : rules_(app), app_(app), caller_on_top_(std::move(caller_on_top)), refill_(std::move(refill)) {}
     bool Create(HINSTANCE instance, HWND owner);
+    // The control table, in tab order, at 96 DPI.
+    [[nodiscard]] static std::span<const ui::Control> Table() noexcept;
     void ShowFor(const std::string& caller);
 
 private:

@@ -156,6 +156,8 @@ HFONT EntryFont(UINT dpi, int points, bool bold) {
 
 }  // namespace
 
+std::span<const ui::Control> ManagerWindow::Table() noexcept { return kTable; }
+
 bool ManagerWindow::Create(HINSTANCE instance, HWND owner) {
     instance_ = instance;
     if (!MakeDialog(instance, owner, {"TForm2", "Shortcuts", {777, 548}, true, 0}, kTable)) return false;

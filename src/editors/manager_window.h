@@ -14,6 +14,8 @@ class ManagerWindow final : public ui::Dialog {
 public:
     ManagerWindow(AppSession& app, Dialogs& dialogs) : rules_(app, dialogs), app_(app) {}
     bool Create(HINSTANCE instance, HWND owner);
+    // The control table, in tab order, at 96 DPI.
+    [[nodiscard]] static std::span<const ui::Control> Table() noexcept;
     [[nodiscard]] ManagerRules& rules() noexcept { return rules_; }
 
     // Shown plainly, or with a search text that selects a shortcut.

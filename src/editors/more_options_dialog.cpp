@@ -29,6 +29,8 @@ constexpr ui::Control kTable[] = {
 
 }  // namespace
 
+std::span<const ui::Control> MoreOptionsDialog::Table() noexcept { return kTable; }
+
 bool MoreOptionsDialog::Create(HINSTANCE instance, HWND owner) {
     if (!MakeDialog(instance, owner, {"TForm14", "More Options", {387, 252}, true, 0}, kTable)) return false;
     for (const auto& label : kColorLabels) {

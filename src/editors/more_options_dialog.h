@@ -14,6 +14,8 @@ class MoreOptionsDialog final : public ui::Dialog {
 public:
     explicit MoreOptionsDialog(AppSession& app) : app_(app) {}
     bool Create(HINSTANCE instance, HWND owner);
+    // The control table, in tab order, at 96 DPI.
+    [[nodiscard]] static std::span<const ui::Control> Table() noexcept;
     // Shows the options, waits until the dialog closes (however it closes) and stores what
     // it shows back into them; `closed` runs then.
     void ShowModal(HWND over, ItemOptions& options, const std::function<void()>& closed);

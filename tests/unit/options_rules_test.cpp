@@ -129,6 +129,17 @@ TEST(OptionsRulesTest, ThemeListAndThemeInfo) {
     EXPECT_EQ(o.p.prompts.messages, std::vector<std::string>(2, std::string(kThemeEditorWarning)));
 }
 
+TEST(OptionsRulesTest, GarbageSettingsGiveSaneValues) {
+    Options o({"firstrun=0", "hotkey=Hyper+Qwerty+", "Opacity=ff", "theme=..\\..\\outside\\x.th2"});
+    const OptionsForm shown = o.rules.FormShow({});
+    EXPECT_EQ(shown.key, 0);
+    EXPECT_EQ(shown.slider, 255);
+    o.rules.OKBTNClick(shown);
+    EXPECT_EQ(o.Saved("opacity"), "255");
+    EXPECT_EQ(o.Saved("theme"), kDefaultThemeFile);
+    EXPECT_EQ(o.p.prompts.messages.size(), 1u) << "the empty key field is explained";
+}
+
 TEST(OptionsRulesTest, CtrlF9SwitchesTheIconRowsOff) {
     Options o({"firstrun=0", "showicons=1"});
     o.rules.IconsOff();
