@@ -1,4 +1,5 @@
 #include "app/app_session.h"
+#include "app/web_addresses.h"
 #include "launcher/launcher_rules.h"
 
 #include <gtest/gtest.h>
@@ -554,6 +555,62 @@ TEST_F(LaunchingTest, Menus) {
     EXPECT_FALSE(OffersContainingFolder(run.rules, 1));  // Other
     EXPECT_FALSE(OffersContainingFolder(run.rules, -1));
     EXPECT_FALSE(OffersContainingFolder(run.rules, 4));
+}
+
+// Every menu command either opens a window through Dialogs, does its work through the
+// shell, or hands a window action back; the manager gets the selected row's name.
+TEST_F(LaunchingTest, MenuCommandsReachTheirWindows) {
+    Start(false);
+    run.rules.SelectRow(1);  // "calc"
+    struct Case {
+        Command command;
+        WindowAction action;
+        const char* shown;  // what Dialogs was asked to show; "" when nothing
+        const char* page;   // the help or web page the shell opened; "" when none
+    };
+    const Case cases[] = {
+        {Command::ShowVtx, WindowAction::Show, "", ""},
+        {Command::HideVtx, WindowAction::Hide, "", ""},
+        {Command::Exit, WindowAction::Exit, "", ""},
+        {Command::Settings, WindowAction::None, "Options", ""},
+        {Command::About, WindowAction::None, "About", ""},
+        {Command::Shortcuts, WindowAction::None, "Manager()", ""},
+        {Command::AddEdit, WindowAction::None, "Manager(calc)", ""},
+        {Command::NewShortcut, WindowAction::None, "NewShortcut", ""},
+        {Command::Help, WindowAction::None, "", "C:\\Program Files\\Vantrix\\help\\index.htm"},
+        {Command::HowDoI, WindowAction::None, "", "C:\\Program Files\\Vantrix\\help\\howto.htm"},
+        {Command::WebSupport, WindowAction::None, "", web::kSupportPage},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.command));
+        run.dialogs.shown.clear();
+        m.shell.executed.clear();
+        EXPECT_EQ(run.rules.RunCommand(c.command), c.action);
+        EXPECT_EQ(run.dialogs.shown, *c.shown ? std::vector<std::string>{c.shown} : std::vector<std::string>{});
+        EXPECT_EQ(m.shell.executed.empty() ? std::string() : m.shell.executed[0].file, c.page);
+    }
+}
+
+// The menus as the window builds them: separators where they stand, the Help submenu with
+// its web submenu one level deeper, every command at most once per menu.
+TEST(LauncherMenus, TablesHoldEveryItemOnce) {
+    auto texts = [](const std::vector<MenuEntry>& menu) {
+        std::vector<std::string> out;
+        for (const auto& e : menu) out.push_back(std::string(e.level, '>') + (e.text.empty() ? "-" : e.text));
+        return out;
+    };
+    EXPECT_EQ(texts(TrayMenu()), (std::vector<std::string>{"S&how VTX", "-", "&Shortcuts...", "Se&ttings...",
+                                                           "To&ggle Cool Mode", "-", "H&elp...", "&About...", "-",
+                                                           "E&xit"}));
+    const auto main_menu = texts(MainMenu());
+    EXPECT_EQ(std::vector<std::string>(main_menu.begin(), main_menu.begin() + 6),
+              (std::vector<std::string>{"&New Shortcut...", "&Shortcuts...", "Se&ttings...", "To&ggle Cool Mode",
+                                        "-", "H&elp"}));
+    EXPECT_EQ(main_menu[9], ">OV on the &Web");
+    EXPECT_EQ(main_menu[10], std::string(">>OV Home Page (") + web::kHomePage + ")");
+    EXPECT_EQ(texts(ListMenu(false)),
+              (std::vector<std::string>{"&Open Selected", "&Copy Address", "-", "&Add/Edit Shortcuts..."}));
+    EXPECT_EQ(texts(ListMenu(true))[1], "Open Containing Folder");
 }
 
 // ---------------------------------------------------------------- window-level keys
