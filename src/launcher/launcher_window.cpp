@@ -58,6 +58,23 @@ HMENU BuildMenu(const std::vector<MenuEntry>& entries, std::size_t& at, int leve
 // leave the thread's state behind.
 bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0 && (GetAsyncKeyState(vk) & 0x8000) != 0; }
 
+// The same at the source: a modifier whose release went to another window while the
+// launcher was hidden is let go in the thread's key state when the launcher comes back,
+// so typed letters are not read as Ctrl+letter and Enter not as Ctrl+Enter.
+void ForgetReleasedModifiers() {
+    BYTE state[256];
+    if (!GetKeyboardState(state)) return;
+    bool changed = false;
+    for (int vk : {VK_SHIFT, VK_LSHIFT, VK_RSHIFT, VK_CONTROL, VK_LCONTROL, VK_RCONTROL, VK_MENU, VK_LMENU, VK_RMENU,
+                   VK_LWIN, VK_RWIN, VK_RETURN, VK_ESCAPE}) {
+        if ((state[vk] & 0x80) && !(GetAsyncKeyState(vk) & 0x8000)) {
+            state[vk] &= static_cast<BYTE>(~0x80);
+            changed = true;
+        }
+    }
+    if (changed) SetKeyboardState(state);
+}
+
 }  // namespace
 
 LauncherWindow::LauncherWindow(HINSTANCE instance, LauncherRules& rules) : instance_(instance), rules_(rules) {}
@@ -154,6 +171,7 @@ LRESULT LauncherWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             OnDropFiles(reinterpret_cast<HDROP>(wp));
             return 0;
         case WM_ACTIVATE:
+            if (LOWORD(wp) != WA_INACTIVE) ForgetReleasedModifiers();
             if (LOWORD(wp) != WA_INACTIVE && geometry_.cool && edit_) SetFocus(edit_);
             break;
         case WM_SETFOCUS:
@@ -271,6 +289,7 @@ void LauncherWindow::OnHotKey(WPARAM, LPARAM lp) {
 
 void LauncherWindow::HotKeyPressed() {
     rules_.HKM1HotKeyPressed();
+    ForgetReleasedModifiers();
     if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_SHOW);
     SetFocus(edit_);
     SendMessageA(edit_, EM_SETSEL, 0, -1);
@@ -372,7 +391,10 @@ void LauncherWindow::SetEditText(const std::string& text) { SetWindowTextA(edit_
 
 bool LauncherWindow::IsShowing() { return IsWindowVisible(hwnd()) != FALSE; }
 
-void LauncherWindow::Hide() { ShowWindow(hwnd(), SW_HIDE); }
+void LauncherWindow::Hide() {
+    enter_with_ctrl_ = false;  // a chord begun before the hide never ends here
+    ShowWindow(hwnd(), SW_HIDE);
+}
 
 void LauncherWindow::ShowAtStart() {
     ShowWindow(hwnd(), SW_SHOW);

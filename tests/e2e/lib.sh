@@ -212,3 +212,15 @@ wait_no_menu() {
   done
   fail "the popup menu did not close"
 }
+
+# Waits until a command prints the expected text.
+wait_eq() {  # expected message command...
+  local want="$1" msg="$2" i got=""
+  shift 2
+  for i in $(seq 1 60); do
+    got="$("$@" 2>/dev/null || true)"
+    [ "$got" == "$want" ] && return 0
+    sleep 0.1
+  done
+  fail "$msg: expected [$want], got [$got]"
+}

@@ -6,16 +6,6 @@ set_dpi() {
 }
 restore() { set_dpi 96; }
 trap restore EXIT
-wait_eq() {  # expected message command...
-  local want="$1" msg="$2" i got=""
-  shift 2
-  for i in $(seq 1 60); do
-    got="$("$@" 2>/dev/null || true)"
-    [ "$got" == "$want" ] && return 0
-    sleep 0.1
-  done
-  fail "$msg: expected [$want], got [$got]"
-}
 size_of() { driver rect "$1" | cut -d' ' -f3-; }
 
 set_dpi 144

@@ -8,17 +8,6 @@ restore() {
 }
 trap restore EXIT
 
-# Waits until a command prints the expected text.
-wait_eq() {  # expected message command...
-  local want="$1" msg="$2" i got=""
-  shift 2
-  for i in $(seq 1 60); do
-    got="$("$@" 2>/dev/null || true)"
-    [ "$got" == "$want" ] && return 0
-    sleep 0.1
-  done
-  fail "$msg: expected [$want], got [$got]"
-}
 setting() { tr -d '\r' <"$DATA_DIR/set.set" | sed -n "s/^$1=//Ip"; }
 focus_class() { driver focus TForm3 | cut -d' ' -f1; }
 run_entry() { { wine reg query "$RUN_KEY" /v ovvtx 2>/dev/null || true; } | tr -d '\r' | grep -c ovvtx || true; }
