@@ -136,24 +136,24 @@ bool ThemeEditorRules::ReadBitmapSize(const std::string& path, Size& size) {
 }
 
 void ThemeEditorRules::FormCreate() {
-    Trace("Form9.FormCreate");
+    Trace("Form6.FormCreate");
     see_through_ = "FF00FF";
     const std::string back = Themes() + "back1.bmp";
     if (ReadBitmapSize(back, back_size_)) look_.cool_back_image = back;
 }
 
 void ThemeEditorRules::FormShow() {
-    Trace("Form9.FormShow");
+    Trace("Form6.FormShow");
     general_.author = app_.settings().lastthemeauthor;
 }
 
 void ThemeEditorRules::FormClose() {
-    Trace("Form9.FormClose");
+    Trace("Form6.FormClose");
     general_ = {};
 }
 
 void ThemeEditorRules::LoadThemeIntoEditor(const std::string& name) {
-    Trace("Form9.LoadThemeIntoEditor(" + name + ")");
+    Trace("Form6.LoadThemeIntoEditor(" + name + ")");
     Files& files = app_.platform().files;
     Lines theme;
     std::string path;
@@ -183,7 +183,7 @@ void ThemeEditorRules::LoadThemeIntoEditor(const std::string& name) {
 }
 
 NormalFields ThemeEditorRules::PickNormal(NormalObject object) {
-    Trace("Form9.NormalObjectClick");
+    Trace("Form6.NormalObjectClick");
     normal_ = object;
     NormalFields f;
     auto general = [&](std::uint32_t c) {
@@ -221,7 +221,7 @@ NormalFields ThemeEditorRules::PickNormal(NormalObject object) {
 }
 
 CoolFields ThemeEditorRules::PickCool(CoolObject object) {
-    Trace("Form9.CoolObjectClick");
+    Trace("Form6.CoolObjectClick");
     cool_ = object;
     CoolFields f;
     if (object == CoolObject::Form) {
@@ -263,7 +263,7 @@ FontSpec* ThemeEditorRules::PickedFont(EditorPage page) {
 }
 
 ColorEntry ThemeEditorRules::ColorEntered(ColorField field, const std::string& hex) {
-    Trace("Form9.HexEnter(" + hex + ")");
+    Trace("Form6.HexEnter(" + hex + ")");
     const auto color = HexToColor(hex);
     if (!color) {
         app_.platform().prompts.Message("'" + hex + "' is not a valid colour value.");
@@ -350,7 +350,7 @@ bool ThemeEditorRules::ShowBordersClicked() {
 }
 
 bool ThemeEditorRules::ImagePicked(ImageSlot slot, const std::string& path) {
-    Trace("Form9.ImagePicked(" + path + ")");
+    Trace("Form6.ImagePicked(" + path + ")");
     Size size;
     if (path.empty() || !ReadBitmapSize(path, size)) return false;
     if (slot == ImageSlot::Background) {
@@ -377,7 +377,7 @@ TitleCheck ThemeEditorRules::TitleChanged(const std::string& title) {
 }
 
 bool ThemeEditorRules::SaveThemeBTNClick() {
-    Trace("Form9.SaveThemeBTNClick");
+    Trace("Form6.SaveThemeBTNClick");
     if (general_.title.empty()) {
         app_.platform().prompts.Message(std::string(kEmptyTitleMessage));
         return false;
@@ -393,7 +393,7 @@ bool ThemeEditorRules::CopyBitmap(const std::string& from, const std::string& to
 }
 
 bool ThemeEditorRules::SaveTheme() {
-    Trace("Form9.SaveTheme");
+    Trace("Form6.SaveTheme");
     Platform& p = app_.platform();
     const std::string themes = Themes();
     // A title that cannot name a file would write outside the themes folder or a file

@@ -2,6 +2,7 @@
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/options_dialog.h"
+#include "themes/theme_editor_dialog.h"
 
 namespace vtx {
 
@@ -18,6 +19,14 @@ void ProgramWindows::Create(HINSTANCE instance, HWND launcher) {
     if (!options_->Create(instance, launcher)) options_.reset();
     about_ = std::make_unique<AboutDialog>(app_);
     if (!about_->Create(instance, launcher)) about_.reset();
+    // While the theme editor is open the options dialog leaves the top-most band, so the
+    // editor can come in front of it; afterwards it goes back and lists the themes again.
+    theme_editor_ = std::make_unique<ThemeEditorDialog>(app_, [this](bool editor_open) {
+        if (!options_) return;
+        options_->SetTopmost(!editor_open);
+        if (!editor_open) options_->RefreshThemeList();
+    });
+    if (!theme_editor_->Create(instance, launcher)) theme_editor_.reset();
 }
 
 void ProgramWindows::ShowOptions() {
@@ -28,10 +37,14 @@ void ProgramWindows::ShowAbout() {
     if (about_) about_->Show();
 }
 
-// The shortcut manager, the wizard and the theme editor join this set with their windows.
+// The shortcut manager and the wizard join this set with their windows.
 void ProgramWindows::ShowManager(const std::string&) {}
 void ProgramWindows::ShowNewShortcut() {}
 bool ProgramWindows::ManagerShowing() { return false; }
-void ProgramWindows::ShowThemeEditor(const std::string&) {}
+void ProgramWindows::ShowThemeEditor(const std::string& theme_file) {
+    if (!theme_editor_) return;
+    theme_editor_->LoadThemeIntoEditor(theme_file);
+    theme_editor_->Show();
+}
 
 }  // namespace vtx

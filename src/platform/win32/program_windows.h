@@ -14,6 +14,7 @@ namespace vtx {
 
 class OptionsDialog;
 class AboutDialog;
+class ThemeEditorDialog;
 
 class ProgramWindows final : public Dialogs {
 public:
@@ -36,6 +37,7 @@ private:
     AppSession& app_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<AboutDialog> about_;
+    std::unique_ptr<ThemeEditorDialog> theme_editor_;
 };
 
 }  // namespace vtx
