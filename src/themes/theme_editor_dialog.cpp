@@ -35,7 +35,7 @@ enum : int {
 };
 
 using ui::Kind;
-constexpr DWORD kSwatch = SS_NOTIFY | WS_BORDER;
+constexpr DWORD kSwatch = SS_NOTIFY | SS_SUNKEN;
 constexpr DWORD kPush = BS_PUSHLIKE;
 
 // In tab order: every field follows the text that labels it.

@@ -32,6 +32,14 @@ chord() {  # modifier key
   xdotool keyup "$1"
   sleep 0.1
 }
+wait_no_box() {
+  local i
+  for i in $(seq 1 50); do
+    driver shown '#32770' 0 || return 0
+    sleep 0.1
+  done
+  fail "$1"
+}
 setting() { tr -d '\r' <"$DATA_DIR/set.set" | sed -n "s/^$1=//Ip"; }
 
 fresh_install
@@ -110,6 +118,34 @@ wait_eq 0 "OK closes the dialog" driver visible TForm3
 read -r x y _ _ <<<"$(driver rect TForm1)"
 wait_pixel $((x + 120)) $((y + 30)) 0000FF "the launcher's edit box in the theme's colour"
 screenshot theme-editor-applied
+
+# ---- Again on "Blue": the Cool page fills text 3's fields; Cancel asks first.
+driver foreground TForm1
+press F3
+driver shown TForm3 5000 || fail "F3 did not open the Settings dialog again"
+tab_to TForm3 ListBox 12
+chord Control_L F11
+driver msgbox 5000 >/dev/null || fail "the warning before the editor, again"
+driver shown TForm6 5000 || fail "the theme editor did not open again"
+assert_eq "$(driver after TForm6 'Title:')" "Blue" "the saved theme is loaded"
+assert_eq "$(driver after TForm6 'Author:')" "Tester" "the author last saved"
+chord Control_L Tab
+chord Control_L Tab
+tab_to TForm6 ListBox 4
+press Home Down Down Down
+press Tab Tab Tab
+wait_eq "Edit FFFFFF" "text 3's font colour" driver focus TForm6
+screenshot theme-editor-cool
+press Escape
+driver shown '#32770' 5000 || fail "Cancel asks before closing"
+press n
+wait_no_box "No closes the question"
+assert_eq "$(driver visible TForm6)" 1 "No keeps the editor open"
+press Escape
+driver shown '#32770' 5000 || fail "Cancel asks again"
+press y
+wait_eq 0 "Yes closes the editor" driver visible TForm6
+assert_eq "$(driver visible TForm3)" 1 "the Settings dialog stays open"
 
 stop_vtx
 assert_eq "$(setting theme)" "Blue.th2" "the picked theme is kept"
