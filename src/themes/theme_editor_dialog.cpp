@@ -399,9 +399,7 @@ void ThemeEditorDialog::OnCommand(int id, int code, HWND) {
                 GeneralFields& g = rules_.general();
                 g.title = Text(kTitle), g.author = Text(kAuthor), g.notes = Text(kNotes);
                 const bool saved = rules_.SaveThemeBTNClick();
-                filling_ = true;
-                SetText(kTitle, rules_.general().title);  // cleaned
-                filling_ = false;
+                SetText(kTitle, rules_.general().title);  // cleaned, and checked again
                 if (saved) CloseEditor();
                 return;
             }
