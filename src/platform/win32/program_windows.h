@@ -14,6 +14,9 @@ namespace vtx {
 
 class OptionsDialog;
 class AboutDialog;
+class ManagerWindow;
+class MoreOptionsDialog;
+class BrowsersDialog;
 class ThemeEditorDialog;
 
 class ProgramWindows final : public Dialogs {
@@ -32,11 +35,24 @@ public:
     void ShowNewShortcut() override;
     [[nodiscard]] bool ManagerShowing() override;
     void ShowThemeEditor(const std::string& theme_file) override;
+    void ShowWizard(const std::string& other_address) override;
+    void ShowMultiChooser(const std::string& caller) override;
+    void ShowInstalledPrograms(const std::string& caller) override;
+    void ShowStandardPrograms(const std::string& caller) override;
+    void ShowBrowsers(const std::string& caller) override;
+    void ShowMoreOptions() override;
 
 private:
+    // The caller tags: "form2" names the manager, "form5" the wizard.
+    void SetCallerOnTop(const std::string& caller, bool on);
+    void RefillBrowserCombo(const std::string& caller);
+
     AppSession& app_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<AboutDialog> about_;
+    std::unique_ptr<ManagerWindow> manager_;
+    std::unique_ptr<MoreOptionsDialog> more_options_;
+    std::unique_ptr<BrowsersDialog> browsers_;
     std::unique_ptr<ThemeEditorDialog> theme_editor_;
 };
 
