@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <set>
+#include <utility>
 #include <span>
 
 #include "platform/win32/gdi_util.h"
@@ -220,6 +221,20 @@ bool ThemeEditorDialog::Create(HINSTANCE instance, HWND owner) {
     }
     for (int id : {kCTopSpin, kCLeftSpin, kCHeightSpin, kCWidthSpin})
         SendMessageA(Item(id), UDM_SETRANGE32, 0, kMaxPosition);
+    // Hints of the colour fields and their swatches.
+    HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(),
+                               nullptr, instance, nullptr);
+    for (const HexField& h : kHexFields) {
+        for (auto [id, text] : {std::pair{h.hex, "Type a HEX value."}, std::pair{h.swatch, "Click to change color."}}) {
+            TTTOOLINFOA info{};
+            info.cbSize = sizeof info;
+            info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            info.hwnd = hwnd();
+            info.uId = reinterpret_cast<UINT_PTR>(Item(id));
+            info.lpszText = const_cast<char*>(text);
+            SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+        }
+    }
     SendMessageA(Item(kWarnIcon), STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_WARNING)), 0);
     for (int id : {kWarnIcon, kWarnText, kNBorders, kCDescription}) controls_.SetShown(id, false);
     const HexField* white[] = {HexOf(kNColor), HexOf(kNFontColor), HexOf(kCColor), HexOf(kCFontColor)};
