@@ -11,6 +11,7 @@
 #include "launcher/file_icon.h"
 #include "launcher/launcher_keys.h"
 #include "platform/win32/gdi_util.h"
+#include "platform/win32/layout_painter.h"
 #include "platform/win32/ui/dpi.h"
 #include "platform/win32/ui/foreground.h"
 #include "platform/win32/ui/subclass.h"
@@ -523,8 +524,14 @@ void LauncherWindow::UpdateRegion() {
 
 void LauncherWindow::Invalidate() { InvalidateRect(hwnd(), nullptr, FALSE); }
 
-RECT LauncherWindow::MenuButtonRect() const { return {S(101), S(4), S(118), S(18)}; }
-RECT LauncherWindow::HideButtonRect() const { return {S(120), S(4), S(137), S(18)}; }
+RECT LauncherWindow::MenuButtonRect() const {
+    const RECT& b = win32::kMenuButtonBox;
+    return {S(b.left), S(b.top), S(b.right), S(b.bottom)};
+}
+RECT LauncherWindow::HideButtonRect() const {
+    const RECT& b = win32::kHideButtonBox;
+    return {S(b.left), S(b.top), S(b.right), S(b.bottom)};
+}
 
 LauncherWindow::Part LauncherWindow::HitTest(POINT pt) const {
     RECT c{};
@@ -543,42 +550,23 @@ void LauncherWindow::OnPaint() {
     RECT c{};
     GetClientRect(hwnd(), &c);
     win32::BufferedDC dc(paint.get(), c);
-    HDC h = dc.get();
-    // Back to front: window colour, background bitmap, frame strips, shape, texts.
-    win32::FillSolid(h, c, Colour(geometry_.see_through ? look_.see_through : geometry_.window_color));
-    if (geometry_.back_image_visible) win32::DrawBitmap(h, back_image_.get(), 0, 0, dpi_);
-    if (geometry_.frame_visible) {
-        const COLORREF frame = Colour(look_.frame_color);
-        const int title = S(kTitleHeight), strip = S(kStripWidth), bottom = S(kBottomStrip);
-        win32::FillSolid(h, RECT{0, 0, c.right, title}, frame);
-        win32::FillSolid(h, RECT{0, title, strip, c.bottom - bottom}, frame);
-        win32::FillSolid(h, RECT{c.right - strip, title, c.right, c.bottom - bottom}, frame);
-        win32::FillSolid(h, RECT{0, c.bottom - bottom, c.right, c.bottom}, frame);
-        win32::DrawLabel(h, "OV VTX 2.0", title_font_.get(), Colour(look_.title.font.color), Align::Left,
-                         RECT{S(8), S(4), S(100), title});
-        auto button = [&](RECT r, std::uint32_t colour, HBITMAP image) {
-            win32::FillSolid(h, r, Colour(colour));
-            BITMAP bm{};
-            if (image && GetObjectA(image, sizeof bm, &bm)) {
-                win32::DrawBitmap(h, image, r.left + (r.right - r.left - S(bm.bmWidth)) / 2,
-                                  r.top + (r.bottom - r.top - S(bm.bmHeight)) / 2, dpi_);
-            }
-        };
-        button(MenuButtonRect(), look_.menu_button.color, menu_hot_ ? menu_hot_image_.get() : menu_image_.get());
-        button(HideButtonRect(), look_.hide_button.color, hide_hot_ ? hide_hot_image_.get() : hide_image_.get());
-    }
-    if (geometry_.shape_visible && look_.shape.visible) {
-        win32::FillRoundRect(h, S(look_.shape.left), S(look_.shape.top), S(look_.shape.width), S(look_.shape.height),
-                             Colour(look_.shape.color));
-    }
-    if (geometry_.cool_texts_visible) {
-        const std::string* texts[4] = {&labels_.shname, &labels_.shinfo, &labels_.shinfoleft, &labels_.shinforight};
-        for (std::size_t i = 0; i < 4; ++i) {
-            const TextElement& t = look_.cool_texts[i];
-            win32::DrawLabel(h, *texts[i], cool_fonts_[i].get(), Colour(t.font.color), t.align,
-                             RECT{S(t.left), S(t.top), S(t.left + t.width), S(t.top + t.height)});
-        }
-    }
+    // One painter draws the layouts here and in the theme editor's previews.
+    win32::LayoutPaint p;
+    p.look = &look_;
+    p.frame_visible = geometry_.frame_visible;
+    p.back_image_visible = geometry_.back_image_visible;
+    p.shape_visible = geometry_.shape_visible;
+    p.cool_texts_visible = geometry_.cool_texts_visible;
+    p.window_color = geometry_.see_through ? look_.see_through : geometry_.window_color;
+    p.frame = {kTitleHeight, kStripWidth, kBottomStrip};
+    p.menu_image = menu_hot_ ? menu_hot_image_.get() : menu_image_.get();
+    p.hide_image = hide_hot_ ? hide_hot_image_.get() : hide_image_.get();
+    p.back_image = back_image_.get();
+    p.title_font = title_font_.get();
+    for (std::size_t i = 0; i < 4; ++i) p.cool_fonts[i] = cool_fonts_[i].get();
+    p.cool_texts = {labels_.shname, labels_.shinfo, labels_.shinfoleft, labels_.shinforight};
+    p.dpi = dpi_;
+    win32::PaintLayout(dc.get(), c, p);
 }
 
 // ---------------------------------------------------------------- mouse

@@ -194,16 +194,21 @@ ThemeLoadResult loadthm(const std::string& name, Files& files, const std::string
     current_theme = std::move(read.lines);
     current_theme_name = FileNamePart(chosen);
 
+    const ThemeLoadResult r = ApplyThemeLines(current_theme, files, program_folder, look);
+    if (!r.ok) Trace("Form1.loadthm: " + r.error, 0);
+    return r;
+}
+
+ThemeLoadResult ApplyThemeLines(const Lines& theme, Files& files, const std::string& program_folder,
+                                ThemeLook& look) {
     // Images come only from the theme's own folder; a folder name that is not a bare
     // name (it would lead out of "themes\") disables every image of the theme.
-    const std::string folder = ThemeValue(current_theme, "thmfolder");
+    const std::string themes = ThemesFolder(program_folder);
+    const std::string folder = ThemeValue(theme, "thmfolder");
     const bool images_allowed = folder.empty() || IsBareFileName(folder);
-    Applier applier(current_theme, files, folder.empty() ? themes : themes + folder + "\\", images_allowed);
+    Applier applier(theme, files, folder.empty() ? themes : themes + folder + "\\", images_allowed);
     ApplyKeys(applier, look);
-    if (applier.failed()) {
-        Trace("Form1.loadthm: " + applier.error(), 0);
-        return {false, applier.error()};
-    }
+    if (applier.failed()) return {false, applier.error()};
     return {};
 }
 

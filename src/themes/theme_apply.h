@@ -104,6 +104,10 @@ struct ThemeLoadResult {
 ThemeLoadResult loadthm(const std::string& name, Files& files, const std::string& program_folder, ThemeLook& look,
                         Lines& current_theme, std::string& current_theme_name);
 
+// Applies the keys of theme lines to `look`, as loadthm does once it has chosen the file.
+ThemeLoadResult ApplyThemeLines(const Lines& theme, Files& files, const std::string& program_folder,
+                                ThemeLook& look);
+
 // ------------------------------------------------------------------ layouts
 inline constexpr int kMinWindowWidth = 100;
 inline constexpr int kNormalListLeft = 5, kNormalListTop = 40, kNormalListWidth = 131;

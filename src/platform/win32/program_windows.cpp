@@ -5,6 +5,7 @@
 #include "editors/browsers_dialog.h"
 #include "editors/manager_window.h"
 #include "editors/more_options_dialog.h"
+#include "themes/theme_editor_dialog.h"
 
 namespace vtx {
 
@@ -23,6 +24,14 @@ void ProgramWindows::Create(HINSTANCE instance, HWND launcher) {
     if (!options_->Create(instance, launcher)) options_.reset();
     about_ = std::make_unique<AboutDialog>(app_);
     if (!about_->Create(instance, launcher)) about_.reset();
+    // While the theme editor is open the options dialog leaves the top-most band, so the
+    // editor can come in front of it; afterwards it goes back and lists the themes again.
+    theme_editor_ = std::make_unique<ThemeEditorDialog>(app_, [this](bool editor_open) {
+        if (!options_) return;
+        options_->SetTopmost(!editor_open);
+        if (!editor_open) options_->RefreshThemeList();
+    });
+    if (!theme_editor_->Create(instance, launcher)) theme_editor_.reset();
     more_options_ = std::make_unique<MoreOptionsDialog>(app_);
     if (!more_options_->Create(instance, launcher)) more_options_.reset();
     browsers_ = std::make_unique<BrowsersDialog>(
@@ -39,8 +48,13 @@ void ProgramWindows::ShowAbout() {
     if (about_) about_->Show();
 }
 
-// The wizard and the theme editor join this set with their windows.
-void ProgramWindows::ShowThemeEditor(const std::string&) {}
+// The wizard joins this set with its windows.
+
+void ProgramWindows::ShowThemeEditor(const std::string& theme_file) {
+    if (!theme_editor_) return;
+    theme_editor_->LoadThemeIntoEditor(theme_file);
+    theme_editor_->Show();
+}
 
 // ---------------------------------------------------------------- the shortcut manager and its dialogs
 

@@ -17,6 +17,7 @@ class AboutDialog;
 class ManagerWindow;
 class MoreOptionsDialog;
 class BrowsersDialog;
+class ThemeEditorDialog;
 
 class ProgramWindows final : public Dialogs {
 public:
@@ -52,6 +53,7 @@ private:
     std::unique_ptr<ManagerWindow> manager_;
     std::unique_ptr<MoreOptionsDialog> more_options_;
     std::unique_ptr<BrowsersDialog> browsers_;
+    std::unique_ptr<ThemeEditorDialog> theme_editor_;
 };
 
 }  // namespace vtx

@@ -34,6 +34,10 @@ KindInfo InfoOf(Kind kind) {
         case Kind::Link: return {"SysLink", WS_TABSTOP, 0};
         case Kind::Line: return {"STATIC", SS_ETCHEDVERT, 0};
         case Kind::Panel: return {"STATIC", SS_WHITERECT, 0};
+        case Kind::Combo: return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
+        case Kind::Spin:
+            return {UPDOWN_CLASSA, UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_AUTOBUDDY, 0};
+        case Kind::Canvas: return {"STATIC", SS_OWNERDRAW, 0};
     }
     return {"STATIC", 0, 0};
 }
@@ -76,6 +80,7 @@ void ControlSet::Create(HWND parent, std::span<const Control> table, UINT dpi) {
     dpi_ = dpi;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
     windows_.clear();
+    suppressed_.assign(table.size(), false);
     for (const Control& c : table) {
         const KindInfo info = InfoOf(c.kind);
         DWORD style = WS_CHILD | info.style | c.style;
@@ -134,7 +139,16 @@ void ControlSet::ShowPage(int page) {
     page_ = page;
     for (std::size_t i = 0; i < windows_.size(); ++i) {
         if (!windows_[i] || table_[i].page == 0 || table_[i].hidden) continue;
-        ShowWindow(windows_[i], table_[i].page == page ? SW_SHOWNA : SW_HIDE);
+        ShowWindow(windows_[i], table_[i].page == page && !suppressed_[i] ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void ControlSet::SetShown(int id, bool shown) {
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+        if (table_[i].id != id || !windows_[i]) continue;
+        suppressed_[i] = !shown;
+        const bool on_page = table_[i].page == 0 || table_[i].page == page_;
+        ShowWindow(windows_[i], shown && on_page ? SW_SHOWNA : SW_HIDE);
     }
 }
 

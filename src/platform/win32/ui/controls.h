@@ -28,6 +28,9 @@ enum class Kind {
     Link,        // SysLink; the caption is the link's text
     Line,        // an etched vertical line
     Panel,       // a white static area
+    Combo,       // drop-down combo box whose edit field takes typing
+    Spin,        // up-down arrows for the control made just before it (its buddy)
+    Canvas,      // an owner-drawn static area (WM_DRAWITEM to the parent)
 };
 
 // A rectangle in pixels at 96 DPI.
@@ -58,6 +61,8 @@ public:
     void Relayout(UINT dpi);
     // Shows the controls of one tab page and hides those of the others.
     void ShowPage(int page);
+    // Shows or hides one control on its page; a hidden one stays hidden across page changes.
+    void SetShown(int id, bool shown);
 
     [[nodiscard]] HWND operator[](int id) const noexcept;
     // The tab page a control stands on (0: every page, -1: not one of these controls).
@@ -69,6 +74,7 @@ private:
     HWND parent_ = nullptr;
     std::span<const Control> table_;
     std::vector<HWND> windows_;
+    std::vector<bool> suppressed_;
     UINT dpi_ = 96;
     int page_ = 1;
 };

@@ -1,0 +1,60 @@
+#pragma once
+// The theme editor (class "TForm6"): three pages over "Save Theme" and "Cancel", with a
+// preview of each layout drawn by the launcher's own painter. Its rules are ThemeEditorRules.
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "platform/win32/handles.h"
+#include "platform/win32/ui/dialog.h"
+#include "themes/theme_editor.h"
+
+namespace vtx {
+
+class ThemeEditorDialog final : public ui::Dialog {
+public:
+    // `editor_open` is told when the editor shows (true) and when it closes (false), so the
+    // window that opened it can step out of the top-most band and read its lists again.
+    ThemeEditorDialog(AppSession& app, std::function<void(bool editor_open)> editor_open)
+        : rules_(app), editor_open_(std::move(editor_open)) {}
+    bool Create(HINSTANCE instance, HWND owner);
+    // Fills the fields and previews from a theme; the options dialog calls it before showing.
+    void LoadThemeIntoEditor(const std::string& theme_file);
+
+private:
+    void OnShowing() override;
+    void OnCommand(int id, int code, HWND control) override;
+    void OnOK() override {}
+    void OnCancel() override;
+    bool KeyPreview(const MSG& msg) override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+    void CloseEditor();
+    void FillGeneral();
+    void ShowNormal(const NormalFields& f);
+    void ShowCool(const CoolFields& f);
+    void ShowFont(int name_id, int size_id, int hex_id, const FontFields& f);
+    void SetSwatch(int id, std::uint32_t color);
+    void HexEnter(int hex_id);
+    void PickColor(int hex_id);
+    void PickImage(ImageSlot slot, int field_id);
+    void SetAlign(Align a);
+    void RefreshPreviews();
+    void LoadImages();
+    void DrawNormalPreview(const DRAWITEMSTRUCT& item);
+    void DrawCoolPreview(const DRAWITEMSTRUCT& item);
+
+    ThemeEditorRules rules_;
+    std::function<void(bool)> editor_open_;
+    bool filling_ = false;  // controls being filled by the editor, not typed into
+    bool title_warning_ = false;
+    win32::UniqueBrush title_brush_;
+    std::array<std::uint32_t, 5> swatch_colors_{};
+    std::array<win32::UniqueBrush, 5> swatch_brushes_;
+    // The previews' bitmaps and the paths they were loaded from (empty: built in).
+    win32::UniqueBitmap menu_bmp_, hide_bmp_, back_bmp_;
+    std::string menu_path_ = "?", hide_path_ = "?", back_path_ = "?";
+};
+
+}  // namespace vtx

@@ -1,0 +1,153 @@
+# The theme editor as a user meets it: Ctrl+F11 on the theme list of the Settings dialog,
+# the edit box colour changed on the "Normal Mode" page, the theme saved as "Blue", then
+# picked in the Settings dialog: the launcher's edit box shows the new colour.
+source "$(dirname "$0")/lib.sh"
+
+wait_eq() {  # expected message command...
+  local want="$1" msg="$2" i got=""
+  shift 2
+  for i in $(seq 1 60); do
+    got="$("$@" 2>/dev/null || true)"
+    [ "$got" == "$want" ] && return 0
+    sleep 0.1
+  done
+  fail "$msg: expected [$want], got [$got]"
+}
+focus_class() { driver focus "$1" | cut -d' ' -f1; }
+# Tab until the focus is on a control of the class (at most n presses).
+tab_to() {  # form class n
+  local i
+  for i in $(seq 1 "$3"); do
+    [ "$(focus_class "$1")" = "$2" ] && return 0
+    press Tab
+  done
+  [ "$(focus_class "$1")" = "$2" ] || fail "Tab did not reach a $2 in $1"
+}
+# A key with a modifier held around it: Wine misses a chord typed at xdotool's speed.
+chord() {  # modifier key
+  xdotool keydown "$1"
+  sleep 0.1
+  xdotool key "$2"
+  sleep 0.1
+  xdotool keyup "$1"
+  sleep 0.1
+}
+wait_no_box() {
+  local i
+  for i in $(seq 1 50); do
+    driver shown '#32770' 0 || return 0
+    sleep 0.1
+  done
+  fail "$1"
+}
+setting() { tr -d '\r' <"$DATA_DIR/set.set" | sed -n "s/^$1=//Ip"; }
+
+fresh_install
+write_settings hotkey=Win+Z showprogram=1 top=40 left=40
+start_vtx
+wait_visible 1 "shown at start"
+THEMES="$E2E_DIR/themes"
+for _ in $(seq 1 50); do [ -f "$THEMES/Default Theme/back1.bmp" ] && break; sleep 0.1; done
+
+# ---- Settings, "Appearance", the theme list: Ctrl+F11 warns, then opens the editor.
+driver foreground TForm1
+press F3
+driver shown TForm3 5000 || fail "F3 did not open the Settings dialog"
+chord Control_L Tab
+chord Control_L Tab
+tab_to TForm3 ListBox 12
+press Home
+wait_eq "Default Theme" "the default theme is selected" driver after TForm3 'Title:'
+chord Control_L F11
+assert_eq "$(driver msgbox 5000)" $'Theme editor is NOT supported in this version.\nUse it at your own risk!' \
+  "the warning before the editor"
+driver shown TForm6 5000 || fail "the theme editor did not open"
+assert_eq "$(driver after TForm6 'Title:')" "Default Theme" "the selected theme is loaded"
+screenshot theme-editor-general
+
+# ---- "Normal Mode": pick "Edit Box", type a colour, Enter.
+chord Control_L Tab
+tab_to TForm6 ListBox 4
+press Home Down
+tab_to TForm6 Edit 2
+wait_eq "FFFFFF" "the edit box colour in the hex field" driver after TForm6 'Color:'
+type_text "0000FF"
+press Return
+screenshot theme-editor-normal
+
+# ---- "General": the title and author, then "Save Theme".
+xdotool keydown Shift_L
+chord Control_L Tab
+xdotool keyup Shift_L
+press Tab
+wait_eq "Edit Default Theme" "Tab reaches the title" driver focus TForm6
+type_text "Blue"
+press Tab
+type_text "Tester"
+press Tab Tab
+wait_eq "Button Save Theme" "Tab reaches Save Theme" driver focus TForm6
+press Return
+wait_eq 0 "saving closes the editor" driver visible TForm6
+
+# The file: the default theme's lines in the editor's order, with what was changed.
+expected=()
+while IFS= read -r line; do
+  line="${line%$'\r'}"
+  case "$line" in
+    title=*) line="title=Blue" ;;
+    author=*) line="author=Tester" ;;
+    thmfolder=*) line="thmfolder=Blue" ;;
+    editbackcolor=*) line="editbackcolor=0000FF" ;;
+  esac
+  expected+=("$line")
+  [ "$line" = "listfontbold=0" ] && expected+=("listfontitalic=0")
+done <"$THEMES/Default Theme.th2"
+assert_eq "${#expected[@]}" 82 "lines of a saved theme"
+assert_file_lines "$THEMES/Blue.th2" "${expected[@]}"
+for f in back1.bmp menu1.bmp menu2.bmp close1.bmp close2.bmp; do
+  cmp -s "$THEMES/Default Theme/$f" "$THEMES/Blue/$f" || fail "bitmap $f copied into the theme's folder"
+done
+
+# ---- The Settings dialog lists the new theme; picking it applies it at once.
+driver foreground TForm3
+tab_to TForm3 ListBox 12
+press Home
+wait_eq "Blue" "the new theme in the list" driver after TForm3 'Title:'
+press Return
+wait_eq 0 "OK closes the dialog" driver visible TForm3
+read -r x y _ _ <<<"$(driver rect TForm1)"
+wait_pixel $((x + 120)) $((y + 30)) 0000FF "the launcher's edit box in the theme's colour"
+screenshot theme-editor-applied
+
+# ---- Again on "Blue": the Cool page fills text 3's fields; Cancel asks first.
+driver foreground TForm1
+press F3
+driver shown TForm3 5000 || fail "F3 did not open the Settings dialog again"
+tab_to TForm3 ListBox 12
+chord Control_L F11
+driver msgbox 5000 >/dev/null || fail "the warning before the editor, again"
+driver shown TForm6 5000 || fail "the theme editor did not open again"
+assert_eq "$(driver after TForm6 'Title:')" "Blue" "the saved theme is loaded"
+assert_eq "$(driver after TForm6 'Author:')" "Tester" "the author last saved"
+chord Control_L Tab
+chord Control_L Tab
+tab_to TForm6 ListBox 4
+press Home Down Down Down
+press Tab Tab Tab
+wait_eq "Edit FFFFFF" "text 3's font colour" driver focus TForm6
+screenshot theme-editor-cool
+press Escape
+driver shown '#32770' 5000 || fail "Cancel asks before closing"
+press n
+wait_no_box "No closes the question"
+assert_eq "$(driver visible TForm6)" 1 "No keeps the editor open"
+press Escape
+driver shown '#32770' 5000 || fail "Cancel asks again"
+press y
+wait_eq 0 "Yes closes the editor" driver visible TForm6
+assert_eq "$(driver visible TForm3)" 1 "the Settings dialog stays open"
+
+stop_vtx
+assert_eq "$(setting theme)" "Blue.th2" "the picked theme is kept"
+assert_eq "$(setting lastthemeauthor)" "Tester" "the author is remembered"
+note "ok"
