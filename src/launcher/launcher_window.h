@@ -2,33 +2,37 @@
 // The launcher window (class "TForm1"): title strip, edit box, result list and frame
 // strips in normal mode; background bitmap, shape and four texts in Cool mode. It owns
 // its controls, the tray icon and the three popup menus, and forwards every event to
-// the portable rules in MainRules.
+// the portable rules in LauncherRules. Theme sizes are 96-DPI pixels, scaled to the
+// monitor the window stands on.
 
 #include "platform/win32/windows_api.h"
 #include <shellapi.h>
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <vector>
 #include <string>
 
-#include "app/main_rules.h"
 #include "app/main_view.h"
+#include "launcher/launcher_rules.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/ui/tray_icon.h"
+#include "platform/win32/ui/window.h"
 #include "platform/win32/win32_hotkeys.h"
 #include "themes/theme_apply.h"
 
 namespace vtx {
 
-class LauncherWindow final : public MainView, public LayoutView {
+class LauncherWindow final : public ui::Window, public MainView, public LayoutView {
 public:
-    LauncherWindow(HINSTANCE instance, MainRules& rules);
+    LauncherWindow(HINSTANCE instance, LauncherRules& rules);
     ~LauncherWindow() override;
     LauncherWindow(const LauncherWindow&) = delete;
     LauncherWindow& operator=(const LauncherWindow&) = delete;
 
     // Creates the window hidden, owned by the application's hidden window.
     [[nodiscard]] bool Create(HWND app_window);
-    [[nodiscard]] HWND hwnd() const noexcept { return hwnd_; }
     // Adds the tray icon; done before start-up so the first-run balloon has an icon.
     void AddTrayIcon();
     void ShowAtStart();
@@ -48,6 +52,7 @@ public:
     void CreateProgramMutex() override;
     void ShowBalloon(const std::string& title, const std::string& text, int seconds) override;
     bool RegisterHotkey(int value) override;
+    bool ReplaceHotkey(int value) override;
     void RefillResultList(int rows) override;
     void ShowSelection(int row) override;
     void ShowLabels(const CoolLabels& labels) override;
@@ -65,10 +70,9 @@ public:
     int ClientHeightOffset() override;
 
 private:
-    static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM) noexcept;
-    static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
-    static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
-    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
+    [[nodiscard]] std::optional<LRESULT> EditMessage(UINT msg, WPARAM wp, LPARAM lp);
+    [[nodiscard]] std::optional<LRESULT> ListMessage(UINT msg, WPARAM wp, LPARAM lp);
 
     void OnCreate();
     void OnPaint();
@@ -91,15 +95,18 @@ private:
     bool ListKeyUp(WPARAM vk);
     void ListRightUp(POINT client_pt);
 
-    void RunMenuCommand(int id);
-    void TrackMenu(HMENU menu, POINT screen_pt);
-    void BuildMenus();
+    void Do(WindowAction action);
+    void TrackMenu(const std::vector<MenuEntry>& entries, POINT screen_pt, bool tray = false);
     void TrayClick();
     void HotKeyPressed();
     void StartMove();
     void LayoutControls();
     [[nodiscard]] COLORREF Colour(std::uint32_t theme_colour) const;
     void UpdateRegion();
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    // A 96-DPI length at the window's DPI, and back.
+    [[nodiscard]] int S(int px96) const noexcept;
+    [[nodiscard]] int Unscaled(int px) const noexcept;
     void ApplyLayered();
     void Invalidate();
 
@@ -109,16 +116,13 @@ private:
     [[nodiscard]] RECT HideButtonRect() const;
 
     HINSTANCE instance_;
-    MainRules& rules_;
-    HWND hwnd_ = nullptr;
+    LauncherRules& rules_;
+    UINT dpi_ = 96;
     HWND edit_ = nullptr;
     HWND list_ = nullptr;
     std::unique_ptr<win32::Win32HotkeyRegistrar> hotkey_registrar_;
     std::unique_ptr<HotkeyManager> hotkeys_;
-    win32::UniqueMenu menu1_, menu2_, menu3_;
-    NOTIFYICONDATAA tray_{};
-    bool tray_added_ = false;
-    UINT taskbar_created_ = 0;
+    ui::TrayIcon tray_;
     win32::UniqueHandleH mutex_;
 
     // What the theme put on the window.

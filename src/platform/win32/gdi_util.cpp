@@ -5,11 +5,11 @@
 
 namespace vtx::win32 {
 
-UniqueFont MakeFont(const FontSpec& font) {
+UniqueFont MakeFont(const FontSpec& font, unsigned dpi) {
     // Theme files may hold any size; the system only draws sensible ones.
     const int points = std::clamp(font.size, 1, 500);
     LOGFONTA lf{};
-    lf.lfHeight = -MulDiv(points, 96, 72);
+    lf.lfHeight = -MulDiv(points, static_cast<int>(dpi), 72);
     lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = font.italic ? TRUE : FALSE;
     lf.lfUnderline = font.underline ? TRUE : FALSE;
@@ -48,14 +48,22 @@ void FillRoundRect(HDC dc, int left, int top, int width, int height, COLORREF co
     RoundRect(dc, left, top, left + width + 1, top + height + 1, corner, corner);
 }
 
-void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
+void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, unsigned dpi) {
     if (!bitmap) return;
     BITMAP bm{};
     if (!GetObjectA(bitmap, sizeof bm, &bm)) return;
     HDC mem = CreateCompatibleDC(dc);
     {
         ScopedSelect s(mem, bitmap);
-        BitBlt(dc, x, y, bm.bmWidth, bm.bmHeight, mem, 0, 0, SRCCOPY);
+        if (dpi == 96) {
+            BitBlt(dc, x, y, bm.bmWidth, bm.bmHeight, mem, 0, 0, SRCCOPY);
+        } else {
+            const int w = MulDiv(bm.bmWidth, static_cast<int>(dpi), 96);
+            const int h = MulDiv(bm.bmHeight, static_cast<int>(dpi), 96);
+            SetStretchBltMode(dc, HALFTONE);
+            SetBrushOrgEx(dc, 0, 0, nullptr);
+            StretchBlt(dc, x, y, w, h, mem, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+        }
     }
     DeleteDC(mem);
 }

@@ -12,15 +12,16 @@
 
 namespace vtx::win32 {
 
-// Sizes are in points at 96 DPI, as the theme gives them.
-[[nodiscard]] UniqueFont MakeFont(const FontSpec& font);
+// Sizes are in points, as the theme gives them, drawn at the window's DPI.
+[[nodiscard]] UniqueFont MakeFont(const FontSpec& font, unsigned dpi = 96);
 
 [[nodiscard]] UniqueBitmap BitmapFromFile(std::string_view bmp_file_bytes);
 [[nodiscard]] UniqueBitmap BitmapFromPath(const std::string& path);
 
 void FillSolid(HDC dc, const RECT& r, COLORREF colour);
 void FillRoundRect(HDC dc, int left, int top, int width, int height, COLORREF colour);
-void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
+// A bitmap of 96-DPI pixels, stretched to the window's DPI.
+void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, unsigned dpi = 96);
 // Text drawn transparently inside its rectangle, on one line, aligned as asked.
 void DrawLabel(HDC dc, std::string_view text, HFONT font, COLORREF colour, Align align, const RECT& r);
 

@@ -4,9 +4,13 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "app/main_rules.h"
+#include "app/app_session.h"
+#include "launcher/launcher_rules.h"
 #include "launcher/launcher_window.h"
+#include "platform/win32/program_windows.h"
 #include "platform/win32/single_instance.h"
+#include "platform/win32/ui/dialog.h"
+#include "platform/win32/ui/dpi.h"
 #include "platform/win32/win32_hotkeys.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/trace.h"
@@ -46,6 +50,7 @@ void RouteTraceFromEnvironment() {
 
 int Run(HINSTANCE instance) {
     RouteTraceFromEnvironment();
+    vtx::ui::EnablePerMonitorDpi();
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
 
@@ -63,21 +68,22 @@ int Run(HINSTANCE instance) {
     services.set_owner(app);
     vtx::win32::Win32Keys keys;
     vtx::Platform platform = services.platform(keys);
-    vtx::MainRules rules(platform);
+    vtx::AppSession session(platform);
+    vtx::ProgramWindows windows(session);
+    vtx::LauncherRules rules(session, windows);
 
     vtx::LauncherWindow window(instance, rules);
     if (!window.Create(app)) return 1;
     services.set_owner(window.hwnd());
     window.AddTrayIcon();
-    rules.FormCreate(window, window);
-    // The secondary windows are created here, hidden, in this order, as they arrive: the
-    // shortcut manager, the options dialog, the About window, the new-shortcut wizard, the
-    // theme editor, More Options, the browser definitions, the multi-shortcut item chooser,
-    // the installed-programs picker, the quick-add dialog and the standard-programs picker.
-    if (rules.ShowAtStart()) window.ShowAtStart();
+    session.FormCreate(window, window);
+    // The secondary windows: made now, hidden, and shown on demand.
+    windows.Create(instance, window.hwnd());
+    if (session.ShowAtStart()) window.ShowAtStart();
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (vtx::ui::Dialog::PreTranslateAll(msg)) continue;
         if (window.PreTranslate(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);

@@ -19,7 +19,8 @@ struct KindInfo {
 
 KindInfo InfoOf(Kind kind) {
     switch (kind) {
-        case Kind::Label: return {"STATIC", SS_LEFT, 0};
+        case Kind::Label:
+        case Kind::Heading: return {"STATIC", SS_LEFT, 0};
         case Kind::Edit: return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER, 0};
         case Kind::Button: return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
         case Kind::DefButton: return {"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 0};
@@ -77,7 +78,7 @@ void ControlSet::Create(HWND parent, std::span<const Control> table, UINT dpi) {
     for (const Control& c : table) {
         const KindInfo info = InfoOf(c.kind);
         DWORD style = WS_CHILD | info.style | c.style;
-        if (c.page <= 1) style |= WS_VISIBLE;
+        if (c.page <= 1 && !c.hidden) style |= WS_VISIBLE;
         std::string text = c.kind == Kind::Tabs ? "" : c.text;
         if (c.kind == Kind::Link) text = std::string("<a>") + c.text + "</a>";
         HWND w = CreateWindowExA(info.ex_style, info.cls, text.c_str(), style, Scale(c.box.x, dpi),
@@ -109,7 +110,8 @@ void ControlSet::Relayout(UINT dpi) {
         HWND w = windows_[i];
         if (!w) continue;
         const Box& b = table_[i].box;
-        SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont(dpi)), FALSE);
+        const bool bold = table_[i].kind == Kind::Heading;
+        SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(UiFontStyled(dpi, bold, false)), FALSE);
         if (batch) {
             batch = DeferWindowPos(batch, w, nullptr, Scale(b.x, dpi), Scale(b.y, dpi), Scale(b.w, dpi),
                                    Scale(b.h, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -122,7 +124,7 @@ void ControlSet::Relayout(UINT dpi) {
 void ControlSet::ShowPage(int page) {
     page_ = page;
     for (std::size_t i = 0; i < windows_.size(); ++i) {
-        if (!windows_[i] || table_[i].page == 0) continue;
+        if (!windows_[i] || table_[i].page == 0 || table_[i].hidden) continue;
         ShowWindow(windows_[i], table_[i].page == page ? SW_SHOWNA : SW_HIDE);
     }
 }

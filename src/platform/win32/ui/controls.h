@@ -15,6 +15,7 @@ namespace vtx::ui {
 
 enum class Kind {
     Label,       // static text
+    Heading,     // static text in bold
     Edit,        // one-line edit box
     Button,      // push button
     DefButton,   // the default push button (Enter)
@@ -41,6 +42,7 @@ struct Control {
     Box box{};
     int page = 0;     // 0: on every page, else the tab page (1, 2, ...) that shows it
     DWORD style = 0;  // added to the kind's own style
+    bool hidden = false;  // made but never shown
 };
 
 // The message font at a DPI, made once per DPI and kept for the run.

@@ -7,7 +7,8 @@ Window::~Window() {
 }
 
 bool Window::RegisterFormClass(HINSTANCE instance, const char* class_name, UINT style, HICON icon, HBRUSH background) {
-    WNDCLASSEXA existing{sizeof existing};
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
     if (GetClassInfoExA(instance, class_name, &existing)) return true;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;

@@ -1,0 +1,276 @@
+#include "dialogs/options_dialog.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/ui/subclass.h"
+
+namespace vtx {
+namespace {
+
+enum : int {
+    kTabs = 100, kGeneralText, kGeneralGroup, kStayOnTop, kStartWithWindows, kHideAfter, kQuickAdd, kShowMain,
+    kShowIcons, kUpDown,
+    kHotkeyText, kHotkeyGroup, kHotkeyHelp, kWinBox, kCtrlBox, kAltBox, kShiftBox, kKeyField, kTipsText, kDot1, kTip1, kDot2, kTip2,
+    kAppearanceText, kThemeGroup, kThemeHelp, kThemeList, kInfoText, kTitleText, kTitleValue, kAuthorText,
+    kAuthorValue, kNotesText, kNotesValue, kToggleLink, kOpacityGroup, kMinText, kSlider, kMaxText, kSliderValue,
+    kHelp,
+};
+
+using ui::Kind;
+constexpr DWORD kWrap = SS_LEFT;
+constexpr DWORD kNoWrap = SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS;
+
+// In tab order: every field follows the text that labels it.
+constexpr ui::Control kTable[] = {
+    {kTabs, Kind::Tabs, "General|Global Hotkey|Appearance", {8, 8, 419, 300}},
+    // General
+    {kGeneralText, Kind::Label, "General settings can be changed from here.", {20, 40, 390, 16}, 1},
+    {kGeneralGroup, Kind::Group, "Genaral Settings", {20, 62, 395, 160}, 1},
+    {kStayOnTop, Kind::Check, "Stay on top of other windows", {34, 84, 360, 20}, 1},
+    {kStartWithWindows, Kind::Check, "Start when Windows starts", {34, 108, 360, 20}, 1},
+    {kHideAfter, Kind::Check, "Hide after a command executed", {34, 132, 360, 20}, 1},
+    {kQuickAdd, Kind::Check, "Enable Quick Add", {34, 156, 360, 20}, 1},
+    {kShowMain, Kind::Check, "Show main window when VTX starts", {34, 180, 360, 20}, 1},
+    {kShowIcons, Kind::Check, "Show Icons", {34, 204, 360, 20}, 1, 0, true},
+    {kUpDown, Kind::Check, "Use Up/Down keys to browse the list", {34, 228, 360, 20}, 1, WS_DISABLED, true},
+    // Global Hotkey
+    {kHotkeyText, Kind::Label, "Global Hotkey is the key combination that is used to bring OV VTX to front.",
+     {20, 40, 395, 30}, 2, kWrap},
+    {kHotkeyGroup, Kind::Group, "Global Hotkey", {20, 76, 395, 100}, 2},
+    {kHotkeyHelp, Kind::Label,
+     "Select one or more of the checkboxes below and then click the last field \nand press a key.",
+     {32, 96, 375, 32}, 2, kWrap},
+    {kWinBox, Kind::Check, "Win  +", {32, 138, 62, 20}, 2},
+    {kCtrlBox, Kind::Check, "Ctrl  +", {96, 138, 62, 20}, 2},
+    {kAltBox, Kind::Check, "Alt +", {160, 138, 56, 20}, 2},
+    {kShiftBox, Kind::Check, "Shift  +", {218, 138, 64, 20}, 2},
+    {kKeyField, Kind::Edit, "", {286, 136, 118, 23}, 2, ES_READONLY},
+    {kTipsText, Kind::Label, "Tips for defining a good Global Hotkey:", {20, 190, 395, 16}, 2},
+    {kDot1, Kind::Label, "\x95", {28, 212, 10, 16}, 2},
+    {kTip1, Kind::Label, "Avoid very simple key combinations, like Ctrl+S, Ctrl+A,  F1, End, etc.", {40, 212, 375, 16}, 2,
+     kNoWrap},
+    {kDot2, Kind::Label, "\x95", {28, 234, 10, 16}, 2},
+    {kTip2, Kind::Label, "Avoid combining keys that are too far away. ", {40, 234, 375, 16}, 2, kNoWrap},
+    // Appearance
+    {kAppearanceText, Kind::Label, "Change the appearance of program window.", {20, 40, 390, 16}, 3},
+    {kThemeGroup, Kind::Group, "Theme", {20, 60, 395, 152}, 3},
+    {kThemeHelp, Kind::Label, "Select a theme from the list below.", {32, 78, 200, 16}, 3},
+    {kThemeList, Kind::ListBox, "", {32, 96, 200, 108}, 3},
+    {kInfoText, Kind::Label, "Theme Info:", {244, 78, 160, 16}, 3},
+    {kTitleText, Kind::Label, "Title:", {244, 98, 44, 16}, 3},
+    {kTitleValue, Kind::Label, "", {290, 98, 121, 16}, 3, kNoWrap},
+    {kAuthorText, Kind::Label, "Author:", {244, 118, 44, 16}, 3},
+    {kAuthorValue, Kind::Label, "", {290, 118, 121, 16}, 3, kNoWrap},
+    {kNotesText, Kind::Label, "Notes:", {244, 138, 44, 16}, 3},
+    {kNotesValue, Kind::Label, "", {290, 138, 121, 33}, 3, kWrap | SS_EDITCONTROL},
+    {kToggleLink, Kind::Link, "Toggle skinnable mode", {244, 182, 160, 18}, 3},
+    {kOpacityGroup, Kind::Group, "Opacity", {20, 218, 395, 82}, 3},
+    {kMinText, Kind::Label, "Min", {32, 244, 28, 16}, 3},
+    {kSlider, Kind::Slider, "", {62, 238, 300, 30}, 3},
+    {kMaxText, Kind::Label, "Max", {368, 244, 30, 16}, 3},
+    {kSliderValue, Kind::Label, "", {62, 272, 300, 16}, 3, SS_CENTER},
+    // Buttons
+    {IDOK, Kind::DefButton, "OK", {185, 318, 75, 25}},
+    {IDCANCEL, Kind::Button, "Cancel", {266, 318, 75, 25}},
+    {kHelp, Kind::Button, "&Help", {347, 318, 75, 25}},
+};
+
+constexpr int kChecks[] = {kStayOnTop, kStartWithWindows, kHideAfter, kQuickAdd, kShowMain, kShowIcons, kUpDown};
+
+bool IsModifier(WPARAM vk) {
+    switch (vk) {
+        case VK_SHIFT: case VK_CONTROL: case VK_MENU: case VK_LSHIFT: case VK_RSHIFT: case VK_LCONTROL:
+        case VK_RCONTROL: case VK_LMENU: case VK_RMENU: case VK_LWIN: case VK_RWIN:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool Held(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
+
+}  // namespace
+
+bool OptionsDialog::Create(HINSTANCE instance, HWND owner) {
+    if (!MakeDialog(instance, owner, {"TForm3", "Settings", {435, 354}, true, kTabs}, kTable)) return false;
+    HWND slider = Item(kSlider);
+    SendMessageA(slider, TBM_SETRANGE, FALSE, MAKELPARAM(kMinSlider, kMaxSlider));
+    SendMessageA(slider, TBM_SETPAGESIZE, 0, 10);
+    SendMessageA(slider, TBM_SETTICFREQ, 10, 0);
+    // On creation: the slider stands at the window's opacity, the list shows the themes.
+    const int opacity = rules_.remembered_opacity();
+    SendMessageA(slider, TBM_SETPOS, TRUE, opacity);
+    ShowSliderValue(opacity);
+    RefreshThemeList();
+    ui::Subclass(Item(kKeyField), [this](UINT msg, WPARAM wp, LPARAM lp) { return KeyFieldMessage(msg, wp, lp); });
+    // The key field's hint.
+    HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(),
+                               nullptr, instance, nullptr);
+    TTTOOLINFOA info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = hwnd();
+    info.uId = reinterpret_cast<UINT_PTR>(Item(kKeyField));
+    char hint[] = "Click here once and press a key on your keyboad.";
+    info.lpszText = hint;
+    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    return true;
+}
+
+void OptionsDialog::SetTopmost(bool on) {
+    SetWindowPos(hwnd(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void OptionsDialog::RefreshThemeList() {
+    HWND list = Item(kThemeList);
+    const std::string selected = SelectedTheme();
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& name : rules_.ThemeFiles()) {
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    }
+    if (!selected.empty()) {
+        SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(selected.c_str()));
+    }
+}
+
+std::string OptionsDialog::SelectedTheme() const {
+    HWND list = Item(kThemeList);
+    const LRESULT index = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    if (index == LB_ERR) return {};
+    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR || length <= 0) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+OptionsForm OptionsDialog::ReadForm() const {
+    OptionsForm f;
+    f.win = Checked(kWinBox);
+    f.ctrl = Checked(kCtrlBox);
+    f.alt = Checked(kAltBox);
+    f.shift = Checked(kShiftBox);
+    f.key = key_;
+    f.slider = static_cast<int>(SendMessageA(Item(kSlider), TBM_GETPOS, 0, 0));
+    bool* checks[] = {&f.stayontop, &f.startonstartup, &f.hae, &f.quickadd, &f.showprogram, &f.showicons, &f.udnavlist};
+    for (std::size_t i = 0; i < std::size(kChecks); ++i) *checks[i] = Checked(kChecks[i]);
+    f.theme = SelectedTheme();
+    return f;
+}
+
+void OptionsDialog::WriteForm(const OptionsForm& f) {
+    SetChecked(kWinBox, f.win);
+    SetChecked(kCtrlBox, f.ctrl);
+    SetChecked(kAltBox, f.alt);
+    SetChecked(kShiftBox, f.shift);
+    ShowKey(f.key);
+    SendMessageA(Item(kSlider), TBM_SETPOS, TRUE, f.slider);
+    ShowSliderValue(f.slider);
+    const bool checks[] = {f.stayontop, f.startonstartup, f.hae, f.quickadd, f.showprogram, f.showicons, f.udnavlist};
+    for (std::size_t i = 0; i < std::size(kChecks); ++i) SetChecked(kChecks[i], checks[i]);
+}
+
+void OptionsDialog::ShowKey(int vk) {
+    key_ = vk;
+    SetText(kKeyField, rules_.KeyName(vk));
+}
+
+void OptionsDialog::ShowSliderValue(int value) { SetText(kSliderValue, std::to_string(value)); }
+
+void OptionsDialog::OnShowing() { WriteForm(rules_.FormShow(ReadForm())); }
+
+void OptionsDialog::OnCommand(int id, int code, HWND) {
+    if (id == kHelp && code == BN_CLICKED) rules_.HelpBTNClick();
+    if (id == kThemeList && code == LBN_SELCHANGE) {
+        if (const auto info = rules_.ThemeSelected(SelectedTheme())) {
+            SetText(kTitleValue, info->title);
+            SetText(kAuthorValue, info->author);
+            SetText(kNotesValue, info->notes);
+        }
+    }
+}
+
+void OptionsDialog::OnOK() {
+    rules_.OKBTNClick(ReadForm());
+    Close();
+}
+
+void OptionsDialog::OnCancel() {
+    rules_.CancelBTNClick();
+    Close();
+}
+
+bool OptionsDialog::KeyPreview(const MSG& msg) {
+    if (msg.message != WM_KEYUP || !Held(VK_CONTROL)) return false;
+    if (msg.wParam == VK_F9) {
+        SetChecked(kShowIcons, false);
+        rules_.IconsOff();
+        return true;
+    }
+    if (msg.wParam == VK_F11 && msg.hwnd == Item(kThemeList)) {
+        const std::string theme = SelectedTheme();
+        if (rules_.ThemeEditorKey(theme)) dialogs_.ShowThemeEditor(theme);
+        return true;
+    }
+    return false;
+}
+
+LRESULT OptionsDialog::OnNotify(const NMHDR& header) {
+    if (static_cast<int>(header.idFrom) == kToggleLink && (header.code == NM_CLICK || header.code == NM_RETURN)) {
+        rules_.ToggleSkinnable();
+    }
+    return 0;
+}
+
+bool OptionsDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (msg == WM_HSCROLL && reinterpret_cast<HWND>(lp) == Item(kSlider)) {
+        const int value = static_cast<int>(SendMessageA(Item(kSlider), TBM_GETPOS, 0, 0));
+        rules_.SliderChange(value);
+        ShowSliderValue(value);
+        result = 0;
+        return true;
+    }
+    if (msg == WM_CTLCOLORSTATIC) {
+        HWND control = reinterpret_cast<HWND>(lp);
+        if (control == Item(kDot1) || control == Item(kDot2)) {
+            // The tips are marked with small green dots.
+            HDC dc = reinterpret_cast<HDC>(wp);
+            SetTextColor(dc, RGB(0, 160, 0));
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            return true;
+        }
+    }
+    return false;
+}
+
+// The key field takes one plain key: modifiers are dropped, Backspace empties it, and Tab,
+// Enter and Escape keep working for the dialog.
+std::optional<LRESULT> OptionsDialog::KeyFieldMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_GETDLGCODE: {
+            const auto* m = reinterpret_cast<const MSG*>(lp);
+            if (m && (m->message == WM_KEYDOWN || m->message == WM_SYSKEYDOWN) &&
+                (m->wParam == VK_TAB || m->wParam == VK_RETURN || m->wParam == VK_ESCAPE)) {
+                return std::nullopt;
+            }
+            return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+        }
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (wp == VK_TAB || wp == VK_RETURN || wp == VK_ESCAPE) return std::nullopt;
+            if (IsModifier(wp)) return 0;
+            ShowKey(wp == VK_BACK ? 0 : static_cast<int>(wp));
+            return 0;
+        case WM_CHAR:
+        case WM_SYSCHAR:
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            return 0;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace vtx

@@ -1,0 +1,167 @@
+#include "platform/win32/ui/dialog.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/win32/gdi_util.h"
+#include "platform/win32/ui/dpi.h"
+
+namespace vtx::ui {
+namespace {
+
+std::vector<Dialog*>& Registry() {
+    static std::vector<Dialog*> dialogs;
+    return dialogs;
+}
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | DS_MODALFRAME;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+}  // namespace
+
+Dialog::~Dialog() {
+    auto& all = Registry();
+    all.erase(std::remove(all.begin(), all.end(), this), all.end());
+}
+
+bool Dialog::MakeDialog(HINSTANCE instance, HWND owner, const DialogFrame& frame, std::span<const Control> table) {
+    frame_ = frame;
+    RegisterFormClass(instance, frame.class_name, CS_DBLCLKS, LoadIconA(instance, MAKEINTRESOURCEA(1)),
+                      GetSysColorBrush(COLOR_BTNFACE));
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const UINT dpi = DpiAt(cursor);
+    const DWORD ex = kExStyle | (frame.topmost ? WS_EX_TOPMOST : 0);
+    const SIZE size = WindowSizeFor({Scale(frame.client.cx, dpi), Scale(frame.client.cy, dpi)}, kStyle, ex, dpi);
+    if (!CreateForm(instance, frame.class_name, frame.caption, kStyle, ex, RECT{0, 0, size.cx, size.cy}, owner)) {
+        return false;
+    }
+    controls_.Create(hwnd(), table, DpiOf(hwnd()));
+    if (frame.tabs_id) SelectPage(0);
+    Registry().push_back(this);
+    return true;
+}
+
+bool Dialog::PreTranslateAll(MSG& msg) {
+    for (Dialog* d : Registry()) {
+        if (d->PreTranslate(msg)) return true;
+    }
+    return false;
+}
+
+bool Dialog::PreTranslate(MSG& msg) {
+    HWND self = hwnd();
+    if (!self || !IsWindowVisible(self)) return false;
+    if (msg.hwnd != self && !IsChild(self, msg.hwnd)) return false;
+    if (KeyPreview(msg)) return true;
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && (GetKeyState(VK_CONTROL) & 0x8000) && frame_.tabs_id) {
+        HWND tabs = Item(frame_.tabs_id);
+        const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+        const int current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+        const bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+        if (count > 0) SelectPage((current + (back ? count - 1 : 1)) % count);
+        return true;
+    }
+    return IsDialogMessageA(self, &msg) != FALSE;
+}
+
+void Dialog::Show() {
+    HWND self = hwnd();
+    if (!self) return;
+    if (!IsWindowVisible(self)) {
+        OnShowing();
+        if (!placed_) {
+            // Centred on the monitor that holds the mouse pointer, at its first showing.
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            MONITORINFO mi{};
+            mi.cbSize = sizeof mi;
+            GetMonitorInfoA(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &mi);
+            RECT r{};
+            GetWindowRect(self, &r);
+            const int w = r.right - r.left, h = r.bottom - r.top;
+            const RECT& wa = mi.rcWork;
+            SetWindowPos(self, nullptr, wa.left + std::max(0L, (wa.right - wa.left - w) / 2),
+                         wa.top + std::max(0L, (wa.bottom - wa.top - h) / 2), 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            placed_ = true;
+        }
+        ShowWindow(self, SW_SHOW);
+    }
+    SetForegroundWindow(self);
+    // The first control of the tab order takes the keyboard, as in any dialog.
+    HWND focus = GetFocus();
+    if (!focus || (focus != self && !IsChild(self, focus))) {
+        if (HWND first = GetNextDlgTabItem(self, nullptr, FALSE)) SetFocus(first);
+    }
+}
+
+void Dialog::Close() {
+    if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
+}
+
+bool Dialog::IsShowing() const noexcept { return hwnd() && IsWindowVisible(hwnd()); }
+
+void Dialog::SelectPage(int index) {
+    if (!frame_.tabs_id) return;
+    SendMessageA(Item(frame_.tabs_id), TCM_SETCURSEL, index, 0);
+    controls_.ShowPage(index + 1);
+}
+
+bool Dialog::Checked(int id) const noexcept { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void Dialog::SetChecked(int id, bool on) const noexcept {
+    SendMessageA(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+std::string Dialog::Text(int id) const { return win32::WindowText(Item(id)); }
+
+void Dialog::SetText(int id, const std::string& text) const { SetWindowTextA(Item(id), text.c_str()); }
+
+void Dialog::OnDpiChanged(UINT dpi, const RECT& r) {
+    SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    controls_.Relayout(dpi);
+}
+
+LRESULT Dialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = 0;
+    if (OnMessage(msg, wp, lp, result)) return result;
+    switch (msg) {
+        case WM_COMMAND: {
+            const int id = LOWORD(wp);
+            const HWND control = reinterpret_cast<HWND>(lp);
+            if (id == IDOK && (!control || HIWORD(wp) == BN_CLICKED)) {
+                OnOK();
+                return 0;
+            }
+            if (id == IDCANCEL && (!control || HIWORD(wp) == BN_CLICKED)) {
+                OnCancel();
+                return 0;
+            }
+            OnCommand(id, HIWORD(wp), control);
+            return 0;
+        }
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lp);
+            if (frame_.tabs_id && static_cast<int>(header.idFrom) == frame_.tabs_id && header.code == TCN_SELCHANGE) {
+                controls_.ShowPage(static_cast<int>(SendMessageA(header.hwndFrom, TCM_GETCURSEL, 0, 0)) + 1);
+                return 0;
+            }
+            return OnNotify(header);
+        }
+        case WM_CLOSE:
+            OnCancel();
+            return 0;
+        case 0x02E0: {  // WM_DPICHANGED
+            OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+            return 0;
+        }
+        default:
+            break;
+    }
+    return Default(msg, wp, lp);
+}
+
+}  // namespace vtx::ui
