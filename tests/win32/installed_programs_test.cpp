@@ -1,3 +1,6 @@
+// Windows first: its macros rename the file services alike everywhere.
+#include "platform/win32/win32_platform.h"
+
 #include "launcher/installed_programs.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +10,6 @@
 #include <shobjidl.h>
 
 #include "fake_platform.h"
-#include "platform/win32/win32_platform.h"
 #include "temp_folder.h"
 
 namespace vtx::win32 {

@@ -9,11 +9,17 @@
 
 #include "app/app_session.h"
 #include "app/dialogs.h"
+#include "editors/picker_target.h"
 
 namespace vtx {
 
 class OptionsDialog;
 class AboutDialog;
+class WizardDialog;
+class MultiChooserDialog;
+class InstalledProgramsDialog;
+class StandardProgramsDialog;
+class QuickAddDialog;
 
 class ProgramWindows final : public Dialogs {
 public:
@@ -32,10 +38,29 @@ public:
     [[nodiscard]] bool ManagerShowing() override;
     void ShowThemeEditor(const std::string& theme_file) override;
 
+    // New shortcuts: the wizard, the pickers and the quick-add dialog.
+    void ShowWizard(const std::string& other_address) override;
+    void ShowMultiChooser(const std::string& caller) override;
+    void ShowInstalledPrograms(const std::string& caller) override;
+    void ShowStandardPrograms(const std::string& caller) override;
+    void ShowBrowserDefinitions(const std::string& caller) override;
+    void ShowQuickAdd(const std::string& name, const std::string& address, const std::string& type) override;
+    void MarkCatalogueGrew() override;
+
 private:
+    void CreateNewShortcutWindows(HINSTANCE instance, HWND launcher);
+
     AppSession& app_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<AboutDialog> about_;
+
+    // The windows a picker's caller tag names ("form2" joins with the manager).
+    PickerTargets picker_targets_;
+    std::unique_ptr<WizardDialog> wizard_;
+    std::unique_ptr<MultiChooserDialog> chooser_;
+    std::unique_ptr<InstalledProgramsDialog> installed_;
+    std::unique_ptr<StandardProgramsDialog> standard_;
+    std::unique_ptr<QuickAddDialog> quick_add_;
 };
 
 }  // namespace vtx

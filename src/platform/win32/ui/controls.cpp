@@ -33,6 +33,9 @@ KindInfo InfoOf(Kind kind) {
         case Kind::Link: return {"SysLink", WS_TABSTOP, 0};
         case Kind::Line: return {"STATIC", SS_ETCHEDVERT, 0};
         case Kind::Panel: return {"STATIC", SS_WHITERECT, 0};
+        case Kind::CheckList:
+            return {WC_LISTVIEWA, WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
+                                      LVS_SHOWSELALWAYS, 0};
     }
     return {"STATIC", 0, 0};
 }
@@ -98,6 +101,12 @@ void ControlSet::Create(HWND parent, std::span<const Control> table, UINT dpi) {
                 start = bar + 1;
             }
         }
+        if (w && c.kind == Kind::CheckList) {
+            ListView_SetExtendedListViewStyle(w, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+            LVCOLUMNA column{};
+            column.mask = LVCF_WIDTH;
+            SendMessageA(w, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+        }
         windows_.push_back(w);
     }
     Relayout(dpi);
@@ -118,6 +127,10 @@ void ControlSet::Relayout(UINT dpi) {
         }
     }
     if (batch) EndDeferWindowPos(batch);
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+        if (windows_[i] && table_[i].kind == Kind::CheckList)
+            ListView_SetColumnWidth(windows_[i], 0, LVSCW_AUTOSIZE_USEHEADER);  // the one column fills the list
+    }
     InvalidateRect(parent_, nullptr, TRUE);
 }
 

@@ -27,7 +27,8 @@ enum class Kind {
     Slider,      // horizontal track bar
     Link,        // SysLink; the caption is the link's text
     Line,        // an etched vertical line
-    Panel,       // a white static area
+    Panel,
+    CheckList,   // list of items with a check box each (Space ticks), one column, no header       // a white static area
 };
 
 // A rectangle in pixels at 96 DPI.
