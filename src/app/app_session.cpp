@@ -88,6 +88,7 @@ void AppSession::FormCreate(MainView& view, LayoutView& layout_view) {
         layout_->EnterNormalMode();
     }
     SyncSettingsFromLayout();
+    view.KeepOnScreen(loaded.position_saved);  // needs the laid-out size
     // 9. The global hotkey. A refused one would leave a new user without a way in, so say so.
     hotkey_text_ = hotkeys_.FormatHotkey(settings_.hotkey);
     if (!view.RegisterHotkey(settings_.hotkey)) {

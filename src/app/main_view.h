@@ -32,6 +32,9 @@ public:
         int top = 0;
     };
     [[nodiscard]] virtual Position GetPosition() = 0;
+    // Once laid out: brings a saved place that no monitor shows back on screen, or places
+    // the window fresh when nothing was saved. Views without monitors ignore it.
+    virtual void KeepOnScreen(bool /*position_saved*/) {}
     virtual void ApplyStayOnTop(bool on) = 0;
     virtual void AcceptDroppedFiles() = 0;
     virtual void CreateProgramMutex() = 0;

@@ -83,6 +83,7 @@ LoadedSettings LoadSettings(const Lines& lines, Settings& s, HotkeyText& hotkeys
     s.left = Position(lines, "Left", ctx.work_area.width);
     out.window_top = s.top;
     out.window_left = s.left;
+    out.position_saved = IntValue(lines, "Top") || IntValue(lines, "Left");
 
     const int height = IntValue(lines, "Height").value_or(kDefaultHeight);
     s.height = height <= 0 ? kDefaultHeight : height;

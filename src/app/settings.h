@@ -49,6 +49,7 @@ struct LoadedSettings {
     StartupEntry startup_entry = StartupEntry::None;
     int window_top = 0;
     int window_left = 0;
+    bool position_saved = false;  // Top or Left came from the file (else the window is placed fresh)
     int window_height = kDefaultHeight;
     int window_width = kDefaultWidth;
     // Quick-start guide, default browser and balloon are the caller's; the start-with-Windows

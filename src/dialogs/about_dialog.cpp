@@ -37,7 +37,7 @@ constexpr ui::Control kTable[] = {
 }  // namespace
 
 bool AboutDialog::Create(HINSTANCE instance, HWND owner) {
-    if (!MakeDialog(instance, owner, {"TForm4", "About", {450, 347}}, kTable)) return false;
+    if (!MakeDialog(instance, owner, {"TForm4", "About", {450, 347}, false, 0, IDOK}, kTable)) return false;
     SetText(kMail, std::string("<a>") + web::kSupportMail + "</a>");
     SetText(kWeb, std::string("<a>") + web::kHomePage + "</a>");
     SetText(kVersion, rules_.VersionText());

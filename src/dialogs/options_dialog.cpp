@@ -20,9 +20,9 @@ using ui::Kind;
 constexpr DWORD kWrap = SS_LEFT;
 constexpr DWORD kNoWrap = SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS;
 
-// In tab order: every field follows the text that labels it.
+// In tab order: every field follows the text that labels it. The page tabs come last, so
+// that they lie beneath the pages' controls.
 constexpr ui::Control kTable[] = {
-    {kTabs, Kind::Tabs, "General|Global Hotkey|Appearance", {8, 8, 419, 300}},
     // General
     {kGeneralText, Kind::Label, "General settings can be changed from here.", {20, 40, 390, 16}, 1},
     {kGeneralGroup, Kind::Group, "Genaral Settings", {20, 62, 395, 160}, 1},
@@ -36,21 +36,21 @@ constexpr ui::Control kTable[] = {
     // Global Hotkey
     {kHotkeyText, Kind::Label, "Global Hotkey is the key combination that is used to bring OV VTX to front.",
      {20, 40, 395, 30}, 2, kWrap},
-    {kHotkeyGroup, Kind::Group, "Global Hotkey", {20, 76, 395, 100}, 2},
+    {kHotkeyGroup, Kind::Group, "Global Hotkey", {20, 76, 395, 108}, 2},
     {kHotkeyHelp, Kind::Label,
      "Select one or more of the checkboxes below and then click the last field \nand press a key.",
-     {32, 96, 375, 32}, 2, kWrap},
-    {kWinBox, Kind::Check, "Win  +", {32, 138, 62, 20}, 2},
-    {kCtrlBox, Kind::Check, "Ctrl  +", {96, 138, 62, 20}, 2},
-    {kAltBox, Kind::Check, "Alt +", {160, 138, 56, 20}, 2},
-    {kShiftBox, Kind::Check, "Shift  +", {218, 138, 64, 20}, 2},
-    {kKeyField, Kind::Edit, "", {286, 136, 118, 23}, 2, ES_READONLY},
-    {kTipsText, Kind::Label, "Tips for defining a good Global Hotkey:", {20, 190, 395, 16}, 2},
-    {kDot1, Kind::Label, "\x95", {28, 212, 10, 16}, 2},
-    {kTip1, Kind::Label, "Avoid very simple key combinations, like Ctrl+S, Ctrl+A,  F1, End, etc.", {40, 212, 375, 16}, 2,
+     {30, 94, 382, 44}, 2, kWrap},
+    {kWinBox, Kind::Check, "Win  +", {32, 146, 62, 20}, 2},
+    {kCtrlBox, Kind::Check, "Ctrl  +", {96, 146, 62, 20}, 2},
+    {kAltBox, Kind::Check, "Alt +", {160, 146, 56, 20}, 2},
+    {kShiftBox, Kind::Check, "Shift  +", {218, 146, 64, 20}, 2},
+    {kKeyField, Kind::Edit, "", {286, 144, 118, 23}, 2, ES_READONLY},
+    {kTipsText, Kind::Label, "Tips for defining a good Global Hotkey:", {20, 196, 395, 16}, 2},
+    {kDot1, Kind::Label, "\x95", {28, 218, 10, 16}, 2},
+    {kTip1, Kind::Label, "Avoid very simple key combinations, like Ctrl+S, Ctrl+A,  F1, End, etc.", {40, 218, 375, 16}, 2,
      kNoWrap},
-    {kDot2, Kind::Label, "\x95", {28, 234, 10, 16}, 2},
-    {kTip2, Kind::Label, "Avoid combining keys that are too far away. ", {40, 234, 375, 16}, 2, kNoWrap},
+    {kDot2, Kind::Label, "\x95", {28, 240, 10, 16}, 2},
+    {kTip2, Kind::Label, "Avoid combining keys that are too far away. ", {40, 240, 375, 16}, 2, kNoWrap},
     // Appearance
     {kAppearanceText, Kind::Label, "Change the appearance of program window.", {20, 40, 390, 16}, 3},
     {kThemeGroup, Kind::Group, "Theme", {20, 60, 395, 152}, 3},
@@ -73,6 +73,7 @@ constexpr ui::Control kTable[] = {
     {IDOK, Kind::DefButton, "OK", {185, 318, 75, 25}},
     {IDCANCEL, Kind::Button, "Cancel", {266, 318, 75, 25}},
     {kHelp, Kind::Button, "&Help", {347, 318, 75, 25}},
+    {kTabs, Kind::Tabs, "General|Global Hotkey|Appearance", {8, 8, 419, 300}},
 };
 
 constexpr int kChecks[] = {kStayOnTop, kStartWithWindows, kHideAfter, kQuickAdd, kShowMain, kShowIcons, kUpDown};
@@ -178,7 +179,11 @@ void OptionsDialog::ShowKey(int vk) {
 
 void OptionsDialog::ShowSliderValue(int value) { SetText(kSliderValue, std::to_string(value)); }
 
-void OptionsDialog::OnShowing() { WriteForm(rules_.FormShow(ReadForm())); }
+void OptionsDialog::OnShowing() {
+    // Themes the user has put into the folder since appear without a restart.
+    RefreshThemeList();
+    WriteForm(rules_.FormShow(ReadForm()));
+}
 
 void OptionsDialog::OnCommand(int id, int code, HWND) {
     if (id == kHelp && code == BN_CLICKED) rules_.HelpBTNClick();
@@ -236,9 +241,8 @@ bool OptionsDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         if (control == Item(kDot1) || control == Item(kDot2)) {
             // The tips are marked with small green dots.
             HDC dc = reinterpret_cast<HDC>(wp);
+            result = PageColours(dc, control);
             SetTextColor(dc, RGB(0, 160, 0));
-            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-            result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
             return true;
         }
     }

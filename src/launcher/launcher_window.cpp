@@ -15,6 +15,7 @@
 #include "platform/win32/ui/dpi.h"
 #include "platform/win32/ui/subclass.h"
 #include "platform/win32/win32_icons.h"
+#include "platform/win32/win32_monitors.h"
 #include "themes/builtin_images.h"
 
 namespace vtx {
@@ -325,6 +326,15 @@ MainView::Position LauncherWindow::GetPosition() {
     RECT r{};
     GetWindowRect(hwnd(), &r);
     return {r.left, r.top};
+}
+
+// The rule is portable (app/window_placement); only the monitors and the pointer come from here.
+void LauncherWindow::KeepOnScreen(bool position_saved) {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    const ScreenRect placed = PlaceWindow({r.left, r.top, r.right, r.bottom}, position_saved, win32::Monitors(),
+                                          win32::PointerPosition());
+    if (placed.left != r.left || placed.top != r.top) SetPosition(placed.left, placed.top);
 }
 
 void LauncherWindow::ApplyStayOnTop(bool on) {

@@ -14,6 +14,7 @@
 //   vtx_driver message CLASS MSG W L  sends a message and prints its result
 //   vtx_driver count CLASS            prints how many top-level windows of CLASS exist
 //   vtx_driver workarea               prints the work area's width and height
+//   vtx_driver fgclass                prints the class of the foreground window and of the focus in it
 //   vtx_driver msgbox [ms]            waits for a message box, prints its text and presses its first button
 //   vtx_driver shown CLASS [ms]       waits until a visible top-level window of CLASS exists
 //   vtx_driver listsel CLASS          prints the selected row of the window's first ListBox child (-1: none)
@@ -27,6 +28,10 @@
 //                                     the average microseconds of one change, the selected row and the
 //                                     average microseconds of an empty message (WM_NULL) for comparison
 //   vtx_driver closewait CLASS [ms]   posts WM_CLOSE and prints the milliseconds until the process ends
+//   vtx_driver checked CLASS CAPTION  prints 1 or 0: the check box of that caption is ticked
+//   vtx_driver after CLASS LABEL      prints the text of the control that follows the one whose text is
+//                                     LABEL (a field after its label, a value after its caption)
+//   vtx_driver focus CLASS            prints the class and text of the control that has the keyboard
 #include <windows.h>
 
 #include <algorithm>
@@ -118,6 +123,30 @@ BOOL CALLBACK StaticText(HWND w, LPARAM lp) {
     return TRUE;
 }
 
+// The first child of `parent`, in tab order, whose text is `text`.
+struct TextData { const char* text; HWND found; };
+BOOL CALLBACK TextProc(HWND w, LPARAM lp) {
+    auto* d = reinterpret_cast<TextData*>(lp);
+    char text[1024] = {};
+    GetWindowTextA(w, text, sizeof text);
+    if (std::strcmp(text, d->text) == 0) {
+        d->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+HWND ChildWithText(HWND parent, const char* text) {
+    TextData d{text, nullptr};
+    EnumChildWindows(parent, TextProc, reinterpret_cast<LPARAM>(&d));
+    return d.found;
+}
+
+std::string TextOf(HWND w) {
+    char text[1024] = {};
+    SendMessageA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -200,6 +229,16 @@ int main(int argc, char** argv) {
         RECT r{};
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
         std::printf("%ld %ld\n", r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (cmd == "fgclass") {
+        // The focus of another thread is only visible through that thread's GUI info.
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        char fg[256] = {}, focus[256] = {};
+        if (HWND f = GetForegroundWindow()) GetClassNameA(f, fg, sizeof fg);
+        if (GetGUIThreadInfo(0, &info) && info.hwndFocus) GetClassNameA(info.hwndFocus, focus, sizeof focus);
+        std::printf("%s %s\n", fg[0] ? fg : "-", focus[0] ? focus : "-");
         return 0;
     }
     if (cmd == "msgbox") {
@@ -297,6 +336,22 @@ int main(int argc, char** argv) {
         CloseHandle(process);
         if (r != WAIT_OBJECT_0) return 1;
         std::printf("%.0f\n", (Seconds() - t0) * 1000);
+    } else if (cmd == "checked" && argc > 3) {
+        HWND b = ChildWithText(w, argv[3]);
+        if (!b) return 1;
+        std::printf("%d\n", SendMessageA(b, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+    } else if (cmd == "after" && argc > 3) {
+        HWND label = ChildWithText(w, argv[3]);
+        HWND next = label ? GetWindow(label, GW_HWNDNEXT) : nullptr;
+        if (!next) return 1;
+        std::printf("%s\n", TextOf(next).c_str());
+    } else if (cmd == "focus") {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info) || !info.hwndFocus) return 1;
+        char name[64] = {};
+        GetClassNameA(info.hwndFocus, name, sizeof name);
+        std::printf("%s %s\n", name, TextOf(info.hwndFocus).c_str());
     } else if (cmd == "message" && argc > 5) {
         const LRESULT r = SendMessageA(w, static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
                                        static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),

@@ -19,10 +19,11 @@ assert_file_lines "$DATA_DIR/list2.ini" \
   'vtx on the web|https://vantrix.orvane.example/|||||||SW_SHOWNORMAL|URL|||None||1||||firefox|||||0'
 
 wa_h=$wa_h0
-tr -d '\r' <"$DATA_DIR/set.set" | grep -qx "top=$((wa_h1 / 2))" && wa_h=$wa_h1
+tr -d '\r' <"$DATA_DIR/set.set" | grep -qx "f2top=$((wa_h1 / 2 - 292))" && wa_h=$wa_h1
+# The window stands centred on the work area (of the monitor under the pointer).
 assert_file_lines "$DATA_DIR/set.set" \
   program=vtx firstrun=0 "theme=Default Theme.th2" lastthemeauthor= \
-  "top=$((wa_h / 2))" "left=$((wa_w / 2))" height=200 width=141 opacity=0 hotkey=Win+Z \
+  "top=$(((wa_h - 200) / 2))" "left=$(((wa_w - 141) / 2))" height=200 width=141 opacity=0 hotkey=Win+Z \
   "f2top=$((wa_h / 2 - 292))" "f2left=$((wa_w / 2 - 396))" f2height=584 f2width=793 \
   showwindow=0 coolmode=0 quickadd=0 showprogram=0 showicons=0 udnavlist=0 HAE=0 stayontop=0 startonstartup=1
 

@@ -37,6 +37,8 @@ MainView::Position RecordingView::GetPosition() {
     return position;
 }
 
+void RecordingView::KeepOnScreen(bool position_saved) { Note("KeepOnScreen(" + Flag(position_saved) + ")"); }
+
 void RecordingView::ApplyStayOnTop(bool on) { Note("ApplyStayOnTop(" + Flag(on) + ")"); }
 void RecordingView::AcceptDroppedFiles() { Note("AcceptDroppedFiles()"); }
 void RecordingView::CreateProgramMutex() { Note("CreateProgramMutex()"); }

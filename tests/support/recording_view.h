@@ -53,6 +53,7 @@ public:
     void SetWindowFrame(bool frame) override;
     void SetPosition(int left, int top) override;
     Position GetPosition() override;
+    void KeepOnScreen(bool position_saved) override;
     void ApplyStayOnTop(bool on) override;
     void AcceptDroppedFiles() override;
     void CreateProgramMutex() override;

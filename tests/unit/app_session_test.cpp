@@ -229,6 +229,7 @@ TEST_F(AppSessionTest, StartUpStepsInTheirOrder) {
                                       "trace Form1.loadthm(",
                                       "ApplyLook()",
                                       "ApplyGeometry(normal)",
+                                      "KeepOnScreen(0)",  // nothing saved: placed fresh, once laid out
                                       "RegisterHotkey(" + std::to_string(kWinZ) + ")",
                                       "ShowLabels(|||)",
                                       "ApplyStayOnTop(0)",
@@ -684,7 +685,7 @@ TEST_F(AppSessionTest, SettingsSurviveARestart) {
     EXPECT_TRUE(s.hae && s.stayontop && s.showicons && s.quickadd);
     EXPECT_EQ(second.app.hotkey_text(), "Ctrl+Alt+K");
     EXPECT_TRUE(InOrder(second.view, {"SetOpacity(180)", "SetItemHeight(18)", "SetPosition(70,90)",
-                                      "SetWindowSize(141,321)", hotkey_call, "ApplyStayOnTop(1)"}));
+                                      "SetWindowSize(141,321)", "KeepOnScreen(1)", hotkey_call, "ApplyStayOnTop(1)"}));
     EXPECT_EQ(second.view.look.form_color, 0xFF0000u);  // Blue.th2, platform colour
 
     // Nothing drifts: the second run writes what the first wrote.

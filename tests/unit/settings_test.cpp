@@ -143,19 +143,22 @@ TEST_F(SettingsTest, PositionStaysInsideTheWorkArea) {
     const struct {
         Lines lines;
         int top, left;
+        bool saved;
     } cases[] = {
-        {{}, 369, 512},
-        {{"top=100", "left=200"}, 100, 200},
-        {{"top=738", "left=1024"}, 738, 1024},  // the edge itself is kept
-        {{"top=739", "left=1025"}, 369, 512},
-        {{"top=-50", "left=-5000"}, -50, -5000},  // only positions beyond the area are corrected
-        {{"top=x", "left=1e3"}, 369, 512},
-        {{"TOP=10", "Left=20"}, 10, 20},
+        {{}, 369, 512, false},
+        {{"top=100", "left=200"}, 100, 200, true},
+        {{"top=738", "left=1024"}, 738, 1024, true},  // the edge itself is kept
+        {{"top=739", "left=1025"}, 369, 512, true},
+        {{"top=-50", "left=-5000"}, -50, -5000, true},  // only positions beyond the area are corrected
+        {{"top=x", "left=1e3"}, 369, 512, false},
+        {{"TOP=10", "Left=20"}, 10, 20, true},
+        {{"left=20"}, 369, 20, true},
     };
     for (const auto& c : cases) {
         const LoadedSettings out = Load(c.lines);
         EXPECT_EQ(out.window_top, c.top) << testing::PrintToString(c.lines);
         EXPECT_EQ(out.window_left, c.left) << testing::PrintToString(c.lines);
+        EXPECT_EQ(out.position_saved, c.saved) << testing::PrintToString(c.lines);
     }
 }
 

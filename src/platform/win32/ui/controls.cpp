@@ -25,7 +25,8 @@ KindInfo InfoOf(Kind kind) {
         case Kind::Button: return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
         case Kind::DefButton: return {"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 0};
         case Kind::Check: return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
-        case Kind::Group: return {"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 0};
+        // Transparent, so that what lies beneath shows through its frame.
+        case Kind::Group: return {"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT};
         case Kind::ListBox: return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0};
         case Kind::ComboList: return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
         case Kind::Tabs: return {WC_TABCONTROLA, WS_TABSTOP | WS_CLIPSIBLINGS, 0};
@@ -146,6 +147,12 @@ HWND ControlSet::operator[](int id) const noexcept {
     for (std::size_t i = 0; i < windows_.size(); ++i)
         if (table_[i].id == id) return windows_[i];
     return nullptr;
+}
+
+int ControlSet::PageOf(HWND control) const noexcept {
+    for (std::size_t i = 0; i < windows_.size(); ++i)
+        if (windows_[i] == control) return table_[i].page;
+    return -1;
 }
 
 int ControlSet::Scaled(int px96) const noexcept { return Scale(px96, dpi_); }

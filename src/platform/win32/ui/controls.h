@@ -61,6 +61,8 @@ public:
     void ShowPage(int page);
 
     [[nodiscard]] HWND operator[](int id) const noexcept;
+    // The tab page a control stands on (0: every page, -1: not one of these controls).
+    [[nodiscard]] int PageOf(HWND control) const noexcept;
     [[nodiscard]] UINT dpi() const noexcept { return dpi_; }
     [[nodiscard]] int Scaled(int px96) const noexcept;
 

@@ -62,6 +62,7 @@ bool Dialog::PreTranslate(MSG& msg) {
         const int current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
         const bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
         if (count > 0) SelectPage((current + (back ? count - 1 : 1)) % count);
+        SetFocus(tabs);  // the control that had the keyboard may be on the page just hidden
         return true;
     }
     return IsDialogMessageA(self, &msg) != FALSE;
@@ -91,11 +92,22 @@ void Dialog::Show() {
         ShowWindow(self, SW_SHOW);
     }
     SetForegroundWindow(self);
-    // The first control of the tab order takes the keyboard, as in any dialog.
-    HWND focus = GetFocus();
-    if (!focus || (focus != self && !IsChild(self, focus))) {
-        if (HWND first = GetNextDlgTabItem(self, nullptr, FALSE)) SetFocus(first);
+}
+
+// As a dialog box does: the control that had the keyboard gets it back when the dialog is
+// activated again, else the first control of the tab order.
+void Dialog::OnActivate(bool active) {
+    HWND self = hwnd();
+    if (!active) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(self, focus)) last_focus_ = focus;
+        return;
     }
+    HWND target = last_focus_;
+    if (!target || !IsWindow(target) || !IsChild(self, target) || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
+        target = frame_.first_focus_id ? Item(frame_.first_focus_id) : GetNextDlgTabItem(self, nullptr, FALSE);
+    }
+    if (target) SetFocus(target);
 }
 
 void Dialog::Close() {
@@ -108,6 +120,16 @@ void Dialog::SelectPage(int index) {
     if (!frame_.tabs_id) return;
     SendMessageA(Item(frame_.tabs_id), TCM_SETCURSEL, index, 0);
     controls_.ShowPage(index + 1);
+}
+
+LRESULT Dialog::PageColours(HDC dc, HWND control) const {
+    if (controls_.PageOf(control) <= 0) {
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }
 
 bool Dialog::Checked(int id) const noexcept { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -151,8 +173,17 @@ LRESULT Dialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             }
             return OnNotify(header);
         }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            if (controls_.PageOf(reinterpret_cast<HWND>(lp)) > 0) {
+                return PageColours(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+            }
+            break;
         case WM_CLOSE:
             OnCancel();
+            return 0;
+        case WM_ACTIVATE:
+            OnActivate(LOWORD(wp) != WA_INACTIVE);
             return 0;
         case 0x02E0: {  // WM_DPICHANGED
             OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));

@@ -18,6 +18,7 @@ struct DialogFrame {
     SIZE client;             // at 96 DPI
     bool topmost = false;
     int tabs_id = 0;         // the tab control whose pages the table's `page` numbers name
+    int first_focus_id = 0;  // the control that takes the keyboard first; 0: the first of the tab order
 };
 
 class Dialog : public Window {
@@ -51,6 +52,8 @@ protected:
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void SelectPage(int index);
+    // Text and background colours of a control on a tab page, whose body is the window colour.
+    LRESULT PageColours(HDC dc, HWND control) const;
 
     [[nodiscard]] HWND Item(int id) const noexcept { return controls_[id]; }
     [[nodiscard]] bool Checked(int id) const noexcept;
@@ -64,7 +67,9 @@ protected:
 private:
     bool PreTranslate(MSG& msg);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
+    void OnActivate(bool active);
     bool placed_ = false;
+    HWND last_focus_ = nullptr;
 };
 
 }  // namespace vtx::ui

@@ -1,0 +1,13 @@
+#pragma once
+// The monitors and the pointer as the portable window-placement rule sees them.
+
+#include <vector>
+
+#include "app/window_placement.h"
+
+namespace vtx::win32 {
+
+[[nodiscard]] std::vector<MonitorArea> Monitors();
+[[nodiscard]] ScreenPoint PointerPosition();
+
+}  // namespace vtx::win32
