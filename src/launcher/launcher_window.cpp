@@ -331,7 +331,7 @@ MainView::Position LauncherWindow::GetPosition() {
 // The rule is portable (app/window_placement); only the monitors and the pointer come from here.
 void LauncherWindow::KeepOnScreen(bool position_saved) {
     RECT r{};
-    GetWindowRect(hwnd_, &r);
+    GetWindowRect(hwnd(), &r);
     const ScreenRect placed = PlaceWindow({r.left, r.top, r.right, r.bottom}, position_saved, win32::Monitors(),
                                           win32::PointerPosition());
     if (placed.left != r.left || placed.top != r.top) SetPosition(placed.left, placed.top);
