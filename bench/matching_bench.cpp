@@ -76,7 +76,7 @@ void BM_KeystrokeLinearPass(benchmark::State& state) {
         const std::string q = text.ToLower(queries[i++ % queries.size()]);
         int found = -1;
         for (int r = 0; r < list.size() && found < 0; ++r)
-            if (list.Name(r).substr(0, q.size()) == q) found = r;
+            if (text.ToLower(list.Name(r)).substr(0, q.size()) == q) found = r;
         benchmark::DoNotOptimize(found);
     }
 }
@@ -89,7 +89,7 @@ void BM_ResultListFill(benchmark::State& state) {
     catalogue.Sort(text);
     ResultList list;
     for (auto _ : state) {
-        list.Fill(catalogue);
+        list.Fill(catalogue, text);
         benchmark::DoNotOptimize(list.size());
     }
 }

@@ -273,7 +273,7 @@ void WizardDialog::OnCommand(int id, int code, HWND) {
             if (code == BN_CLICKED) BrowseFolder();
             break;
         case kDefineBrowBTN:
-            if (code == BN_CLICKED) dialogs_.ShowBrowserDefinitions(std::string(kWizardTag));
+            if (code == BN_CLICKED) dialogs_.ShowBrowsers(std::string(kWizardTag));
             break;
         case kMultiShAddBTN:
             if (code == BN_CLICKED) dialogs_.ShowMultiChooser(std::string(kWizardTag));

@@ -23,14 +23,6 @@ std::string_view WizardKindType(int kind) noexcept {
     }
 }
 
-std::string NewShortcutAddress(Platform& p) {
-    const std::string text = p.clipboard.GetText();
-    const std::string lower = p.text.ToLower(text);
-    const bool address = text.find(":\\") != std::string::npos || lower.find("http://") != std::string::npos ||
-                         lower.find("www.") != std::string::npos;
-    return address ? text : std::string();
-}
-
 WizardForm WizardRules::ReadyFields() const {
     Trace("Form5.ReadyFields");
     WizardForm f;

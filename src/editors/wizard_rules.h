@@ -47,10 +47,6 @@ struct WizardForm {
     bool warning = false;               // warPNL shown, nameEDT light red
 };
 
-// The manager's New button hands the clipboard to the wizard when it looks like an
-// address: it holds ":\", "http://" or "www." (case ignored); otherwise nothing.
-[[nodiscard]] std::string NewShortcutAddress(Platform& p);
-
 class WizardRules {
 public:
     WizardRules(AppSession& app, Dialogs& dialogs, PickerTargets& targets) noexcept

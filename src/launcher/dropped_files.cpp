@@ -49,14 +49,6 @@ std::string ResolveDroppedPath(Platform& p, const std::string& path) {
 
 bool FitsInField(std::string_view text) noexcept { return text.find_first_of("|\r\n") == std::string_view::npos; }
 
-std::string FieldText(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text)
-        if (c != '|' && c != '\r' && c != '\n') out += c;
-    return out;
-}
-
 void CheckNameTaken(const Catalogue& catalogue, Text& text, std::string_view name, bool& warning) {
     if (catalogue.size() == 0) return;
     const std::string lower = text.ToLower(name);

@@ -35,8 +35,6 @@ inline constexpr std::string_view kNotAShortcut = "NOT a shortuct by extension!"
 // Whether a text can stand in a record field without changing the line's shape: no "|"
 // and no line break.
 [[nodiscard]] bool FitsInField(std::string_view text) noexcept;
-// A typed text made fit for a field: every "|" and line break is dropped.
-[[nodiscard]] std::string FieldText(std::string_view text);
 
 // The name warning of the quick-add dialog and the wizard: whether a line's name equals
 // `name` lower-cased. An empty catalogue leaves the warning as it was.

@@ -13,6 +13,7 @@
 #include "launcher/launcher_keys.h"
 #include "platform/win32/gdi_util.h"
 #include "platform/win32/ui/dpi.h"
+#include "platform/win32/ui/foreground.h"
 #include "platform/win32/ui/subclass.h"
 #include "platform/win32/win32_icons.h"
 #include "platform/win32/win32_monitors.h"
@@ -53,7 +54,10 @@ HMENU BuildMenu(const std::vector<MenuEntry>& entries, std::size_t& at, int leve
     return menu;
 }
 
-bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
+// A key counts as held when the thread's key state says so and the keyboard agrees: the
+// window hides on a key going down, so the key's release may reach another window and
+// leave the thread's state behind.
+bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0 && (GetAsyncKeyState(vk) & 0x8000) != 0; }
 
 }  // namespace
 
@@ -258,7 +262,7 @@ void LauncherWindow::TrayClick() {
     if (app && IsIconic(app)) ShowWindow(app, SW_RESTORE);
     if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
     ShowWindow(hwnd(), SW_SHOW);
-    SetForegroundWindow(hwnd());
+    ui::BringToFront(hwnd());
 }
 
 void LauncherWindow::OnHotKey(WPARAM, LPARAM lp) {
@@ -271,7 +275,7 @@ void LauncherWindow::HotKeyPressed() {
     if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_SHOW);
     SetFocus(edit_);
     SendMessageA(edit_, EM_SETSEL, 0, -1);
-    SetForegroundWindow(hwnd());
+    ui::BringToFront(hwnd());
     SetFocus(edit_);
 }
 

@@ -43,7 +43,7 @@ std::uint64_t PrefixKey(std::string_view name) noexcept {
 }
 }  // namespace
 
-void ResultList::Fill(const Catalogue& catalogue) {
+void ResultList::Fill(const Catalogue& catalogue, Text& text) {
     catalogue_ = &catalogue;
     rows_.clear();
     names_.clear();
@@ -55,6 +55,9 @@ void ResultList::Fill(const Catalogue& catalogue) {
         rows_.push_back({static_cast<int>(i), static_cast<unsigned>(names_.size()), static_cast<unsigned>(name.size())});
         names_ += name;
     }
+    // One call for every name: lower-casing is per character, so the offsets still hold.
+    lowered_ = text.ToLower(names_);
+    if (lowered_.size() != names_.size()) lowered_ = names_;
     BuildIndex();
 }
 
@@ -65,10 +68,10 @@ void ResultList::BuildIndex() {
         int row;
     };
     std::vector<Entry> entries(n);
-    for (std::size_t r = 0; r < n; ++r) entries[r] = {PrefixKey(NameAt(rows_[r])), static_cast<int>(r)};
+    for (std::size_t r = 0; r < n; ++r) entries[r] = {PrefixKey(KeyAt(rows_[r])), static_cast<int>(r)};
     std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
         if (a.key != b.key) return a.key < b.key;
-        const int c = NameAt(rows_[static_cast<std::size_t>(a.row)]).compare(NameAt(rows_[static_cast<std::size_t>(b.row)]));
+        const int c = KeyAt(rows_[static_cast<std::size_t>(a.row)]).compare(KeyAt(rows_[static_cast<std::size_t>(b.row)]));
         return c != 0 ? c < 0 : a.row < b.row;
     });
     by_name_.resize(n);
@@ -99,7 +102,7 @@ int ResultList::CatalogueIndex(int row) const noexcept {
 int ResultList::FirstRowStartingWith(std::string_view prefix) const noexcept {
     if (rows_.empty()) return -1;
     if (prefix.empty()) return 0;
-    auto name_of = [this](int row) { return NameAt(rows_[static_cast<std::size_t>(row)]); };
+    auto name_of = [this](int row) { return KeyAt(rows_[static_cast<std::size_t>(row)]); };
     // Names that begin with the prefix stand together in byte order, from the first
     // name not below the prefix.
     const auto lo = std::lower_bound(by_name_.begin(), by_name_.end(), prefix,
@@ -121,7 +124,7 @@ int ResultList::FirstRowStartingWith(std::string_view prefix) const noexcept {
 
 void FillMainListBox(Catalogue& catalogue, Text& text, ResultList& list) {
     catalogue.Sort(text);
-    list.Fill(catalogue);
+    list.Fill(catalogue, text);
 }
 
 // ---------------------------------------------------------------- drawing a row

@@ -21,7 +21,8 @@ class ResultList {
 public:
     // Rebuilds the rows from the Catalogue. The Catalogue must stay alive and unchanged
     // until the next Fill (every change of it is followed by FillMainListBox).
-    void Fill(const Catalogue& catalogue);
+    // Names are matched lower-cased by `text`, so a name saved with capitals can be typed.
+    void Fill(const Catalogue& catalogue, Text& text);
 
     [[nodiscard]] int size() const noexcept { return static_cast<int>(rows_.size()); }
     [[nodiscard]] bool empty() const noexcept { return rows_.empty(); }
@@ -33,8 +34,8 @@ public:
     // The Catalogue position of a row; -1 for a row outside the list.
     [[nodiscard]] int CatalogueIndex(int row) const noexcept;
 
-    // The first row, in list order, whose name begins with `prefix` byte for byte
-    // (case included); -1 when there is none. Every name begins with the empty text.
+    // The first row, in list order, whose lower-cased name begins with `prefix` (which the
+    // caller has lower-cased); -1 when there is none. Every name begins with the empty text.
     [[nodiscard]] int FirstRowStartingWith(std::string_view prefix) const noexcept;
 
 private:
@@ -46,12 +47,16 @@ private:
     [[nodiscard]] std::string_view NameAt(const Row& row) const noexcept {
         return std::string_view(names_).substr(row.name_offset, row.name_size);
     }
+    [[nodiscard]] std::string_view KeyAt(const Row& row) const noexcept {
+        return std::string_view(lowered_).substr(row.name_offset, row.name_size);
+    }
     void BuildIndex();
 
     const Catalogue* catalogue_ = nullptr;
     std::vector<Row> rows_;
     std::string names_;             // every row's name, end to end
-    std::vector<int> by_name_;      // rows in byte order of their names (ties by row)
+    std::string lowered_;           // the same, lower-cased: what typed text is matched against
+    std::vector<int> by_name_;      // rows in byte order of their lowered names (ties by row)
     std::vector<int> min_row_;      // segment tree: smallest row over ranges of by_name_
 };
 

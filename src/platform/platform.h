@@ -95,6 +95,11 @@ public:
     virtual void Message(const std::string& text) = 0;
     // A question answered Yes (true) or No.
     [[nodiscard]] virtual bool AskYesNo(const std::string& text) = 0;
+    // The same question under its own caption instead of the program's title.
+    [[nodiscard]] virtual bool AskYesNoCaptioned(const std::string& caption, const std::string& text) {
+        (void)caption;
+        return AskYesNo(text);
+    }
 };
 
 // ---------------------------------------------------------------- text

@@ -10,7 +10,7 @@ namespace vtx::fake {
 
 class FakeDialogs : public Dialogs {
 public:
-    std::vector<std::string> shown;  // "Options", "About", "Manager(<search>)", "NewShortcut", "Wizard(<address>)", ...
+    std::vector<std::string> shown;  // "Options", "About", "Manager(<search>)", "Wizard(<address>)", ...
     bool manager_showing = false;
 
     void ShowOptions() override { shown.push_back("Options"); }
@@ -18,18 +18,13 @@ public:
     void ShowManager(const std::string& search) override { shown.push_back("Manager(" + search + ")"); }
     void ShowNewShortcut() override { shown.push_back("NewShortcut"); }
     bool ManagerShowing() override { return manager_showing; }
-    void ShowThemeEditor(const std::string& theme) override { shown.push_back("ThemeEditor(" + theme + ")"); }
     void ShowWizard(const std::string& address) override { shown.push_back("Wizard(" + address + ")"); }
     void ShowMultiChooser(const std::string& caller) override { shown.push_back("MultiChooser(" + caller + ")"); }
-    void ShowInstalledPrograms(const std::string& caller) override {
-        shown.push_back("InstalledPrograms(" + caller + ")");
-    }
-    void ShowStandardPrograms(const std::string& caller) override {
-        shown.push_back("StandardPrograms(" + caller + ")");
-    }
-    void ShowBrowserDefinitions(const std::string& caller) override {
-        shown.push_back("BrowserDefinitions(" + caller + ")");
-    }
+    void ShowInstalledPrograms(const std::string& caller) override { shown.push_back("InstalledPrograms(" + caller + ")"); }
+    void ShowStandardPrograms(const std::string& caller) override { shown.push_back("StandardPrograms(" + caller + ")"); }
+    void ShowBrowsers(const std::string& caller) override { shown.push_back("Browsers(" + caller + ")"); }
+    void ShowMoreOptions() override { shown.push_back("MoreOptions"); }
+    void ShowThemeEditor(const std::string& theme) override { shown.push_back("ThemeEditor(" + theme + ")"); }
     void ShowQuickAdd(const std::string& name, const std::string& address, const std::string& type) override {
         shown.push_back("QuickAdd(" + name + "|" + address + "|" + type + ")");
     }

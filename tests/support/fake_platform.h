@@ -99,6 +99,11 @@ public:
     std::vector<bool> answers;  // consumed in order; No when exhausted
     void Message(const std::string& text) override { messages.push_back(text); }
     bool AskYesNo(const std::string& text) override;
+    std::vector<std::string> captions;  // of the questions asked under their own caption
+    bool AskYesNoCaptioned(const std::string& caption, const std::string& text) override {
+        captions.push_back(caption);
+        return AskYesNo(text);
+    }
 };
 
 // Windows-1252 lower/upper case and a collation close to the user's locale:

@@ -134,7 +134,7 @@ TEST_F(DropTest, QuickAddDialogWarnsAndAdds) {
     form.name = "My|Plan";
     EXPECT_TRUE(dialog.OKBTNClick(form));
     EXPECT_EQ(app.catalogue().lines(), (Lines{Record("editor", "c:\\e.exe", "c:\\", "Program"),
-                                              Record("myplan", "c:\\docs\\plan.doc", "c:\\docs\\", "File")}));
+                                              Record("my plan", "c:\\docs\\plan.doc", "c:\\docs\\", "File")}));
     EXPECT_FALSE(dialog.OKBTNClick(QuickAddForm{}));  // both empty: stays open
     form.name.clear();
     EXPECT_TRUE(dialog.OKBTNClick(form));             // an empty name is accepted

@@ -2,6 +2,9 @@
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/options_dialog.h"
+#include "editors/browsers_dialog.h"
+#include "editors/manager_window.h"
+#include "editors/more_options_dialog.h"
 #include "editors/picker_dialog.h"
 #include "editors/wizard_dialog.h"
 #include "launcher/quick_add_dialog.h"
@@ -17,10 +20,18 @@ void ProgramWindows::Create(HINSTANCE instance, HWND launcher) {
     // new-shortcut wizard, the theme editor, More Options, the browser definitions, the
     // multi-shortcut item chooser, the installed-programs picker, the quick-add dialog and
     // the standard-programs picker.
+    manager_ = std::make_unique<ManagerWindow>(app_, *this);
+    if (!manager_->Create(instance, launcher)) manager_.reset();
     options_ = std::make_unique<OptionsDialog>(app_, *this);
     if (!options_->Create(instance, launcher)) options_.reset();
     about_ = std::make_unique<AboutDialog>(app_);
     if (!about_->Create(instance, launcher)) about_.reset();
+    more_options_ = std::make_unique<MoreOptionsDialog>(app_);
+    if (!more_options_->Create(instance, launcher)) more_options_.reset();
+    browsers_ = std::make_unique<BrowsersDialog>(
+        app_, [this](const std::string& caller, bool on) { SetCallerOnTop(caller, on); },
+        [this](const std::string& caller) { RefillBrowserCombo(caller); });
+    if (!browsers_->Create(instance, launcher)) browsers_.reset();
     CreateNewShortcutWindows(instance, launcher);
 }
 
@@ -32,26 +43,80 @@ void ProgramWindows::ShowAbout() {
     if (about_) about_->Show();
 }
 
-// The shortcut manager, the wizard and the theme editor join this set with their windows.
-void ProgramWindows::ShowManager(const std::string&) {}
-bool ProgramWindows::ManagerShowing() { return false; }
+// The wizard and the theme editor join this set with their windows.
 void ProgramWindows::ShowThemeEditor(const std::string&) {}
 
-}  // namespace vtx
+// ---------------------------------------------------------------- the shortcut manager and its dialogs
+
+void ProgramWindows::ShowManager(const std::string& search) {
+    if (manager_) manager_->ShowWithSearch(search);
+}
+
+void ProgramWindows::ShowNewShortcut() {
+    if (manager_) manager_->ShowAndNew();
+}
+
+bool ProgramWindows::ManagerShowing() { return manager_ && manager_->IsShowing(); }
+
+void ProgramWindows::ShowBrowsers(const std::string& caller) {
+    if (browsers_) browsers_->ShowFor(caller);
+}
+
+void ProgramWindows::ShowMoreOptions() {
+    if (!more_options_ || !manager_) return;
+    more_options_->ShowModal(manager_->hwnd(), manager_->rules().options(), [this] { manager_->SetStayOnTop(true); });
+}
+
+void ProgramWindows::SetCallerOnTop(const std::string& caller, bool on) {
+    if (PickerTarget* target = picker_targets_.Find(caller)) target->SetStayOnTop(on);
+}
+
+void ProgramWindows::RefillBrowserCombo(const std::string& caller) {
+    if (PickerTarget* target = picker_targets_.Find(caller)) target->RefillBrowsers();
+}
 
 // ---------------------------------------------------------------- new shortcuts
 
-namespace vtx {
-
 namespace {
+
+// The manager as the pickers see it: what they choose goes into its rules' form and shows.
+class ManagerTarget final : public PickerTarget {
+public:
+    explicit ManagerTarget(ManagerWindow& manager) noexcept : m_(manager) {}
+    void SetProgram(const std::string& address, const std::string& start_folder) override {
+        m_.rules().SetProgramAddress(address, start_folder);
+        m_.Refresh();
+    }
+    void SetOtherAddress(const std::string& address) override {
+        m_.rules().SetOtherAddress(address);
+        m_.Refresh();
+    }
+    void SetName(const std::string&) override {}  // the pickers leave the manager's name alone
+    void AppendMembers(const std::vector<std::string>& names) override {
+        m_.rules().AddMembers(names);
+        m_.Refresh();
+    }
+    void RefillBrowsers() override {
+        m_.rules().RefillBrowsers();
+        m_.Refresh();
+    }
+    void SetStayOnTop(bool on) override { m_.SetStayOnTop(on); }
+
+private:
+    ManagerWindow& m_;
+};
+
 // Made hidden; a window that cannot be made is dropped and its requests do nothing.
 template <typename T>
 void Make(std::unique_ptr<T>& window, HINSTANCE instance, HWND owner) {
     if (!window->Create(instance, owner)) window.reset();
 }
+
 }  // namespace
 
 void ProgramWindows::CreateNewShortcutWindows(HINSTANCE instance, HWND launcher) {
+    if (manager_) manager_target_ = std::make_unique<ManagerTarget>(*manager_);
+    picker_targets_.form2 = manager_target_.get();
     wizard_ = std::make_unique<WizardDialog>(app_, *this, picker_targets_);
     Make(wizard_, instance, launcher);
     picker_targets_.form5 = wizard_.get();
@@ -64,9 +129,6 @@ void ProgramWindows::CreateNewShortcutWindows(HINSTANCE instance, HWND launcher)
     standard_ = std::make_unique<StandardProgramsDialog>(app_, picker_targets_);
     Make(standard_, instance, launcher);
 }
-
-// Until the manager is here, "New Shortcut..." opens the wizard as the manager's New would.
-void ProgramWindows::ShowNewShortcut() { ShowWizard(NewShortcutAddress(app_.platform())); }
 
 void ProgramWindows::ShowWizard(const std::string& other_address) {
     if (wizard_) wizard_->Open(other_address);
@@ -84,14 +146,12 @@ void ProgramWindows::ShowStandardPrograms(const std::string& caller) {
     if (standard_) standard_->Open(caller);
 }
 
-// The browser definitions come with the shortcut manager.
-void ProgramWindows::ShowBrowserDefinitions(const std::string&) {}
-
 void ProgramWindows::ShowQuickAdd(const std::string& name, const std::string& address, const std::string& type) {
     if (quick_add_) quick_add_->Open(name, address, type);
 }
 
-// The manager's catalogue-grew flag; set on the manager when it joins.
-void ProgramWindows::MarkCatalogueGrew() {}
+void ProgramWindows::MarkCatalogueGrew() {
+    if (manager_) manager_->rules().CatalogueMayGrow();
+}
 
 }  // namespace vtx

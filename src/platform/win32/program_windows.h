@@ -15,6 +15,9 @@ namespace vtx {
 
 class OptionsDialog;
 class AboutDialog;
+class ManagerWindow;
+class MoreOptionsDialog;
+class BrowsersDialog;
 class WizardDialog;
 class MultiChooserDialog;
 class InstalledProgramsDialog;
@@ -37,30 +40,37 @@ public:
     void ShowNewShortcut() override;
     [[nodiscard]] bool ManagerShowing() override;
     void ShowThemeEditor(const std::string& theme_file) override;
-
-    // New shortcuts: the wizard, the pickers and the quick-add dialog.
     void ShowWizard(const std::string& other_address) override;
     void ShowMultiChooser(const std::string& caller) override;
     void ShowInstalledPrograms(const std::string& caller) override;
     void ShowStandardPrograms(const std::string& caller) override;
-    void ShowBrowserDefinitions(const std::string& caller) override;
+    void ShowBrowsers(const std::string& caller) override;
+    void ShowMoreOptions() override;
     void ShowQuickAdd(const std::string& name, const std::string& address, const std::string& type) override;
     void MarkCatalogueGrew() override;
 
 private:
-    void CreateNewShortcutWindows(HINSTANCE instance, HWND launcher);
+    // The caller tags: "form2" names the manager, "form5" the wizard.
+    void SetCallerOnTop(const std::string& caller, bool on);
+    void RefillBrowserCombo(const std::string& caller);
 
     AppSession& app_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<AboutDialog> about_;
+    std::unique_ptr<ManagerWindow> manager_;
+    std::unique_ptr<MoreOptionsDialog> more_options_;
+    std::unique_ptr<BrowsersDialog> browsers_;
 
-    // The windows a picker's caller tag names ("form2" joins with the manager).
+    // New shortcuts: the wizard, the pickers and the quick-add dialog. The pickers fill the
+    // window their caller tag names through its PickerTarget.
+    void CreateNewShortcutWindows(HINSTANCE instance, HWND launcher);
+    std::unique_ptr<PickerTarget> manager_target_;
     PickerTargets picker_targets_;
     std::unique_ptr<WizardDialog> wizard_;
     std::unique_ptr<MultiChooserDialog> chooser_;
     std::unique_ptr<InstalledProgramsDialog> installed_;
-    std::unique_ptr<StandardProgramsDialog> standard_;
     std::unique_ptr<QuickAddDialog> quick_add_;
+    std::unique_ptr<StandardProgramsDialog> standard_;
 };
 
 }  // namespace vtx

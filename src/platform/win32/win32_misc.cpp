@@ -96,8 +96,17 @@ std::string Win32Clipboard::GetText() {
 
 void Win32Prompts::Message(const std::string& text) { MessageBoxA(owner_, text.c_str(), kTitle, MB_OK); }
 
-bool Win32Prompts::AskYesNo(const std::string& text) {
-    return MessageBoxA(owner_, text.c_str(), kTitle, MB_YESNO) == IDYES;
+HWND Win32Prompts::QuestionOwner() const noexcept {
+    HWND active = GetActiveWindow();
+    return active ? active : owner_;
+}
+
+bool Win32Prompts::AskYesNo(const std::string& text) { return AskYesNoCaptioned(kTitle, text); }
+
+bool Win32Prompts::AskYesNoCaptioned(const std::string& caption, const std::string& text) {
+    HWND owner = QuestionOwner();
+    const UINT top = (GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST) ? MB_TOPMOST : 0;
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), MB_YESNO | top) == IDYES;
 }
 
 // ---------------------------------------------------------------- system

@@ -34,8 +34,12 @@ public:
     void set_owner(HWND owner) noexcept { owner_ = owner; }
     void Message(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
+    bool AskYesNoCaptioned(const std::string& caption, const std::string& text) override;
 
 private:
+    // A question belongs to the window the user is working in (the shortcut manager, say),
+    // which it blocks and stays above; otherwise to the launcher.
+    [[nodiscard]] HWND QuestionOwner() const noexcept;
     HWND owner_ = nullptr;
 };
 

@@ -7,6 +7,7 @@
 
 #include "platform/win32/gdi_util.h"
 #include "platform/win32/ui/dpi.h"
+#include "platform/win32/ui/foreground.h"
 
 namespace vtx::ui {
 namespace {
@@ -91,7 +92,7 @@ void Dialog::Show() {
         }
         ShowWindow(self, SW_SHOW);
     }
-    SetForegroundWindow(self);
+    BringToFront(self);
 }
 
 // As a dialog box does: the control that had the keyboard gets it back when the dialog is
@@ -112,6 +113,12 @@ void Dialog::OnActivate(bool active) {
 
 void Dialog::Close() {
     if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
+}
+
+void Dialog::PlaceAt(int left, int top) {
+    if (!hwnd()) return;
+    SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placed_ = true;
 }
 
 bool Dialog::IsShowing() const noexcept { return hwnd() && IsWindowVisible(hwnd()); }

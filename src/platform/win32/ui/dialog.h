@@ -32,6 +32,8 @@ public:
     // Hides it; the dialog keeps its state for the next showing.
     void Close();
     [[nodiscard]] bool IsShowing() const noexcept;
+    // Puts the window's top-left corner at a screen point; it is then not centred when shown.
+    void PlaceAt(int left, int top);
 
 protected:
     bool MakeDialog(HINSTANCE instance, HWND owner, const DialogFrame& frame, std::span<const Control> table);

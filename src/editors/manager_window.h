@@ -1,0 +1,55 @@
+#pragma once
+// The shortcut manager window (class "TForm2"): the list of every shortcut on the left,
+// the fields of the loaded one on the right, one page per type. Modeless and above other
+// windows; its rules are ManagerRules.
+
+#include "app/dialogs.h"
+#include "editors/manager_rules.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/ui/dialog.h"
+
+namespace vtx {
+
+class ManagerWindow final : public ui::Dialog {
+public:
+    ManagerWindow(AppSession& app, Dialogs& dialogs) : rules_(app, dialogs), app_(app) {}
+    bool Create(HINSTANCE instance, HWND owner);
+    [[nodiscard]] ManagerRules& rules() noexcept { return rules_; }
+
+    // Shown plainly, or with a search text that selects a shortcut.
+    void ShowWithSearch(const std::string& search);
+    // The launcher's "New Shortcut...": shown, then New pressed.
+    void ShowAndNew();
+    // Every switch of the stay-on-top style runs the show steps again.
+    void SetStayOnTop(bool on);
+    // What a picker or the browser definitions changed in the rules' form, shown.
+    void Refresh();
+
+private:
+    void OnShowing() override;
+    void OnCommand(int id, int code, HWND control) override;
+    void OnOK() override;
+    void OnCancel() override {}  // Escape does nothing here
+    bool KeyPreview(const MSG& msg) override;
+    LRESULT OnNotify(const NMHDR& header) override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+    void CloseManager();
+    void ReadForm();
+    void WriteForm();
+    void PlaceMoreOptions();
+    void DrawEntry(const DRAWITEMSTRUCT& item);
+    void SelectMenu();
+    [[nodiscard]] int ComboIndex(int id) const;
+    void FillCombo(int id, const std::vector<std::string>& items, int selected);
+
+    ManagerRules rules_;
+    AppSession& app_;
+    HINSTANCE instance_ = nullptr;
+    bool writing_ = false;  // controls are being filled: their change notices are not edits
+    bool shown_once_ = false;
+    win32::UniqueFont bold_font_, small_font_;
+    UINT font_dpi_ = 0;
+};
+
+}  // namespace vtx

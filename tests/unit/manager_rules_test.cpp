@@ -1,0 +1,398 @@
+#include "editors/manager_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <random>
+
+#include "catalogue/shortcut_record.h"
+#include "editors/browsers_rules.h"
+#include "editors/more_options_rules.h"
+#include "fake_dialogs.h"
+#include "fake_platform.h"
+
+namespace vtx {
+namespace {
+
+// A line of `ty1` whose every other field names itself: "name", "f1", ..., "f23".
+std::string FullLine(std::string_view name, std::string_view ty1) {
+    Fields f;
+    for (int i = 0; i < kFieldCount; ++i) f[static_cast<std::size_t>(i)] = "f" + std::to_string(i);
+    f[kName] = name;
+    f[kTy1] = ty1;
+    f[kOsw] = "Fox";
+    f[kAddr] = ty1 == type::ControlPanelApplet ? "timedate.cpl" : "f1";
+    f[kMs] = "a;b;c;";
+    return JoinRecord(f);
+}
+
+class ManagerTest : public ::testing::Test {
+protected:
+    ManagerTest() {
+        app.lists().browsers = {"Fox|c:\\fox.exe", "Chrome|c:\\chrome.exe"};
+        app.lists().cpapplets = {"Display|desk.cpl", "Time and date|timedate.cpl"};
+        app.lists().commands = {"shutdown=x", "Restart=y"};
+    }
+    void Load(std::initializer_list<std::string> lines) {
+        for (const auto& l : lines) app.catalogue().Append(l);
+        app.FillMainListBox();
+        rules.FormCreate();
+        rules.FormShow();
+    }
+    const std::string& Line(int i) { return app.catalogue().line(i); }
+    std::string Field(int i, int col) { return app.catalogue().GetShPart(i, col); }
+    int IndexOf(std::string_view name) {
+        for (int i = 0; i < app.catalogue().size(); ++i)
+            if (Field(i, kName) == name) return i;
+        return -1;
+    }
+
+    fake::FakePlatform fp;
+    fake::FakeDialogs dialogs;
+    AppSession app{fp.platform};
+    ManagerRules rules{app, dialogs};
+};
+
+TEST_F(ManagerTest, LoadAndSaveTableForEachType) {
+    struct Case {
+        std::string_view ty1;
+        Page page;
+        int type;
+        std::function<void(ManagerForm&)> edit;
+        std::map<int, std::string> written;  // fields that change; all others keep their text
+    };
+    const Case cases[] = {
+        {type::Program, Page::Program, 0, [](ManagerForm& f) { f.prog_addr = "A"; f.wdir = "W"; f.param = "P"; },
+         {{kAddr, "A"}, {kWdir, "W"}, {kParam, "P"}}},
+        {type::File, Page::File, 1, [](ManagerForm& f) { f.file_addr = "A"; }, {{kAddr, "A"}}},
+        {type::Folder, Page::Folder, 2, [](ManagerForm& f) { f.folder_addr = "A"; }, {{kAddr, "A"}}},
+        {type::URL, Page::URL, 3, [](ManagerForm& f) { f.url_addr = "A"; f.browser = 1; }, {{kAddr, "A"}, {kOsw, "Chrome"}}},
+        {type::ControlPanelApplet, Page::ControlPanelApplet, 4, [](ManagerForm& f) { f.applet = 0; }, {{kAddr, "desk.cpl"}}},
+        {type::MultiShortcut, Page::MultiShortcut, 5, [](ManagerForm& f) { f.members = {"x", "y"}; }, {{kMs, "x;y;"}}},
+        {type::Other, Page::Other, 6, [](ManagerForm& f) { f.other_addr = "A"; }, {{kAddr, "A"}}},
+    };
+    for (const auto& c : cases) {
+        app.catalogue().Clear();
+        Load({FullLine("zed", c.ty1)});
+        const std::string before = Line(0);
+        const ManagerForm& f = rules.form();
+        EXPECT_EQ(f.name, "zed");
+        EXPECT_EQ(f.page, c.page) << c.ty1;
+        EXPECT_EQ(f.type, c.type);
+        EXPECT_EQ(rules.options(), (ItemOptions{"f12", "f11", "f8", "f14"}));
+        if (c.page == Page::URL) { EXPECT_EQ(f.browser, 0) << "Fox is the first browser"; }
+        if (c.page == Page::ControlPanelApplet) { EXPECT_EQ(f.applet, 1); }
+        if (c.page == Page::MultiShortcut) { EXPECT_EQ(f.members, (std::vector<std::string>{"a", "b", "c"})); }
+        if (c.page == Page::Program) { EXPECT_EQ(f.wdir, "f2"); }
+        EXPECT_EQ(f.page_height, PageHeight(c.page));
+
+        rules.form().name = "Renamed";
+        c.edit(rules.form());
+        rules.options() = {"Red", "Cat", "SW_SHOWMAXIMIZED", "0"};
+        rules.saveitem(rules.Edited());
+        auto expected = SplitRecord(before);
+        expected[kName] = "Renamed";
+        expected[kColor] = "Red";
+        expected[kCat] = "Cat";
+        expected[kSwst] = "SW_SHOWMAXIMIZED";
+        expected[kVis] = "0";
+        for (const auto& [col, text] : c.written) expected[static_cast<std::size_t>(col)] = text;
+        EXPECT_EQ(Line(0), JoinRecord(expected)) << c.ty1;
+        EXPECT_FALSE(rules.Unsaved());
+    }
+}
+
+TEST_F(ManagerTest, ChangeOfTypeKeepsUnwrittenFields) {
+    Load({FullLine("p", type::Program)});
+    rules.typeCBChange(1);
+    EXPECT_TRUE(rules.Unsaved());
+    EXPECT_EQ(rules.form().page, Page::File);
+    EXPECT_EQ(rules.form().page_height, 59);
+    EXPECT_EQ(rules.MoreOptionsTop(), 59 + 9);
+    rules.form().file_addr = "c:\\a.txt";
+    rules.saveitem(0);
+    EXPECT_EQ(Field(0, kTy1), "File");
+    EXPECT_EQ(Field(0, kAddr), "c:\\a.txt");
+    EXPECT_EQ(Field(0, kWdir), "f2");
+    EXPECT_EQ(Field(0, kParam), "f3");
+}
+
+TEST_F(ManagerTest, WidgetSearchCommandAndUnknownTypesSaveNoField) {
+    for (std::string_view ty1 : {type::Widget, type::Search, type::Command, std::string_view("Gadget")}) {
+        app.catalogue().Clear();
+        Load({FullLine("w", ty1)});
+        const std::string before = Line(0);
+        EXPECT_EQ(rules.form().type, -1) << ty1;
+        EXPECT_EQ(rules.form().name, ty1 == "Gadget" ? "" : "w") << "an unknown type loads not even the name";
+        rules.form().name = "changed";
+        rules.form().url_part1 = "u";
+        rules.saveitem(0);
+        EXPECT_EQ(Line(0), before) << ty1;
+    }
+    // A Search line shows its two URL parts; a Command line its command.
+    app.catalogue().Clear();
+    Load({FullLine("s", type::Search), JoinRecord(NewRecord("t", "RESTART", "Command"))});
+    EXPECT_EQ(rules.form().url_part1, "f21");
+    EXPECT_EQ(rules.form().url_part2, "f22");
+    rules.ListBox1Click(1);
+    EXPECT_EQ(rules.form().page, Page::Command);
+    EXPECT_EQ(rules.form().command, 1);
+}
+
+TEST_F(ManagerTest, EmptyTypeBecomesOtherAndTypeInOtherCapitalsLoadsItsFields) {
+    Fields lower = NewRecord("b", "c:\\y.exe", "program");
+    lower[kParam] = "-q";
+    Load({"a|c:\\x||||||||||||||", JoinRecord(lower)});
+    EXPECT_EQ(Field(0, kTy1), "Other");
+    EXPECT_EQ(rules.form().other_addr, "c:\\x");
+    rules.ListBox1Click(1);
+    EXPECT_EQ(rules.form().type, 0);
+    EXPECT_EQ(rules.form().prog_addr, "c:\\y.exe");
+    rules.saveitem(1);
+    EXPECT_EQ(Field(1, kAddr), "c:\\y.exe");
+    EXPECT_EQ(Field(1, kParam), "-q");
+    EXPECT_EQ(Field(1, kTy1), "Program");
+}
+
+TEST_F(ManagerTest, ShortLinesAndBarsNeverShiftFields) {
+    Load({"short|c:\\s.exe|||||||SW_SHOWNORMAL|Program"});
+    rules.form().param = "a|b\r\nc";
+    rules.form().name = "sh|ort";
+    rules.saveitem(0);
+    const Fields f = SplitRecord(Line(0));
+    EXPECT_EQ(CountPos("|", Line(0)), kFieldCount - 1);
+    EXPECT_EQ(f[kName], "sh ort");
+    EXPECT_EQ(f[kParam], "a b  c");
+    EXPECT_EQ(f[kTy1], "Program");
+    EXPECT_EQ(f[kVis], "");  // the missing field stays empty; nothing moved into it
+}
+
+TEST_F(ManagerTest, MemberLists) {
+    Load({JoinRecord([] { auto f = NewRecord("m", "", "MultiShortcut"); f[kMs] = "one;two"; return f; }())});
+    EXPECT_EQ(rules.form().members, (std::vector<std::string>{"one"})) << "only names ending in ';' count";
+    rules.AddMembers({});
+    EXPECT_FALSE(rules.Unsaved());
+    rules.AddMembers({"two", "one"});
+    EXPECT_TRUE(rules.Unsaved());
+    rules.MultiShRemoveBTNClick(0);
+    rules.MultiShRemoveBTNClick(-1);  // nothing selected: still marks the shortcut
+    rules.saveitem(0);
+    EXPECT_EQ(Field(0, kMs), "two;one;");
+    rules.form().members.clear();
+    rules.saveitem(0);
+    EXPECT_EQ(Field(0, kMs), "");
+}
+
+TEST_F(ManagerTest, ClickPromptSavesIntoTheEditedEntryAndLoadsTheClickedOne) {
+    Load({FullLine("alpha", type::Other), FullLine("beta", type::Other)});
+    rules.form().other_addr = "edited";
+    rules.FieldChanged();
+    fp.prompts.answers = {true};
+    rules.ListBox1Click(1);
+    ASSERT_EQ(fp.prompts.questions, (std::vector<std::string>{"Save changes to this shortcut?\r\"alpha\""}));
+    EXPECT_EQ(Field(IndexOf("alpha"), kAddr), "edited");
+    EXPECT_EQ(Field(IndexOf("beta"), kAddr), "f1");
+    EXPECT_EQ(rules.form().name, "beta");
+    // No: the edits are dropped and the flag cleared.
+    rules.form().other_addr = "dropped";
+    rules.FieldChanged();
+    rules.ListBox1Click(0);
+    EXPECT_EQ(fp.prompts.questions.size(), 2u);
+    EXPECT_EQ(Field(IndexOf("beta"), kAddr), "f1");
+    EXPECT_FALSE(rules.Unsaved());
+    rules.ListBox1Click(1);
+    EXPECT_EQ(fp.prompts.questions.size(), 2u) << "no prompt without a change";
+}
+
+TEST_F(ManagerTest, EntryStaysOnItsLineAcrossResorts) {
+    std::mt19937 rng(5);
+    std::initializer_list<std::string> names = {"bb", "dd", "ff", "hh", "jj"};
+    for (const auto& n : names) app.catalogue().Append(FullLine(n, type::Other));
+    Load({});
+    for (int round = 0; round < 60; ++round) {
+        const int n = rules.EntryCount();
+        const int edited = std::uniform_int_distribution<int>(0, n - 1)(rng);
+        const int clicked = std::uniform_int_distribution<int>(0, n - 1)(rng);
+        rules.ListBox1Click(edited);
+        const std::string fresh = std::string(1, static_cast<char>('a' + round % 26)) + std::to_string(round);
+        rules.form().name = fresh;
+        rules.FieldChanged();
+        const std::string clicked_name = rules.EntryText(clicked);
+        fp.prompts.answers = {true};
+        rules.ListBox1Click(clicked);
+        // The rename landed on the edited shortcut, the clicked one is loaded, and every
+        // entry is its catalogue line.
+        ASSERT_NE(IndexOf(fresh), -1);
+        const std::string want = clicked == edited ? fresh : clicked_name;
+        ASSERT_EQ(rules.form().name, want) << round;
+        ASSERT_EQ(rules.EntryText(rules.Selected()), want);
+        ASSERT_EQ(rules.Edited(), rules.Selected());
+        for (int i = 0; i < rules.EntryCount(); ++i) ASSERT_EQ(rules.EntryText(i), Field(i, kName));
+    }
+    // Someone else re-sorts (a shortcut added): the next save still reaches the edited line.
+    rules.ListBox1Click(rules.EntryCount() - 1);
+    const std::string edited_name = rules.form().name;
+    app.catalogue().Append(FullLine("0first", type::Other));
+    app.FillMainListBox();
+    rules.form().other_addr = "kept";
+    rules.saveitem(rules.Edited());
+    EXPECT_EQ(Field(IndexOf(edited_name), kAddr), "kept");
+    EXPECT_EQ(Field(IndexOf("0first"), kAddr), "f1");
+}
+
+TEST_F(ManagerTest, SearchPromptsOnceAndSelectsTheFirstMatch) {
+    Load({FullLine("alpha", type::Other), FullLine("calc", type::Other), FullLine("Calculator", type::Other),
+          FullLine("cx", type::Other)});
+    rules.form().name = "alpha2";
+    rules.FieldChanged();
+    fp.prompts.answers = {true};
+    rules.SeaEDTChange("  CAL");
+    EXPECT_EQ(fp.prompts.questions, (std::vector<std::string>{"Save changes to this shortcut?\r\"alpha2\""}));
+    EXPECT_EQ(rules.form().name, "calc");
+    EXPECT_NE(IndexOf("alpha2"), -1);
+    rules.SeaEDTChange("calcu");
+    EXPECT_EQ(rules.form().name, "Calculator") << "names with capitals are found too";
+    rules.SeaEDTChange("zz");
+    rules.SeaEDTChange("");
+    EXPECT_EQ(rules.form().name, "Calculator");
+    EXPECT_EQ(fp.prompts.questions.size(), 1u);
+}
+
+TEST_F(ManagerTest, ShowStepsAndClosePrompt) {
+    Load({FullLine("a", type::Other), FullLine("b", type::Other)});
+    EXPECT_EQ(rules.Selected(), 0) << "the first show selects the first entry";
+    rules.ListBox1Click(1);
+    rules.FormShow();
+    EXPECT_EQ(rules.Selected(), -1);
+    EXPECT_EQ(rules.form().name, "b") << "the controls keep what they showed";
+    rules.CatalogueMayGrow();
+    rules.FormShow();
+    EXPECT_EQ(rules.Selected(), 0);
+    EXPECT_EQ(rules.form().name, "a");
+    rules.form().name = "a-new";
+    rules.FieldChanged();
+    fp.prompts.answers = {true};
+    rules.FormClose();
+    EXPECT_NE(IndexOf("a-new"), -1);
+    rules.FormClose();
+    EXPECT_EQ(fp.prompts.questions.size(), 1u);
+}
+
+TEST_F(ManagerTest, DeleteAsksAndDeletingTheLastLeavesTheEmptyPanel) {
+    Load({FullLine("only", type::Other)});
+    EXPECT_FALSE(rules.ShowsEmptyPanel());
+    rules.ListBox1KeyUp(46);
+    EXPECT_EQ(fp.prompts.captions, (std::vector<std::string>{"Delete?"}));
+    EXPECT_EQ(fp.prompts.questions.back(), "Do you really want to delete this shortcut?\r\"only\"");
+    EXPECT_EQ(rules.EntryCount(), 1) << "No keeps it";
+    fp.prompts.answers = {true};
+    rules.DeleteItem();
+    EXPECT_EQ(rules.EntryCount(), 0);
+    EXPECT_TRUE(rules.ShowsEmptyPanel());
+    EXPECT_EQ(rules.Selected(), -1);
+    rules.FormClose();
+    EXPECT_EQ(fp.prompts.questions.size(), 2u) << "an empty list has no close prompt";
+}
+
+TEST_F(ManagerTest, NewSavesTheLoadedShortcutAndOpensTheWizard) {
+    Load({FullLine("a", type::Other)});
+    rules.form().other_addr = "silently saved";
+    fp.clipboard.text = "Some Text";
+    rules.LMDNewBTNClick();
+    fp.clipboard.text = "See WWW.Example.com";
+    rules.LMDNewBTNClick();
+    EXPECT_EQ(Field(0, kAddr), "silently saved");
+    EXPECT_TRUE(fp.prompts.questions.empty());
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"Wizard()", "Wizard(see www.example.com)"}));
+    rules.FormShow();
+    EXPECT_EQ(rules.Selected(), 0) << "the wizard may have added a shortcut";
+}
+
+TEST_F(ManagerTest, AddressButtonsAndDialogsMarkTheShortcut) {
+    Load({FullLine("a", type::Program)});
+    rules.fromFile1Click("c:\\tools\\Edit Pad.exe");
+    EXPECT_EQ(rules.form().prog_addr, "c:\\tools\\Edit Pad.exe");
+    EXPECT_EQ(rules.form().wdir, "c:\\tools\\");
+    EXPECT_EQ(rules.form().name, "Edit Pad");
+    rules.FolderAddrBTNClick("c:\\data\\photos");
+    EXPECT_EQ(rules.form().name, "photos");
+    rules.LoadItem();
+    EXPECT_FALSE(rules.Unsaved());
+    rules.DefineBrowBTNClick();
+    EXPECT_TRUE(rules.Unsaved());
+    rules.Label26Click();
+    rules.MultiShAddBTNClick();
+    rules.fromInstalledPrograms1Click();
+    rules.ViewDefProgsLBLClick();
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"Browsers(form2)", "MoreOptions", "MultiChooser(form2)",
+                                                      "InstalledPrograms(form2)", "StandardPrograms(form2)"}));
+}
+
+TEST(DescribeEntry, TwoLinesByType) {
+    struct Case {
+        std::string line, first, second;
+    };
+    const Case cases[] = {
+        {"n|c:\\a.exe||||||||Program|||||1", "n", "Open program: c:\\a.exe"},
+        {"n|x||||||||URL|||||0", "n (Invisible)", "Open web site: x"},
+        {"n|x||||||||MultiShortcut|||||1||||||a;b;", "n", "Open multishortcut: a;b;"},
+        {"n|x||||||||Command|||||", "n (Invisible)", "Other: x"},
+        {"n", "n (Invisible)", "Other: "},
+    };
+    for (const auto& c : cases) {
+        const EntryPaint p = DescribeEntry(c.line);
+        EXPECT_EQ(p.first, c.first) << c.line;
+        EXPECT_EQ(p.second, c.second) << c.line;
+    }
+}
+
+TEST(MoreOptions, ShowAndCloseRules) {
+    struct Case {
+        ItemOptions in;
+        MoreOptionsForm shown, chosen;
+        ItemOptions out;
+    };
+    const Case cases[] = {
+        {{"", "c", "SW_SHOWNORMAL", "1"}, {0, 0, false}, {0, 0, false}, {"None", "c", "SW_SHOWNORMAL", "1"}},
+        {{"blue", "", "SW_SHOWMAXIMIZED", "0"}, {5, 2, true}, {5, 2, true}, {"Blue", "", "SW_SHOWMAXIMIZED", "0"}},
+        {{"Pink", "", "odd", ""}, {-1, 0, false}, {-1, -1, false}, {"", "", "odd", "1"}},
+        {{"Red", "", "SW_SHOWMINIMIZED", "1"}, {1, 1, false}, {7, 2, true}, {"Gray", "", "SW_SHOWMAXIMIZED", "0"}},
+    };
+    for (const auto& c : cases) {
+        ItemOptions o = c.in;
+        EXPECT_EQ(MoreOptionsShow(o), c.shown) << c.in.color;
+        MoreOptionsClose(c.chosen, o);
+        EXPECT_EQ(o, c.out) << c.in.color;
+    }
+}
+
+TEST_F(ManagerTest, BrowserSlotsMoveUpOnSaveAndRefillTheCombo) {
+    app.lists().browsers = {"A|a.exe", "B|b.exe", "C|c.exe", "D|d.exe", "E|e.exe", "F|f.exe"};
+    fp.files.PutFolder(app.folders().data.substr(0, app.folders().data.size() - 1));
+    BrowsersRules browsers(app);
+    browsers.FormCreate();
+    EXPECT_EQ(browsers.slots()[3], (BrowserSlot{"D", "d.exe"}));
+    browsers.slots()[1] = {};
+    browsers.slots()[2] = {"", "x|y.exe"};
+    browsers.set_caller("form2");
+    EXPECT_EQ(browsers.OKBTNClick(), "form2");
+    EXPECT_EQ(app.lists().browsers, (Lines{"A|a.exe", "|x y.exe", "D|d.exe"}));
+    EXPECT_EQ(fp.files.Get(app.folders().data + "browsers.ini"), "A|a.exe\r\n|x y.exe\r\nD|d.exe\r\n");
+    EXPECT_EQ(browsers.slots()[1], BrowserSlot{}) << "slots are not refilled";
+    browsers.set_caller("form9");
+    EXPECT_EQ(browsers.OKBTNClick(), "");
+    fp.shell.default_browser = "C:\\Program Files\\Web\\WebView.exe";
+    browsers.SystemDefaultClick();
+    EXPECT_EQ(browsers.slots()[0], (BrowserSlot{"WebView", "C:\\Program Files\\Web\\WebView.exe"}));
+    browsers.StoreSlots();
+    EXPECT_EQ(app.lists().browsers.front(), "WebView|C:\\Program Files\\Web\\WebView.exe");
+
+    Load({FullLine("u", type::URL)});
+    rules.RefillBrowsers();
+    EXPECT_EQ(rules.form().browsers, (std::vector<std::string>{"WebView", "", "D"}));
+    EXPECT_EQ(rules.form().browser, 0);
+}
+
+}  // namespace
+}  // namespace vtx
