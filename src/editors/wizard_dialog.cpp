@@ -137,7 +137,19 @@ bool WizardDialog::Create(HINSTANCE instance, HWND owner) {
     // The links colour themselves while the pointer is over them.
     for (const auto& [id, kind] : kLinks) {
         HWND link = Item(id);
-        ui::Subclass(link, [this, id = id, link](UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        ui::Subclass(link, [this, id = id, link](UINT msg, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+            // Enter follows the link with the keyboard, as Space does; an owner-drawn button
+            // would otherwise hand Enter to the default button.
+            if (msg == WM_GETDLGCODE) {
+                const auto* m = reinterpret_cast<const MSG*>(lp);
+                if (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN) return DLGC_WANTMESSAGE | DLGC_BUTTON;
+                return std::nullopt;
+            }
+            if (msg == WM_KEYDOWN && wp == VK_RETURN) {
+                PostMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(link));
+                return 0;
+            }
+            if (msg == WM_CHAR && wp == '\r') return 0;
             if (msg == WM_MOUSEMOVE && hot_link_ != id) {
                 hot_link_ = id;
                 TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, link, 0};
