@@ -32,3 +32,7 @@ foreach(t IN LISTS VTX_E2E_TESTS)
   set_tests_properties(e2e.${name} PROPERTIES TIMEOUT 300 LABELS e2e RESOURCE_LOCK wine-desktop
     ENVIRONMENT "VTX_BUILD=${CMAKE_BINARY_DIR};VTX_SOURCE=${CMAKE_SOURCE_DIR}")
 endforeach()
+
+# The installed-programs scan over a generated Start menu (bench/scan_bench.sh, not run by CI).
+add_executable(vtx_scan_bench bench/wine/scan_bench.cpp)
+target_link_libraries(vtx_scan_bench PRIVATE vtx_win32)

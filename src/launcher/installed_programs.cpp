@@ -37,9 +37,10 @@ bool MatchesPattern(std::string_view name, std::string_view pattern) {
 }
 
 void FindIn(Platform& p, InstalledPrograms& programs, std::string folder, const std::string& pattern,
-            std::set<std::string>& seen, int depth) {
+            std::set<std::string>& seen, int depth, const std::function<void()>& pump) {
     if (!EndsWith(folder, "\\")) folder += '\\';
     if (depth > kMaxFolderDepth || !seen.insert(p.text.ToLower(folder)).second) return;
+    if (pump) pump();  // a cold walk of a large menu takes long too
     const auto entries = p.files.ListFolder(folder);
     std::vector<std::string> subfolders;
     for (const auto& e : entries) {
@@ -49,7 +50,7 @@ void FindIn(Platform& p, InstalledPrograms& programs, std::string folder, const 
             programs.found.Insert(p.text, folder + e.name);
         }
     }
-    for (const auto& sub : subfolders) FindIn(p, programs, sub, pattern, seen, depth + 1);
+    for (const auto& sub : subfolders) FindIn(p, programs, sub, pattern, seen, depth + 1, pump);
 }
 
 bool HasFilterWord(Platform& p, std::string_view file_name) {
@@ -66,10 +67,11 @@ std::string FileNameOf(std::string_view path) {
 
 }  // namespace
 
-void FindLinkFiles(Platform& p, InstalledPrograms& programs, const std::string& folder, const std::string& pattern) {
+void FindLinkFiles(Platform& p, InstalledPrograms& programs, const std::string& folder, const std::string& pattern,
+                   const std::function<void()>& pump) {
     Trace("Form1.FindLinkFiles(folder:" + folder + "; pattern:" + pattern + ")");
     std::set<std::string> seen;
-    FindIn(p, programs, folder, pattern, seen, 0);
+    FindIn(p, programs, folder, pattern, seen, 0, pump);
 }
 
 void ScanInstalledPrograms(Platform& p, InstalledPrograms& programs, const std::function<void()>& pump) {
@@ -77,7 +79,7 @@ void ScanInstalledPrograms(Platform& p, InstalledPrograms& programs, const std::
     programs.found.Clear();
     for (int csidl : {kStartMenuFolder, kCommonStartMenuFolder}) {
         const std::string folder = p.system.SpecialFolder(csidl);
-        if (!folder.empty()) FindLinkFiles(p, programs, folder, "*.lnk");
+        if (!folder.empty()) FindLinkFiles(p, programs, folder, "*.lnk", pump);
     }
     for (const std::string& link : programs.found.lines()) {
         const std::string target = ResolveShortcutTarget(p, link);

@@ -40,12 +40,13 @@ struct InstalledPrograms {
 
 // Adds every file of `folder` and of its subfolders that matches `pattern` ("*.ext" or "*").
 // Subfolders whose name begins with "." are not searched; a folder already searched in
-// this call (a link or junction back up the tree) is not searched again.
+// this call (a link or junction back up the tree) is not searched again. `pump` runs once
+// for every folder searched.
 void FindLinkFiles(Platform& p, InstalledPrograms& programs, const std::string& folder,
-                   const std::string& pattern);
+                   const std::string& pattern, const std::function<void()>& pump = {});
 
 // The whole scan. `pump` lets pending window messages be handled; it runs once for every
-// link kept, so the windows keep repainting through a long scan.
+// folder searched and for every link kept, so the windows keep repainting through a long scan.
 void ScanInstalledPrograms(Platform& p, InstalledPrograms& programs, const std::function<void()>& pump);
 
 // The path the map gives `name` (empty when the name is not there).

@@ -55,7 +55,7 @@ TEST_F(ScanTest, KeepsProgramsAndDropsEverythingElse) {
     Scan();
     EXPECT_EQ(programs.names.lines(), Lines{"editor"});
     EXPECT_EQ(programs.map.lines(), Lines{"editor=c:\\tools\\editor.exe"});
-    EXPECT_EQ(pumps, 1);  // once for every link kept
+    EXPECT_EQ(pumps, 2 + 1);  // once for each of the two menus searched and for every link kept
 }
 
 TEST_F(ScanTest, InstallerShortcutsKeepTheirLinkAndNamesMerge) {

@@ -74,7 +74,7 @@ TEST(Win32Scan, ReadsAStartMenuOfShellLinks) {
     EXPECT_EQ(programs.names.lines(), (Lines{"editor", "office"}));
     EXPECT_EQ(InstalledProgramPath(programs, "editor"), w.text.ToLower(root / "Apps\\editor.exe"));
     EXPECT_EQ(InstalledProgramPath(programs, "office"), w.text.ToLower(root / "Common\\Office.lnk"));
-    EXPECT_EQ(pumps, 2);
+    EXPECT_EQ(pumps, 3 + 2);  // the folders "User", "User\\Tools" and "Common", and two links kept
 }
 
 }  // namespace
