@@ -20,7 +20,7 @@ endif()
 
 # End-to-end: a driver that talks to the running program and a probe that records how it was started.
 add_executable(vtx_driver tests/e2e/driver.cpp)
-target_link_libraries(vtx_driver PRIVATE user32 gdi32 shell32)
+target_link_libraries(vtx_driver PRIVATE user32 gdi32 shell32 ole32 uuid)
 add_executable(vtx_probe WIN32 tests/e2e/probe.cpp)
 target_link_libraries(vtx_probe PRIVATE user32)
 

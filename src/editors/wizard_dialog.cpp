@@ -437,6 +437,8 @@ void WizardDialog::RefillBrowsers() {
 
 void WizardDialog::SetStayOnTop(bool on) {
     SetWindowPos(hwnd(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Back on top after a picker: the keyboard comes back here, not to whatever lies below.
+    if (on && IsShowing()) Show();
 }
 
 }  // namespace vtx

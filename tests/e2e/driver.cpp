@@ -33,6 +33,7 @@
 //                                     LABEL (a field after its label, a value after its caption)
 //   vtx_driver focus CLASS            prints the class and text of the control that has the keyboard
 //   vtx_driver drop CLASS X Y PATH... posts WM_DROPFILES with the paths, dropped at client point X Y
+//   vtx_driver link LINK TARGET       saves a shell link (".lnk") at LINK that points to TARGET
 //   vtx_driver childrect CLASS CHILD  prints the first CHILD-class control's box in the window's client
 //                                     coordinates: left top width height
 #include <windows.h>
@@ -43,6 +44,7 @@
 #include <cstring>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <shobjidl.h>
 
 #include <string>
 #include <vector>
@@ -180,9 +182,31 @@ std::string TextOf(HWND w) {
 
 }  // namespace
 
+// Saves a shell link through the shell-link object, as an installer would.
+bool SaveLink(const char* link_path, const char* target) {
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return false;
+    IShellLinkA* link = nullptr;
+    bool saved = false;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->SetPath(target)) &&
+            SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            wchar_t wide[MAX_PATH] = {};
+            MultiByteToWideChar(CP_ACP, 0, link_path, -1, wide, MAX_PATH);
+            saved = SUCCEEDED(file->Save(wide, TRUE));
+            file->Release();
+        }
+        link->Release();
+    }
+    CoUninitialize();
+    return saved;
+}
+
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
     const std::string cmd = argv[1];
+    if (cmd == "link" && argc > 3) return SaveLink(argv[2], argv[3]) ? 0 : 1;
     const char* cls = argc > 2 ? argv[2] : "";
     if (cmd == "wait") return WaitFor(cls, argc > 3 ? std::atoi(argv[3]) : 10000, true) ? 0 : 1;
     if (cmd == "ready") {
