@@ -20,7 +20,7 @@ endif()
 
 # End-to-end: a driver that talks to the running program and a probe that records how it was started.
 add_executable(vtx_driver tests/e2e/driver.cpp)
-target_link_libraries(vtx_driver PRIVATE user32 gdi32)
+target_link_libraries(vtx_driver PRIVATE user32 gdi32 shell32 ole32 uuid)
 add_executable(vtx_probe WIN32 tests/e2e/probe.cpp)
 target_link_libraries(vtx_probe PRIVATE user32)
 
@@ -32,3 +32,7 @@ foreach(t IN LISTS VTX_E2E_TESTS)
   set_tests_properties(e2e.${name} PROPERTIES TIMEOUT 300 LABELS e2e RESOURCE_LOCK wine-desktop
     ENVIRONMENT "VTX_BUILD=${CMAKE_BINARY_DIR};VTX_SOURCE=${CMAKE_SOURCE_DIR}")
 endforeach()
+
+# The installed-programs scan over a generated Start menu (bench/scan_bench.sh, not run by CI).
+add_executable(vtx_scan_bench bench/wine/scan_bench.cpp)
+target_link_libraries(vtx_scan_bench PRIVATE vtx_win32)

@@ -29,6 +29,11 @@ public:
     virtual void ShowMoreOptions() = 0;
     // The theme editor with a theme of the themes folder loaded into it.
     virtual void ShowThemeEditor(const std::string& theme_file) = 0;
+
+    // The Add Quick Shortcut dialog for a dropped file.
+    virtual void ShowQuickAdd(const std::string& name, const std::string& address, const std::string& type) = 0;
+    // A shortcut may be added: the manager selects its first entry when it shows next.
+    virtual void MarkCatalogueGrew() = 0;
 };
 
 }  // namespace vtx

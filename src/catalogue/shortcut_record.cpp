@@ -49,6 +49,13 @@ std::string WithField(std::string_view line, int col, std::string_view text) {
     return JoinRecord(f);
 }
 
+std::string FieldText(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c == '|' || c == '\r' || c == '\n') c = ' ';
+    return out;
+}
+
 Fields NewRecord(std::string_view name, std::string_view addr, std::string_view ty1) {
     Fields f;
     f[kName] = name;

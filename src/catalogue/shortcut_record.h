@@ -40,6 +40,10 @@ inline constexpr std::string_view Other = "Other";
 // Fields beyond 23 are dropped; a `col` outside 0..23 replaces nothing.
 [[nodiscard]] std::string WithField(std::string_view line, int col, std::string_view text);
 
+// A text as it can stand in a field: "|" would split the line and a line break would end
+// it, so each becomes a blank.
+[[nodiscard]] std::string FieldText(std::string_view text);
+
 using Fields = std::array<std::string, kFieldCount>;
 [[nodiscard]] Fields SplitRecord(std::string_view line);
 [[nodiscard]] std::string JoinRecord(const Fields& fields);

@@ -49,13 +49,6 @@ bool ContainsNoCase(std::string_view text, std::string_view part) {
 std::string_view PageType(Page page) noexcept { return kPageTypes[static_cast<std::size_t>(page)]; }
 int PageHeight(Page page) noexcept { return kPageHeights[static_cast<std::size_t>(page)]; }
 
-std::string FieldText(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c == '|' || c == '\r' || c == '\n') c = ' ';
-    return out;
-}
-
 EntryPaint DescribeEntry(std::string_view line) {
     EntryPaint paint;
     paint.first = std::string(FieldOf(line, kName));

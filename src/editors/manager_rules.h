@@ -69,9 +69,6 @@ struct EntryPaint {
 [[nodiscard]] EntryPaint DescribeEntry(std::string_view line);
 inline constexpr int kEntryHeight = 44;
 
-// A text as it can stand in a field: "|" would split the line and a line break would end
-// it, so each becomes a blank.
-[[nodiscard]] std::string FieldText(std::string_view text);
 
 class ManagerRules {
 public:

@@ -61,6 +61,7 @@ public:
     [[nodiscard]] int DragHeight(int pointer_screen_y, int window_top);
 
     [[nodiscard]] AppSession& app() noexcept { return app_; }
+    [[nodiscard]] Dialogs& dialogs() noexcept { return dialogs_; }
 
 private:
     void Go();

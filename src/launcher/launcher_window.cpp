@@ -8,6 +8,7 @@
 
 #include "app/web_addresses.h"
 #include "catalogue/shortcut_record.h"
+#include "launcher/dropped_files.h"
 #include "launcher/file_icon.h"
 #include "launcher/launcher_keys.h"
 #include "platform/win32/gdi_util.h"
@@ -793,7 +794,20 @@ std::optional<LRESULT> LauncherWindow::ListMessage(UINT msg, WPARAM wp, LPARAM l
 }
 
 void LauncherWindow::OnDropFiles(HDROP drop) {
-    // Dropped files become shortcuts with a later piece of work; the drop is released here.
+    POINT pt{};
+    DragQueryPoint(drop, &pt);
+    SetForegroundWindow(hwnd());
+    // Targets: the window's own surface (title text, strips, Cool picture and texts) and the
+    // edit box; not the result list, not the title strip's two buttons.
+    HWND under = ChildWindowFromPointEx(hwnd(), pt, CWP_SKIPINVISIBLE);
+    const Part part = HitTest(pt);
+    const bool target = under == edit_ || (under == hwnd() && part != Part::MenuButton && part != Part::HideButton);
+    if (target) {
+        const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
+        std::string path(kMaxDroppedPath + 1, '\0');
+        path.resize(DragQueryFileA(drop, 0, path.data(), static_cast<UINT>(path.size())));
+        HandleDroppedFile(rules_, rules_.dialogs(), path, length);
+    }
     DragFinish(drop);
 }
 

@@ -32,15 +32,48 @@
 //   vtx_driver after CLASS LABEL      prints the text of the control that follows the one whose text is
 //                                     LABEL (a field after its label, a value after its caption)
 //   vtx_driver focus CLASS            prints the class and text of the control that has the keyboard
+//   vtx_driver drop CLASS X Y PATH... posts WM_DROPFILES with the paths, dropped at client point X Y
+//   vtx_driver link LINK TARGET       saves a shell link (".lnk") at LINK that points to TARGET
+//   vtx_driver childrect CLASS CHILD  prints the first CHILD-class control's box in the window's client
+//                                     coordinates: left top width height
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
 #include <string>
+#include <vector>
 
 namespace {
+
+// A drop as the shell hands it over: DROPFILES, then the paths, each ended by a NUL, and a
+// final NUL. A drop handle is only good in the receiving process, so the block is written
+// into that process's memory; as fixed memory its address is its handle.
+void* MakeDrop(HWND target, POINT pt, const std::vector<std::string>& paths) {
+    std::string names;
+    for (const auto& p : paths) names += p + '\0';
+    names += '\0';
+    std::string block(sizeof(DROPFILES), '\0');
+    DROPFILES head{};
+    head.pFiles = sizeof(DROPFILES);
+    head.pt = pt;
+    std::memcpy(block.data(), &head, sizeof head);
+    block += names;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(target, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return nullptr;
+    void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (remote && !WriteProcessMemory(process, remote, block.data(), block.size(), nullptr)) remote = nullptr;
+    CloseHandle(process);
+    return remote;
+}
+
 
 HWND Find(const char* cls) { return FindWindowA(cls, nullptr); }
 
@@ -149,9 +182,31 @@ std::string TextOf(HWND w) {
 
 }  // namespace
 
+// Saves a shell link through the shell-link object, as an installer would.
+bool SaveLink(const char* link_path, const char* target) {
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return false;
+    IShellLinkA* link = nullptr;
+    bool saved = false;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->SetPath(target)) &&
+            SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            wchar_t wide[MAX_PATH] = {};
+            MultiByteToWideChar(CP_ACP, 0, link_path, -1, wide, MAX_PATH);
+            saved = SUCCEEDED(file->Save(wide, TRUE));
+            file->Release();
+        }
+        link->Release();
+    }
+    CoUninitialize();
+    return saved;
+}
+
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
     const std::string cmd = argv[1];
+    if (cmd == "link" && argc > 3) return SaveLink(argv[2], argv[3]) ? 0 : 1;
     const char* cls = argc > 2 ? argv[2] : "";
     if (cmd == "wait") return WaitFor(cls, argc > 3 ? std::atoi(argv[3]) : 10000, true) ? 0 : 1;
     if (cmd == "ready") {
@@ -352,6 +407,17 @@ int main(int argc, char** argv) {
         char name[64] = {};
         GetClassNameA(info.hwndFocus, name, sizeof name);
         std::printf("%s %s\n", name, TextOf(info.hwndFocus).c_str());
+    } else if (cmd == "drop" && argc > 5) {
+        const POINT pt{std::atoi(argv[3]), std::atoi(argv[4])};
+        void* drop = MakeDrop(w, pt, std::vector<std::string>(argv + 5, argv + argc));
+        if (!drop || !PostMessageA(w, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0)) return 1;
+    } else if (cmd == "childrect" && argc > 3) {
+        HWND c = FindWindowExA(w, nullptr, argv[3], nullptr);
+        if (!c) return 1;
+        RECT r{};
+        GetWindowRect(c, &r);
+        MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&r), 2);
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     } else if (cmd == "message" && argc > 5) {
         const LRESULT r = SendMessageA(w, static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
                                        static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),

@@ -224,3 +224,14 @@ wait_eq() {  # expected message command...
   done
   fail "$msg: expected [$want], got [$got]"
 }
+
+# Waits until the control with the keyboard in a window of CLASS is "CONTROL-CLASS TEXT".
+wait_focus() {  # class "control-class text" message
+  local i got=""
+  for i in $(seq 1 30); do
+    got="$(driver focus "$1")"
+    [ "$got" = "$2" ] && return 0
+    sleep 0.1
+  done
+  fail "${3:-focus}: expected [$2], got [$got]"
+}

@@ -25,6 +25,11 @@ public:
     void ShowBrowsers(const std::string& caller) override { shown.push_back("Browsers(" + caller + ")"); }
     void ShowMoreOptions() override { shown.push_back("MoreOptions"); }
     void ShowThemeEditor(const std::string& theme) override { shown.push_back("ThemeEditor(" + theme + ")"); }
+    void ShowQuickAdd(const std::string& name, const std::string& address, const std::string& type) override {
+        shown.push_back("QuickAdd(" + name + "|" + address + "|" + type + ")");
+    }
+    void MarkCatalogueGrew() override { ++catalogue_grew; }
+    int catalogue_grew = 0;
 };
 
 }  // namespace vtx::fake

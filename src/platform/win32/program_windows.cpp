@@ -6,6 +6,9 @@
 #include "editors/manager_window.h"
 #include "editors/more_options_dialog.h"
 #include "themes/theme_editor_dialog.h"
+#include "editors/picker_dialog.h"
+#include "editors/wizard_dialog.h"
+#include "launcher/quick_add_dialog.h"
 
 namespace vtx {
 
@@ -38,6 +41,7 @@ void ProgramWindows::Create(HINSTANCE instance, HWND launcher) {
         app_, [this](const std::string& caller, bool on) { SetCallerOnTop(caller, on); },
         [this](const std::string& caller) { RefillBrowserCombo(caller); });
     if (!browsers_->Create(instance, launcher)) browsers_.reset();
+    CreateNewShortcutWindows(instance, launcher);
 }
 
 void ProgramWindows::ShowOptions() {
@@ -47,8 +51,6 @@ void ProgramWindows::ShowOptions() {
 void ProgramWindows::ShowAbout() {
     if (about_) about_->Show();
 }
-
-// The wizard joins this set with its windows.
 
 void ProgramWindows::ShowThemeEditor(const std::string& theme_file) {
     if (!theme_editor_) return;
@@ -78,23 +80,90 @@ void ProgramWindows::ShowMoreOptions() {
 }
 
 void ProgramWindows::SetCallerOnTop(const std::string& caller, bool on) {
-    if (caller == "form2" && manager_) manager_->SetStayOnTop(on);
-    // "form5": the wizard's stay-on-top, once the wizard is part of this set.
+    if (PickerTarget* target = picker_targets_.Find(caller)) target->SetStayOnTop(on);
 }
 
 void ProgramWindows::RefillBrowserCombo(const std::string& caller) {
-    if (caller == "form2" && manager_) {
-        manager_->rules().RefillBrowsers();
-        manager_->Refresh();
-    }
-    // "form5": the wizard's browser combo, once the wizard is part of this set.
+    if (PickerTarget* target = picker_targets_.Find(caller)) target->RefillBrowsers();
 }
 
-// The wizard and the pickers (multi-shortcut chooser, installed programs, standard
-// programs) come with their own windows; until then these open nothing.
-void ProgramWindows::ShowWizard(const std::string&) {}
-void ProgramWindows::ShowMultiChooser(const std::string&) {}
-void ProgramWindows::ShowInstalledPrograms(const std::string&) {}
-void ProgramWindows::ShowStandardPrograms(const std::string&) {}
+// ---------------------------------------------------------------- new shortcuts
+
+namespace {
+
+// The manager as the pickers see it: what they choose goes into its rules' form and shows.
+class ManagerTarget final : public PickerTarget {
+public:
+    explicit ManagerTarget(ManagerWindow& manager) noexcept : m_(manager) {}
+    void SetProgram(const std::string& address, const std::string& start_folder) override {
+        m_.rules().SetProgramAddress(address, start_folder);
+        m_.Refresh();
+    }
+    void SetOtherAddress(const std::string& address) override {
+        m_.rules().SetOtherAddress(address);
+        m_.Refresh();
+    }
+    void SetName(const std::string&) override {}  // the pickers leave the manager's name alone
+    void AppendMembers(const std::vector<std::string>& names) override {
+        m_.rules().AddMembers(names);
+        m_.Refresh();
+    }
+    void RefillBrowsers() override {
+        m_.rules().RefillBrowsers();
+        m_.Refresh();
+    }
+    void SetStayOnTop(bool on) override { m_.SetStayOnTop(on); }
+
+private:
+    ManagerWindow& m_;
+};
+
+// Made hidden; a window that cannot be made is dropped and its requests do nothing.
+template <typename T>
+void Make(std::unique_ptr<T>& window, HINSTANCE instance, HWND owner) {
+    if (!window->Create(instance, owner)) window.reset();
+}
+
+}  // namespace
+
+void ProgramWindows::CreateNewShortcutWindows(HINSTANCE instance, HWND launcher) {
+    if (manager_) manager_target_ = std::make_unique<ManagerTarget>(*manager_);
+    picker_targets_.form2 = manager_target_.get();
+    wizard_ = std::make_unique<WizardDialog>(app_, *this, picker_targets_);
+    Make(wizard_, instance, launcher);
+    picker_targets_.form5 = wizard_.get();
+    chooser_ = std::make_unique<MultiChooserDialog>(app_, picker_targets_);
+    Make(chooser_, instance, launcher);
+    installed_ = std::make_unique<InstalledProgramsDialog>(app_, picker_targets_);
+    Make(installed_, instance, launcher);
+    quick_add_ = std::make_unique<QuickAddDialog>(app_, *this);
+    Make(quick_add_, instance, launcher);
+    standard_ = std::make_unique<StandardProgramsDialog>(app_, picker_targets_);
+    Make(standard_, instance, launcher);
+}
+
+void ProgramWindows::ShowWizard(const std::string& other_address) {
+    if (wizard_) wizard_->Open(other_address);
+}
+
+void ProgramWindows::ShowMultiChooser(const std::string& caller) {
+    if (chooser_) chooser_->Open(caller);
+}
+
+void ProgramWindows::ShowInstalledPrograms(const std::string& caller) {
+    if (installed_) installed_->Open(caller);
+}
+
+void ProgramWindows::ShowStandardPrograms(const std::string& caller) {
+    if (standard_) standard_->Open(caller);
+}
+
+void ProgramWindows::ShowQuickAdd(const std::string& name, const std::string& address, const std::string& type) {
+    if (quick_add_) quick_add_->Open(name, address, type);
+}
+
+void ProgramWindows::MarkCatalogueGrew() {
+    if (manager_) manager_->rules().CatalogueMayGrow();
+}
 
 }  // namespace vtx

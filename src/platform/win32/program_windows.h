@@ -9,6 +9,7 @@
 
 #include "app/app_session.h"
 #include "app/dialogs.h"
+#include "editors/picker_target.h"
 
 namespace vtx {
 
@@ -18,6 +19,11 @@ class ManagerWindow;
 class MoreOptionsDialog;
 class BrowsersDialog;
 class ThemeEditorDialog;
+class WizardDialog;
+class MultiChooserDialog;
+class InstalledProgramsDialog;
+class StandardProgramsDialog;
+class QuickAddDialog;
 
 class ProgramWindows final : public Dialogs {
 public:
@@ -41,6 +47,8 @@ public:
     void ShowStandardPrograms(const std::string& caller) override;
     void ShowBrowsers(const std::string& caller) override;
     void ShowMoreOptions() override;
+    void ShowQuickAdd(const std::string& name, const std::string& address, const std::string& type) override;
+    void MarkCatalogueGrew() override;
 
 private:
     // The caller tags: "form2" names the manager, "form5" the wizard.
@@ -54,6 +62,17 @@ private:
     std::unique_ptr<MoreOptionsDialog> more_options_;
     std::unique_ptr<BrowsersDialog> browsers_;
     std::unique_ptr<ThemeEditorDialog> theme_editor_;
+
+    // New shortcuts: the wizard, the pickers and the quick-add dialog. The pickers fill the
+    // window their caller tag names through its PickerTarget.
+    void CreateNewShortcutWindows(HINSTANCE instance, HWND launcher);
+    std::unique_ptr<PickerTarget> manager_target_;
+    PickerTargets picker_targets_;
+    std::unique_ptr<WizardDialog> wizard_;
+    std::unique_ptr<MultiChooserDialog> chooser_;
+    std::unique_ptr<InstalledProgramsDialog> installed_;
+    std::unique_ptr<QuickAddDialog> quick_add_;
+    std::unique_ptr<StandardProgramsDialog> standard_;
 };
 
 }  // namespace vtx

@@ -115,12 +115,16 @@ std::string Win32Shell::ResolveLink(const std::string& path) {
     const std::wstring wide = WidePath(path);
     if (wide.empty()) return {};
     EnsureComInitialised();
-    ComRef<IShellLinkA> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(link.put()))))
-        return {};
-    ComRef<IPersistFile> file;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put())))) return {};
+    // One shell-link object serves every link of this thread: a scan reads thousands. A
+    // failed load returns at once, so no earlier link's target is ever reported.
+    thread_local ComRef<IShellLinkA> link;
+    thread_local ComRef<IPersistFile> file;
+    if (!file) {
+        if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                    reinterpret_cast<void**>(link.put()))))
+            return {};
+        if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put())))) return {};
+    }
     if (FAILED(file->Load(wide.c_str(), STGM_READ))) return {};
     char target[MAX_PATH] = {};
     if (FAILED(link->GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY))) return {};

@@ -38,6 +38,9 @@ KindInfo InfoOf(Kind kind) {
         case Kind::Spin:
             return {UPDOWN_CLASSA, UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_AUTOBUDDY, 0};
         case Kind::Canvas: return {"STATIC", SS_OWNERDRAW, 0};
+        case Kind::CheckList:
+            return {WC_LISTVIEWA, WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
+                                      LVS_SHOWSELALWAYS, 0};
     }
     return {"STATIC", 0, 0};
 }
@@ -104,6 +107,12 @@ void ControlSet::Create(HWND parent, std::span<const Control> table, UINT dpi) {
                 start = bar + 1;
             }
         }
+        if (w && c.kind == Kind::CheckList) {
+            ListView_SetExtendedListViewStyle(w, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+            LVCOLUMNA column{};
+            column.mask = LVCF_WIDTH;
+            SendMessageA(w, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+        }
         windows_.push_back(w);
     }
     Relayout(dpi);
@@ -132,6 +141,10 @@ void ControlSet::Relayout(UINT dpi) {
         }
     }
     if (batch) EndDeferWindowPos(batch);
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+        if (windows_[i] && table_[i].kind == Kind::CheckList)
+            ListView_SetColumnWidth(windows_[i], 0, LVSCW_AUTOSIZE_USEHEADER);  // the one column fills the list
+    }
     InvalidateRect(parent_, nullptr, TRUE);
 }
 

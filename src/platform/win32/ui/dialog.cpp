@@ -182,7 +182,8 @@ LRESULT Dialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            if (controls_.PageOf(reinterpret_cast<HWND>(lp)) > 0) {
+            // Tab pages are white; pages shown without tabs (a wizard's steps) keep the dialog's colour.
+            if (frame_.tabs_id && controls_.PageOf(reinterpret_cast<HWND>(lp)) > 0) {
                 return PageColours(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
             }
             break;

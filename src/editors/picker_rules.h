@@ -1,0 +1,73 @@
+#pragma once
+// The rules of the three pickers: Add to MultiShortcut List (TForm16), Installed Programs
+// (TForm17) and Standard Windows Programs (TForm19). Each is opened with a caller tag,
+// switches its caller's stay-on-top off while it shows and fills its caller's fields.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/app_session.h"
+#include "editors/picker_target.h"
+#include "launcher/installed_programs.h"
+
+namespace vtx {
+
+// The caller tag and the stay-on-top protocol shared by the pickers.
+class TaggedPicker {
+public:
+    explicit TaggedPicker(PickerTargets& targets) noexcept : targets_(targets) {}
+    [[nodiscard]] const std::string& caller() const noexcept { return caller_; }
+    // Closed by OK, Cancel or the close box.
+    void FormClose();
+
+protected:
+    void Open(const std::string& caller);
+    [[nodiscard]] PickerTarget* target() const noexcept { return targets_.Find(caller_); }
+
+private:
+    PickerTargets& targets_;
+    std::string caller_;
+};
+
+class MultiChooserRules : public TaggedPicker {
+public:
+    MultiChooserRules(AppSession& app, PickerTargets& targets) noexcept : TaggedPicker(targets), app_(app) {}
+    // The check list, all unticked: names of Program, File, Folder, URL and Other lines.
+    [[nodiscard]] std::vector<std::string> FormShow(const std::string& caller);
+    // Appends the ticked entries, top to bottom, to the caller's member list.
+    void OKBTNClick(const std::vector<bool>& ticked);
+
+private:
+    AppSession& app_;
+    std::vector<std::string> entries_;
+};
+
+class InstalledProgramsRules : public TaggedPicker {
+public:
+    InstalledProgramsRules(AppSession& app, PickerTargets& targets) noexcept : TaggedPicker(targets), app_(app) {}
+    // Runs the scan (messages pumped between links), then gives the program names.
+    [[nodiscard]] std::vector<std::string> FormShow(const std::string& caller, const std::function<void()>& pump);
+    // OK or a double-click on `selected` (-1: none). False: nothing selected, stay open.
+    bool OKBTNClick(int selected);
+    [[nodiscard]] const InstalledPrograms& programs() const noexcept { return programs_; }
+
+private:
+    AppSession& app_;
+    InstalledPrograms programs_;
+    std::vector<std::string> names_;
+};
+
+class StandardProgramsRules : public TaggedPicker {
+public:
+    StandardProgramsRules(AppSession& app, PickerTargets& targets) noexcept : TaggedPicker(targets), app_(app) {}
+    // The display names of the default-programs list.
+    [[nodiscard]] std::vector<std::string> FormShow(const std::string& caller);
+    // OK or a double-click; without a selection it only closes.
+    void OKBTNClick(int selected);
+
+private:
+    AppSession& app_;
+};
+
+}  // namespace vtx

@@ -1,0 +1,99 @@
+#include "launcher/dropped_files.h"
+
+#include "catalogue/shortcut_record.h"
+#include "platform/ascii.h"
+#include "platform/trace.h"
+
+namespace vtx {
+
+std::string ResolveShortcutTarget(Platform& p, const std::string& path) {
+    Trace("Form1.ResolveShortcutTarget(path:" + path + ")");
+    if (UpperAscii(ExtensionOf(path)) != ".LNK") return std::string(kNotAShortcut);
+    // The shell-link object reads at most a path of 260 characters.
+    if (path.size() >= 260) return {};
+    return p.shell.ResolveLink(path);
+}
+
+std::string BaseNameOf(std::string_view path) {
+    const auto slash = path.find_last_of("\\/");
+    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const auto dot = name.rfind('.');
+    return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
+}
+
+std::string FolderOf(std::string_view path) {
+    const auto slash = path.find_last_of("\\/");
+    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
+}
+
+std::string_view ExtensionOf(std::string_view path) noexcept {
+    const auto slash = path.find_last_of("\\/");
+    const auto dot = path.rfind('.');
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) return {};
+    return path.substr(dot);
+}
+
+std::string DropType(Platform& p, const std::string& path) {
+    if (p.files.FileExists(path)) return LowerAscii(ExtensionOf(path)) == ".exe" ? "Program" : "File";
+    if (p.files.FolderExists(path)) return "Folder";
+    return {};
+}
+
+std::string ResolveDroppedPath(Platform& p, const std::string& path) {
+    if (ExtensionOf(path) != ".lnk") return path;
+    const std::string target = ResolveShortcutTarget(p, path);
+    if (p.text.ToLower(target).find("windows\\installer") != std::string::npos) return path;
+    // A target that would not fit a field keeps the link itself as the address.
+    return target.empty() || !FitsInField(target) ? path : target;
+}
+
+bool FitsInField(std::string_view text) noexcept { return text.find_first_of("|\r\n") == std::string_view::npos; }
+
+void CheckNameTaken(const Catalogue& catalogue, Text& text, std::string_view name, bool& warning) {
+    if (catalogue.size() == 0) return;
+    const std::string lower = text.ToLower(name);
+    warning = false;
+    for (const std::string& line : catalogue.lines()) {
+        if (FieldOf(line, kName) == lower) {
+            warning = true;
+            return;
+        }
+    }
+}
+
+std::string QuickRecord(Platform& p, const std::string& name, const std::string& address, const std::string& type) {
+    Fields f = NewRecord(FieldText(p.text.ToLower(name)), FieldText(p.text.ToLower(address)), FieldText(type));
+    f[kWdir] = FieldText(p.text.ToLower(FolderOf(address)));
+    return JoinRecord(f);
+}
+
+bool HandleDroppedFile(LauncherRules& launcher, Dialogs& dialogs, const std::string& dropped, std::size_t path_length) {
+    Trace("Form1.HandleDroppedFiles");
+    // A path the record cannot hold whole is not cut down to another path: nothing is added.
+    if (dropped.empty() || path_length > kMaxDroppedPath || dropped.size() > kMaxDroppedPath ||
+        !FitsInField(dropped)) {
+        Trace("Form1.HandleDroppedFiles: path refused", 0);
+        return false;
+    }
+    if (dialogs.ManagerShowing()) return false;
+    AppSession& app = launcher.app();
+    Platform& p = app.platform();
+    if (!app.settings().quickadd) {
+        const std::string path = ResolveDroppedPath(p, dropped);
+        dialogs.ShowQuickAdd(BaseNameOf(path), p.text.ToLower(path), DropType(p, path));
+        return false;
+    }
+    dialogs.MarkCatalogueGrew();
+    const std::string path = ResolveDroppedPath(p, dropped);
+    const std::string base = BaseNameOf(path);
+    app.catalogue().Append(QuickRecord(p, base, path, DropType(p, path)));
+    app.FillMainListBox();
+    launcher.ListRefilled();
+    if (MainView* view = app.view()) {
+        view->SetEditText(base);  // the edit box's change runs the matching
+        view->ShowBalloon("Shortcut Created!", "New shortcut created: " + base + ".", 10);
+    }
+    return true;
+}
+
+}  // namespace vtx

@@ -1,0 +1,110 @@
+#include "launcher/installed_programs.h"
+
+#include <vector>
+
+#include "launcher/dropped_files.h"
+#include "platform/ascii.h"
+#include "platform/trace.h"
+
+namespace vtx {
+
+Lines SortedLines::lines() const {
+    Lines out;
+    out.reserve(items_.size());
+    for (const auto& item : items_) out.push_back(item.second);
+    return out;
+}
+
+const std::vector<std::string_view>& ScanFilterWords() {
+    // "kaldır", "ürün kaydı", "benioku", "kullanıcı kılavuzu": Windows-1254 bytes.
+    static const std::vector<std::string_view> words{
+        "Uninstall", "Remove", "Setup", "Register", ".txt", "readme", "licence",
+        "kald\xFDr", "\xFCr\xFCn kayd\xFD", "release notes", "benioku", "unlock full version",
+        "user guide", "user's guide", " manual", "kullan\xFD" "c\xFD k\xFDlavuzu",
+    };
+    return words;
+}
+
+namespace {
+
+// Deeper than any real Start menu; a folder loop through links or junctions stops here.
+constexpr int kMaxFolderDepth = 32;
+
+bool MatchesPattern(std::string_view name, std::string_view pattern) {
+    if (pattern == "*" || pattern == "*.*") return true;
+    if (StartsWith(pattern, "*")) return EndsWith(LowerAscii(name), LowerAscii(pattern.substr(1)));
+    return EqualsNoCaseAscii(name, pattern);
+}
+
+void FindIn(Platform& p, InstalledPrograms& programs, std::string folder, const std::string& pattern,
+            std::set<std::string>& seen, int depth, const std::function<void()>& pump) {
+    if (!EndsWith(folder, "\\")) folder += '\\';
+    if (depth > kMaxFolderDepth || !seen.insert(p.text.ToLower(folder)).second) return;
+    if (pump) pump();  // a cold walk of a large menu takes long too
+    const auto entries = p.files.ListFolder(folder);
+    std::vector<std::string> subfolders;
+    for (const auto& e : entries) {
+        if (e.is_folder) {
+            if (!e.name.empty() && e.name.front() != '.') subfolders.push_back(folder + e.name);
+        } else if (MatchesPattern(e.name, pattern)) {
+            programs.found.Insert(p.text, folder + e.name);
+        }
+    }
+    for (const auto& sub : subfolders) FindIn(p, programs, sub, pattern, seen, depth + 1, pump);
+}
+
+bool HasFilterWord(Platform& p, std::string_view file_name) {
+    const std::string lower = p.text.ToLower(file_name);
+    for (std::string_view word : ScanFilterWords())
+        if (lower.find(p.text.ToLower(word)) != std::string::npos) return true;
+    return false;
+}
+
+std::string FileNameOf(std::string_view path) {
+    const auto slash = path.find_last_of('\\');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+}  // namespace
+
+void FindLinkFiles(Platform& p, InstalledPrograms& programs, const std::string& folder, const std::string& pattern,
+                   const std::function<void()>& pump) {
+    Trace("Form1.FindLinkFiles(folder:" + folder + "; pattern:" + pattern + ")");
+    std::set<std::string> seen;
+    FindIn(p, programs, folder, pattern, seen, 0, pump);
+}
+
+void ScanInstalledPrograms(Platform& p, InstalledPrograms& programs, const std::function<void()>& pump) {
+    Trace("Form1.ScanInstalledPrograms");
+    programs.found.Clear();
+    for (int csidl : {kStartMenuFolder, kCommonStartMenuFolder}) {
+        const std::string folder = p.system.SpecialFolder(csidl);
+        if (!folder.empty()) FindLinkFiles(p, programs, folder, "*.lnk", pump);
+    }
+    for (const std::string& link : programs.found.lines()) {
+        const std::string target = ResolveShortcutTarget(p, link);
+        if (ExtensionOf(target) != ".exe") continue;
+        const std::string lower_target = p.text.ToLower(target);
+        if (lower_target.find("unins") != std::string::npos || lower_target.find("vtx.exe") != std::string::npos)
+            continue;
+        const std::string name = FileNameOf(link);
+        if (HasFilterWord(p, name)) continue;
+        if (pump) pump();
+        const std::string base = p.text.ToLower(BaseNameOf(name));
+        const bool installer = ExtensionOf(link) == ".lnk" && lower_target.find("windows\\installer") != std::string::npos;
+        const std::string path = installer ? p.text.ToLower(link) : lower_target;
+        // A line must keep one "=" between name and path to be looked up again.
+        if (!FitsInField(path)) continue;
+        programs.map.Insert(p.text, base + "=" + path);
+        programs.names.Insert(p.text, base);
+    }
+}
+
+std::string InstalledProgramPath(const InstalledPrograms& programs, std::string_view name) {
+    const std::string head = std::string(name) + "=";
+    for (const std::string& line : programs.map.lines())
+        if (StartsWith(line, head)) return line.substr(head.size());
+    return {};
+}
+
+}  // namespace vtx

@@ -1,0 +1,37 @@
+# "New Shortcut..." from the launcher's menu: the manager opens the wizard; Tab to "Web Site",
+# Enter, type the address, Tab (the name is suggested from it), Enter. The new line reaches
+# list2.ini at exit, and the manager shows the new shortcut.
+source "$(dirname "$0")/lib.sh"
+fresh_install
+write_settings hotkey=Win+Z top=300 left=400
+write_catalogue "zeta|c:\\zeta.exe|c:\\||||||SW_SHOWNORMAL|Program|||None||1|||||||||0"
+printf 'Probe|%s\r\n' "${PROBE_WIN}" >"$DATA_DIR/browsers.ini"
+start_vtx
+summon
+read -r x y _ _ <<<"$(driver rect TForm1)"
+click_at $((x + 110)) $((y + 10))
+wait_menu "the launcher's menu"
+press n
+driver shown TForm5 5000 || fail "the wizard did not open"
+screenshot wizard-first-page
+wait_focus TForm5 "Button Program" "the first link has the keyboard"
+press Tab Tab Tab
+wait_focus TForm5 "Button Web Site" "Tab reaches the Web Site link"
+press Return
+wait_focus TForm5 "Edit " "the web address field has the keyboard on the second page"
+type_text "https://www.example.com"
+press Tab
+for _ in $(seq 1 30); do [ "$(driver after TForm5 'Type a name for this shortcut:')" = "example.com" ] && break; sleep 0.1; done
+assert_eq "$(driver after TForm5 'Type a name for this shortcut:')" "example.com" "the name suggested by the address"
+screenshot wizard-web-site
+press Return
+driver gone TForm5 100 >/dev/null 2>&1 || true
+for _ in $(seq 1 50); do [ "$(driver visible TForm5)" = "0" ] && break; sleep 0.1; done
+assert_eq "$(driver visible TForm5)" "0" "OK closes the wizard"
+assert_eq "$(driver visible TForm2)" "1" "the manager stays"
+driver close TForm2
+stop_vtx
+assert_file_lines "$DATA_DIR/list2.ini" \
+  "example.com|https://www.example.com|||||||SW_SHOWNORMAL|URL|||None||1||||Probe|||||0" \
+  "zeta|c:\\zeta.exe|c:\\||||||SW_SHOWNORMAL|Program|||None||1|||||||||0"
+note "ok"

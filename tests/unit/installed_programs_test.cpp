@@ -1,0 +1,101 @@
+#include "launcher/installed_programs.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_platform.h"
+
+namespace vtx {
+namespace {
+
+const std::string kUser = "C:\\Users\\tester\\Start Menu";
+const std::string kAll = "C:\\ProgramData\\Start Menu";
+
+class ScanTest : public ::testing::Test {
+protected:
+    ScanTest() {
+        fp.system.special_folders[kStartMenuFolder] = kUser;
+        fp.system.special_folders[kCommonStartMenuFolder] = kAll;
+        fp.files.PutFolder(kUser);
+        fp.files.PutFolder(kAll);
+    }
+    // A link file and where it points ("" : unreadable).
+    void Link(const std::string& path, const std::string& target) {
+        fp.files.Put(path, "");
+        if (!target.empty()) fp.shell.links[fake::PathKey(path)] = target;
+    }
+    void Scan() { ScanInstalledPrograms(fp.platform, programs, [this] { ++pumps; }); }
+
+    fake::FakePlatform fp;
+    InstalledPrograms programs;
+    int pumps = 0;
+};
+
+TEST_F(ScanTest, KeepsProgramsAndDropsEverythingElse) {
+    struct Case {
+        std::string link, target;
+        bool kept;
+    };
+    const std::vector<Case> cases{
+        {kUser + "\\Editor.lnk", "C:\\Tools\\Editor.exe", true},
+        {kUser + "\\Uninstall Foo.lnk", "C:\\Foo\\foo.exe", false},       // filter word in the name
+        {kUser + "\\Foo Cleaner.lnk", "C:\\Foo\\unins000.exe", false},    // uninstaller by target
+        {kUser + "\\Loud.lnk", "C:\\Loud\\LOUD.EXE", false},              // ".EXE" is not ".exe"
+        {kUser + "\\Manual.lnk", "C:\\Docs\\manual.pdf", false},          // a document
+        {kUser + "\\Foo User Manual.lnk", "C:\\Foo\\help.exe", false},    // " manual"
+        {kUser + "\\Notes.txt.lnk", "C:\\Foo\\notes.exe", false},         // ".txt"
+        {kUser + "\\VTX.lnk", "C:\\Program Files\\Vantrix\\vtx.exe", false},
+        {kUser + "\\Broken.lnk", "", false},                              // unreadable link
+        {kUser + "\\SETUP wizard.lnk", "C:\\Foo\\wiz.exe", false},        // case ignored
+        // The Turkish words in Windows-1254 bytes: ı = FD, Ü = DC, ü = FC.
+        {kUser + "\\Foo Kald\xFDr.lnk", "C:\\Foo\\k.exe", false},
+        {kUser + "\\\xDCr\xFCn Kayd\xFD Foo.lnk", "C:\\Foo\\reg.exe", false},  // upper-case first letter
+        {kUser + "\\Kullan\xFD" "c\xFD K\xFDlavuzu.lnk", "C:\\Foo\\guide.exe", false},
+    };
+    for (const auto& c : cases) Link(c.link, c.target);
+    Scan();
+    EXPECT_EQ(programs.names.lines(), Lines{"editor"});
+    EXPECT_EQ(programs.map.lines(), Lines{"editor=c:\\tools\\editor.exe"});
+    EXPECT_EQ(pumps, 2 + 1);  // once for each of the two menus searched and for every link kept
+}
+
+TEST_F(ScanTest, InstallerShortcutsKeepTheirLinkAndNamesMerge) {
+    fp.files.PutFolder(kUser + "\\Office");
+    fp.files.PutFolder(kAll + "\\Tools");
+    Link(kUser + "\\Office\\Writer.lnk", "C:\\Windows\\Installer\\{1234}\\writer.exe");
+    Link(kUser + "\\Office\\Editor.lnk", "C:\\Office\\edit.exe");
+    Link(kAll + "\\Tools\\Editor.lnk", "C:\\Tools\\Editor.exe");
+    Scan();
+    EXPECT_EQ(programs.names.lines(), (Lines{"editor", "writer"}));
+    EXPECT_EQ(programs.map.lines(), (Lines{"editor=c:\\office\\edit.exe", "editor=c:\\tools\\editor.exe",
+                                           "writer=c:\\users\\tester\\start menu\\office\\writer.lnk"}));
+    EXPECT_EQ(InstalledProgramPath(programs, "writer"), "c:\\users\\tester\\start menu\\office\\writer.lnk");
+    EXPECT_EQ(InstalledProgramPath(programs, "missing"), "");
+}
+
+TEST_F(ScanTest, ListsOnlyGrowAndAScanTwiceChangesNothing) {
+    Link(kUser + "\\One.lnk", "C:\\one.exe");
+    Scan();
+    Scan();
+    EXPECT_EQ(programs.map.size(), 1u);
+    EXPECT_EQ(programs.found.size(), 1u);
+    fp.files.DeleteFile(kUser + "\\One.lnk");
+    Link(kUser + "\\Two.lnk", "C:\\two.exe");
+    Scan();
+    EXPECT_EQ(programs.found.lines(), Lines{kUser + "\\Two.lnk"});  // rebuilt by every scan
+    EXPECT_EQ(programs.names.lines(), (Lines{"one", "two"}));        // never emptied
+}
+
+TEST_F(ScanTest, SkipsDotFoldersLinksToThemselvesAndMissingMenus) {
+    fp.files.PutFolder(kUser + "\\.hidden");
+    Link(kUser + "\\.hidden\\Secret.lnk", "C:\\secret.exe");
+    Link(kUser + "\\Self.lnk", kUser + "\\Self.lnk");  // points to itself: not an ".exe"
+    Link(kUser + "\\Gone.lnk", "C:\\Nowhere\\gone.exe");  // a missing target is still listed
+    fp.files.Put(kUser + "\\notes.txt", "");
+    fp.system.special_folders.erase(kCommonStartMenuFolder);
+    Scan();
+    EXPECT_EQ(programs.found.lines(), (Lines{kUser + "\\Gone.lnk", kUser + "\\Self.lnk"}));
+    EXPECT_EQ(programs.names.lines(), Lines{"gone"});
+}
+
+}  // namespace
+}  // namespace vtx

@@ -1,0 +1,230 @@
+#include "editors/wizard_rules.h"
+#include "editors/picker_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "catalogue/shortcut_record.h"
+#include "fake_dialogs.h"
+#include "fake_platform.h"
+
+namespace vtx {
+namespace {
+
+// A caller's fields as a picker fills them.
+struct RecordingTarget : PickerTarget {
+    std::vector<std::string> calls;
+    void SetProgram(const std::string& a, const std::string& w) override { calls.push_back("Program(" + a + "|" + w + ")"); }
+    void SetOtherAddress(const std::string& a) override { calls.push_back("Other(" + a + ")"); }
+    void SetName(const std::string& n) override { calls.push_back("Name(" + n + ")"); }
+    void AppendMembers(const std::vector<std::string>& names) override {
+        std::string all;
+        for (const auto& n : names) all += n + ";";
+        calls.push_back("Members(" + all + ")");
+    }
+    void RefillBrowsers() override { calls.push_back("RefillBrowsers"); }
+    void SetStayOnTop(bool on) override { calls.push_back(on ? "OnTop" : "NotOnTop"); }
+};
+
+class EditorsTest : public ::testing::Test {
+protected:
+    EditorsTest() : app(fp.platform), wizard(app, dialogs, targets) {
+        app.lists().browsers = {"Firefox|C:\\ff.exe", "Opera|C:\\op.exe"};
+        app.lists().cpapplets = {"Display|desk.cpl", "Add or Remove Programs|appwiz.cpl", "Time and date|timedate.cpl",
+                                 "Accessibility|access.cpl", "Mouse|main.cpl"};
+        app.lists().defprogs = {"Calculator|calc", "Paint|mspaint"};
+        targets.form2 = &manager;
+        targets.form5 = &wizard_fields;
+    }
+    void Add(const std::string& name, const std::string& ty1, const std::string& vis = "1") {
+        Fields f = NewRecord(name, "c:\\" + name, ty1);
+        f[kVis] = vis;
+        app.catalogue().Append(JoinRecord(f));
+    }
+
+    fake::FakePlatform fp;
+    fake::FakeDialogs dialogs;
+    AppSession app;
+    RecordingTarget manager, wizard_fields;
+    PickerTargets targets;
+    WizardRules wizard;
+};
+
+TEST_F(EditorsTest, OKBuildsTheLineOfEachKind) {
+    const std::string tail = "|||None||1|||";  // ty2 to kw
+    struct Case {
+        int kind;
+        std::string line;
+    };
+    const std::vector<Case> cases{
+        {kKindProgram, "my tool|c:\\tools\\tool.exe|c:\\tools\\|-v x|||||SW_SHOWNORMAL|Program" + tail + "|Firefox|||||0"},
+        {kKindFile, "my tool|c:\\docs\\a.doc|||||||SW_SHOWNORMAL|File" + tail + "|Firefox|||||0"},
+        {kKindFolder, "my tool|d:\\music|||||||SW_SHOWNORMAL|Folder" + tail + "|Firefox|||||0"},
+        {kKindURL, "my tool|http://www.example.com/|||||||SW_SHOWNORMAL|URL" + tail + "|Firefox|||||0"},
+        {kKindControlPanel, "my tool|timedate.cpl|||||||SW_SHOWNORMAL|Control Panel Applet" + tail + "|Firefox|||||0"},
+        {kKindMultiShortcut, "my tool||||||||SW_SHOWNORMAL|MultiShortcut" + tail + "|Firefox||a;b;|||0"},
+        {kKindOther, "my tool|Notepad C:\\X.TXT|||||||SW_SHOWNORMAL|Other" + tail + "|Firefox|||||0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        app.catalogue().Clear();
+        WizardForm f = wizard.ReadyFields();
+        wizard.ChooseKind(c.kind, f);
+        EXPECT_TRUE(f.second_page);
+        f.name = "My Tool";
+        f.prog_addr = "C:\\Tools\\Tool.exe";
+        f.wdir = "C:\\Tools\\";
+        f.param = "-V X";
+        f.file_addr = "C:\\Docs\\A.doc";
+        f.folder_addr = "D:\\Music";
+        f.url_addr = "http://www.Example.com/";
+        f.other_addr = "Notepad C:\\X.TXT";
+        f.applet = 2;
+        f.members = {"a", "b"};
+        if (c.kind != kKindMultiShortcut) f.members.clear();
+        EXPECT_TRUE(wizard.OKBTNClick(f));
+        EXPECT_EQ(app.catalogue().lines(), Lines{c.line});
+    }
+}
+
+TEST_F(EditorsTest, OKRefusesAnEmptyNameAndNeverCorruptsTheLine) {
+    WizardForm f = wizard.ReadyFields();
+    wizard.ChooseKind(kKindOther, f);
+    f.other_addr = "calc";
+    EXPECT_FALSE(wizard.OKBTNClick(f));
+    EXPECT_EQ(fp.prompts.messages, std::vector<std::string>{"Please type a name for this shortcut!"});
+    EXPECT_EQ(app.catalogue().size(), 0);
+    f.name = "a|b";
+    f.other_addr = "x|y\r\nz";
+    EXPECT_TRUE(wizard.OKBTNClick(f));
+    EXPECT_EQ(SplitRecord(app.catalogue().line(0))[kAddr], "x y  z");
+    EXPECT_EQ(CountPos("|", app.catalogue().line(0)), kFieldCount - 1);
+}
+
+TEST_F(EditorsTest, NameSuggestions) {
+    struct Case {
+        std::string address, name;
+    };
+    for (const auto& c : std::vector<Case>{{"https://www.example.com", "example.com"},
+                                           {"http://www2.example.com", "example.com"},
+                                           {"ftp://files.example.com", "files.example.com"},
+                                           {"www.example.com", "example.com"},
+                                           {"HTTPS://www.example.com", "HTTPS://www.example.com"}}) {
+        WizardForm f = wizard.ReadyFields();
+        f.url_addr = c.address;
+        wizard.URLAddrEDTExit(f);
+        EXPECT_EQ(f.name, c.name) << c.address;
+        EXPECT_EQ(f.url_addr, c.address);
+    }
+    WizardForm f = wizard.ReadyFields();
+    f.name = "Kept";
+    f.url_addr = "http://x.org";
+    f.other_addr = "regedit";
+    wizard.URLAddrEDTExit(f);
+    wizard.OtherAddrEDTExit(f);
+    EXPECT_EQ(f.name, "Kept");
+    f.name.clear();
+    wizard.OtherAddrEDTExit(f);
+    EXPECT_EQ(f.name, "regedit");
+    for (int row : {2, 4}) {
+        f.applet = row;
+        wizard.CPAppCBChange(f);
+        EXPECT_EQ(f.name, row == 2 ? "Time and date" : "Mouse");
+        EXPECT_EQ(f.applet_picture, row == 2 ? 2 : -1);
+        EXPECT_EQ(f.applet_description, row == 2 ? "Customize time and date settings." : "");
+    }
+    wizard.FolderChosen(f, "D:\\Music\\");
+    EXPECT_EQ(f.name, "Music");
+    wizard.ProgramFileChosen(f, "C:\\Tools\\Tool.exe");
+    EXPECT_EQ(f.wdir, "C:\\Tools\\");
+    EXPECT_EQ(f.name, "Tool");
+}
+
+TEST_F(EditorsTest, DuplicateWarningBackAndTheManagerProtocol) {
+    WizardForm f = wizard.ReadyFields();
+    f.name = "X";
+    wizard.nameEDTChange(f);
+    EXPECT_FALSE(f.warning);  // empty catalogue: never changes
+    Add("editor", "Program");
+    f.name = "EDITOR";
+    wizard.nameEDTChange(f);
+    EXPECT_TRUE(f.warning);
+    wizard.ChooseKind(kKindURL, f);
+    f.url_addr = "http://a.org";
+    wizard.BackBTNClick(f);
+    EXPECT_FALSE(f.second_page);
+    EXPECT_EQ(f.name, "");
+    EXPECT_FALSE(f.warning);
+    EXPECT_EQ(f.url_addr, "http://a.org");
+    EXPECT_EQ(wizard.kind(), kKindURL);  // kept for the next opening
+    f.name = "Editor";
+    EXPECT_TRUE(wizard.OKBTNClick(f));  // a warning does not stop OK
+    EXPECT_EQ(app.catalogue().size(), 2);
+    wizard.FormShow();
+    wizard.FormClose(f);
+    EXPECT_EQ(manager.calls, (std::vector<std::string>{"NotOnTop", "OnTop"}));
+    EXPECT_EQ(dialogs.catalogue_grew, 1);
+    EXPECT_EQ(dialogs.shown.back(), "Manager(Editor)");
+}
+
+TEST_F(EditorsTest, NewShortcutDialogStartsReset) {
+    const WizardForm f = wizard.NewShortcutDialog("C:\\Tools\\X.exe");
+    EXPECT_EQ(f.other_addr, "c:\\tools\\x.exe");
+    EXPECT_FALSE(f.second_page);
+    EXPECT_EQ(f.browsers, (std::vector<std::string>{"Firefox", "Opera"}));
+    EXPECT_EQ(f.browser, 0);
+    EXPECT_EQ(f.applet, 0);
+}
+
+TEST_F(EditorsTest, ChooserOffersFiveTypesAndAppendsTicked) {
+    Add("calc", "Program");
+    Add("cp", "Control Panel Applet");
+    Add("doc", "File", "0");  // invisible ones are offered too
+    Add("multi", "MultiShortcut");
+    Add("web", "URL");
+    Add("other", "Other");
+    Add("cmd", "Command");
+    MultiChooserRules chooser(app, targets);
+    EXPECT_EQ(chooser.FormShow("form2"), (std::vector<std::string>{"calc", "doc", "web", "other"}));
+    chooser.OKBTNClick({true, false, true, false});
+    chooser.FormClose();
+    EXPECT_EQ(manager.calls, (std::vector<std::string>{"NotOnTop", "Members(calc;web;)", "OnTop"}));
+    (void)chooser.FormShow("form5");
+    chooser.OKBTNClick({false, false, false, false});  // nothing ticked: nothing appended
+    EXPECT_EQ(wizard_fields.calls, std::vector<std::string>{"NotOnTop"});
+    (void)chooser.FormShow("Form5");  // tags compare exactly: nobody is filled
+    chooser.OKBTNClick({true, true, true, true});
+    EXPECT_EQ(wizard_fields.calls.size(), 1u);
+}
+
+TEST_F(EditorsTest, ProgramPickersFillTheirCaller) {
+    fp.system.special_folders[kStartMenuFolder] = "C:\\Menu";
+    fp.files.PutFolder("C:\\Menu");
+    fp.files.Put("C:\\Menu\\Editor.lnk", "");
+    fp.shell.links[fake::PathKey("C:\\Menu\\Editor.lnk")] = "C:\\Tools\\Editor.exe";
+    InstalledProgramsRules installed(app, targets);
+    int pumps = 0;
+    EXPECT_EQ(installed.FormShow("form5", [&] { ++pumps; }), std::vector<std::string>{"editor"});
+    EXPECT_EQ(pumps, 2);  // the menu's folder and the one link kept
+    EXPECT_FALSE(installed.OKBTNClick(-1));
+    EXPECT_TRUE(installed.OKBTNClick(0));
+    (void)installed.FormShow("form2", {});
+    EXPECT_TRUE(installed.OKBTNClick(0));
+    EXPECT_EQ(wizard_fields.calls, (std::vector<std::string>{"NotOnTop", "Program(c:\\tools\\editor.exe|c:\\tools\\)",
+                                                             "Name(editor)"}));
+    EXPECT_EQ(manager.calls, (std::vector<std::string>{"NotOnTop", "Program(c:\\tools\\editor.exe|c:\\tools\\)"}));
+
+    StandardProgramsRules standard(app, targets);
+    manager.calls.clear();
+    wizard_fields.calls.clear();
+    EXPECT_EQ(standard.FormShow("form2"), (std::vector<std::string>{"Calculator", "Paint"}));
+    standard.OKBTNClick(1);
+    standard.OKBTNClick(-1);
+    standard.FormClose();
+    (void)standard.FormShow("form5");
+    standard.OKBTNClick(0);
+    EXPECT_EQ(manager.calls, (std::vector<std::string>{"NotOnTop", "Other(mspaint)", "OnTop"}));
+    EXPECT_EQ(wizard_fields.calls, (std::vector<std::string>{"NotOnTop", "Other(calc)", "Name(Calculator)"}));
+}
+
+}  // namespace
+}  // namespace vtx

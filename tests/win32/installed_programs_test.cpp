@@ -1,0 +1,81 @@
+// Windows first: its macros rename the file services alike everywhere.
+#include "platform/win32/win32_platform.h"
+
+#include "launcher/installed_programs.h"
+
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include "fake_platform.h"
+#include "temp_folder.h"
+
+namespace vtx::win32 {
+namespace {
+
+using test::PutFile;
+using test::TempFolder;
+
+bool SaveLink(const std::string& link_path, const std::string& target) {
+    EnsureComInitialised();
+    IShellLinkA* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&link))))
+        return false;
+    bool saved = false;
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(link->SetPath(target.c_str())) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        wchar_t wide[MAX_PATH] = {};
+        MultiByteToWideChar(CP_ACP, 0, link_path.c_str(), -1, wide, MAX_PATH);
+        saved = SUCCEEDED(file->Save(wide, TRUE));
+        file->Release();
+    }
+    link->Release();
+    return saved;
+}
+
+// The real system, with the two Start menus moved into a test folder.
+class StartMenus : public Win32System {
+public:
+    std::string user, common;
+    std::string SpecialFolder(int csidl) override {
+        return csidl == kStartMenuFolder ? user : csidl == kCommonStartMenuFolder ? common : "";
+    }
+};
+
+TEST(Win32Scan, ReadsAStartMenuOfShellLinks) {
+    TempFolder root;
+    for (const char* f : {"User", "User\\Tools", "User\\.hidden", "Common", "Windows", "Windows\\Installer", "Apps"})
+        ASSERT_TRUE(CreateDirectoryA((root / f).c_str(), nullptr)) << f;
+    ASSERT_TRUE(PutFile(root / "Apps\\editor.exe", "MZ"));
+    ASSERT_TRUE(PutFile(root / "Windows\\Installer\\office.exe", "MZ"));
+    ASSERT_TRUE(SaveLink(root / "User\\Tools\\Editor.lnk", root / "Apps\\editor.exe"));
+    ASSERT_TRUE(SaveLink(root / "Common\\Office.lnk", root / "Windows\\Installer\\office.exe"));
+    ASSERT_TRUE(SaveLink(root / "User\\Uninstall Editor.lnk", root / "Apps\\editor.exe"));
+    ASSERT_TRUE(SaveLink(root / "User\\.hidden\\Secret.lnk", root / "Apps\\editor.exe"));
+    ASSERT_TRUE(PutFile(root / "User\\Self.lnk", ""));
+    SaveLink(root / "User\\Self.lnk", root / "User\\Self.lnk");  // a link to itself, if Wine saves one
+    ASSERT_TRUE(PutFile(root / "User\\Junk.lnk", "not a link"));
+
+    Win32Platform w;
+    StartMenus menus;
+    menus.user = root / "User";
+    menus.common = root / "Common";
+    fake::FakeKeys keys;
+    Platform p{w.files, w.shell, w.registry, w.clipboard, w.prompts, w.text, keys, menus};
+    InstalledPrograms programs;
+    int pumps = 0;
+    ScanInstalledPrograms(p, programs, [&] { ++pumps; });
+
+    EXPECT_EQ(programs.found.size(), 5u);  // .hidden skipped
+    EXPECT_EQ(programs.names.lines(), (Lines{"editor", "office"}));
+    EXPECT_EQ(InstalledProgramPath(programs, "editor"), w.text.ToLower(root / "Apps\\editor.exe"));
+    EXPECT_EQ(InstalledProgramPath(programs, "office"), w.text.ToLower(root / "Common\\Office.lnk"));
+    EXPECT_EQ(pumps, 3 + 2);  // the folders "User", "User\\Tools" and "Common", and two links kept
+}
+
+}  // namespace
+}  // namespace vtx::win32
