@@ -16,43 +16,28 @@ ProgramWindows::ProgramWindows(AppSession& app) : app_(app) {}
 
 ProgramWindows::~ProgramWindows() = default;
 
-void ProgramWindows::Create(HINSTANCE instance, HWND launcher) {
-    // In their order: the shortcut manager, the options dialog, the About window, the
-    // new-shortcut wizard, the theme editor, More Options, the browser definitions, the
-    // multi-shortcut item chooser, the installed-programs picker, the quick-add dialog and
-    // the standard-programs picker.
-    manager_ = std::make_unique<ManagerWindow>(app_, *this);
-    if (!manager_->Create(instance, launcher)) manager_.reset();
-    options_ = std::make_unique<OptionsDialog>(app_, *this);
-    if (!options_->Create(instance, launcher)) options_.reset();
-    about_ = std::make_unique<AboutDialog>(app_);
-    if (!about_->Create(instance, launcher)) about_.reset();
-    // While the theme editor is open the options dialog leaves the top-most band, so the
-    // editor can come in front of it; afterwards it goes back and lists the themes again.
-    theme_editor_ = std::make_unique<ThemeEditorDialog>(app_, [this](bool editor_open) {
-        if (!options_) return;
-        options_->SetTopmost(!editor_open);
-        if (!editor_open) options_->RefreshThemeList();
-    });
-    if (!theme_editor_->Create(instance, launcher)) theme_editor_.reset();
-    more_options_ = std::make_unique<MoreOptionsDialog>(app_);
-    if (!more_options_->Create(instance, launcher)) more_options_.reset();
-    browsers_ = std::make_unique<BrowsersDialog>(
-        app_, [this](const std::string& caller, bool on) { SetCallerOnTop(caller, on); },
-        [this](const std::string& caller) { RefillBrowserCombo(caller); });
-    if (!browsers_->Create(instance, launcher)) browsers_.reset();
-    CreateNewShortcutWindows(instance, launcher);
+void ProgramWindows::Prepare(HINSTANCE instance, HWND launcher) noexcept {
+    instance_ = instance;
+    launcher_ = launcher;
+}
+
+void ProgramWindows::CreateAll() {
+    while (CreateNext()) {
+    }
 }
 
 void ProgramWindows::ShowOptions() {
+    CreateAll();
     if (options_) options_->Show();
 }
 
 void ProgramWindows::ShowAbout() {
+    CreateAll();
     if (about_) about_->Show();
 }
 
 void ProgramWindows::ShowThemeEditor(const std::string& theme_file) {
+    CreateAll();
     if (!theme_editor_) return;
     theme_editor_->LoadThemeIntoEditor(theme_file);
     theme_editor_->Show();
@@ -61,20 +46,24 @@ void ProgramWindows::ShowThemeEditor(const std::string& theme_file) {
 // ---------------------------------------------------------------- the shortcut manager and its dialogs
 
 void ProgramWindows::ShowManager(const std::string& search) {
+    CreateAll();
     if (manager_) manager_->ShowWithSearch(search);
 }
 
 void ProgramWindows::ShowNewShortcut() {
+    CreateAll();
     if (manager_) manager_->ShowAndNew();
 }
 
 bool ProgramWindows::ManagerShowing() { return manager_ && manager_->IsShowing(); }
 
 void ProgramWindows::ShowBrowsers(const std::string& caller) {
+    CreateAll();
     if (browsers_) browsers_->ShowFor(caller);
 }
 
 void ProgramWindows::ShowMoreOptions() {
+    CreateAll();
     if (!more_options_ || !manager_) return;
     more_options_->ShowModal(manager_->hwnd(), manager_->rules().options(), [this] { manager_->SetStayOnTop(true); });
 }
@@ -126,39 +115,97 @@ void Make(std::unique_ptr<T>& window, HINSTANCE instance, HWND owner) {
 
 }  // namespace
 
-void ProgramWindows::CreateNewShortcutWindows(HINSTANCE instance, HWND launcher) {
-    if (manager_) manager_target_ = std::make_unique<ManagerTarget>(*manager_);
-    picker_targets_.form2 = manager_target_.get();
-    wizard_ = std::make_unique<WizardDialog>(app_, *this, picker_targets_);
-    Make(wizard_, instance, launcher);
-    picker_targets_.form5 = wizard_.get();
-    chooser_ = std::make_unique<MultiChooserDialog>(app_, picker_targets_);
-    Make(chooser_, instance, launcher);
-    installed_ = std::make_unique<InstalledProgramsDialog>(app_, picker_targets_);
-    Make(installed_, instance, launcher);
-    quick_add_ = std::make_unique<QuickAddDialog>(app_, *this);
-    Make(quick_add_, instance, launcher);
-    standard_ = std::make_unique<StandardProgramsDialog>(app_, picker_targets_);
-    Make(standard_, instance, launcher);
+bool ProgramWindows::CreateNext() {
+    if (!launcher_) return false;
+    HINSTANCE instance = instance_;
+    HWND launcher = launcher_;
+    // In their order: the shortcut manager, the options dialog, the About window, the
+    // new-shortcut wizard, the theme editor, More Options, the browser definitions, the
+    // multi-shortcut item chooser, the installed-programs picker, the quick-add dialog and
+    // the standard-programs picker.
+    switch (next_++) {
+        case 0:
+            manager_ = std::make_unique<ManagerWindow>(app_, *this);
+            Make(manager_, instance, launcher);
+            if (manager_) manager_target_ = std::make_unique<ManagerTarget>(*manager_);
+            picker_targets_.form2 = manager_target_.get();
+            return true;
+        case 1:
+            options_ = std::make_unique<OptionsDialog>(app_, *this);
+            Make(options_, instance, launcher);
+            return true;
+        case 2:
+            about_ = std::make_unique<AboutDialog>(app_);
+            Make(about_, instance, launcher);
+            return true;
+        case 3:
+            wizard_ = std::make_unique<WizardDialog>(app_, *this, picker_targets_);
+            Make(wizard_, instance, launcher);
+            picker_targets_.form5 = wizard_.get();
+            return true;
+        case 4:
+            // While the theme editor is open the options dialog leaves the top-most band, so the
+            // editor can come in front of it; afterwards it goes back and lists the themes again.
+            theme_editor_ = std::make_unique<ThemeEditorDialog>(app_, [this](bool editor_open) {
+                if (!options_) return;
+                options_->SetTopmost(!editor_open);
+                if (!editor_open) options_->RefreshThemeList();
+            });
+            Make(theme_editor_, instance, launcher);
+            return true;
+        case 5:
+            more_options_ = std::make_unique<MoreOptionsDialog>(app_);
+            Make(more_options_, instance, launcher);
+            return true;
+        case 6:
+            browsers_ = std::make_unique<BrowsersDialog>(
+                app_, [this](const std::string& caller, bool on) { SetCallerOnTop(caller, on); },
+                [this](const std::string& caller) { RefillBrowserCombo(caller); });
+            Make(browsers_, instance, launcher);
+            return true;
+        case 7:
+            chooser_ = std::make_unique<MultiChooserDialog>(app_, picker_targets_);
+            Make(chooser_, instance, launcher);
+            return true;
+        case 8:
+            installed_ = std::make_unique<InstalledProgramsDialog>(app_, picker_targets_);
+            Make(installed_, instance, launcher);
+            return true;
+        case 9:
+            quick_add_ = std::make_unique<QuickAddDialog>(app_, *this);
+            Make(quick_add_, instance, launcher);
+            return true;
+        case 10:
+            standard_ = std::make_unique<StandardProgramsDialog>(app_, picker_targets_);
+            Make(standard_, instance, launcher);
+            return false;
+        default:
+            return false;
+    }
 }
 
 void ProgramWindows::ShowWizard(const std::string& other_address) {
+    CreateAll();
     if (wizard_) wizard_->Open(other_address);
 }
 
 void ProgramWindows::ShowMultiChooser(const std::string& caller) {
+    CreateAll();
     if (chooser_) chooser_->Open(caller);
 }
 
 void ProgramWindows::ShowInstalledPrograms(const std::string& caller) {
+    CreateAll();
     if (installed_) installed_->Open(caller);
 }
 
 void ProgramWindows::ShowStandardPrograms(const std::string& caller) {
+    CreateAll();
     if (standard_) standard_->Open(caller);
 }
 
 void ProgramWindows::ShowQuickAdd(const std::string& name, const std::string& address, const std::string& type) {
+    CreateAll();
     if (quick_add_) quick_add_->Open(name, address, type);
 }
 

@@ -33,7 +33,13 @@ public:
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     // Makes every secondary window, hidden, owned by the launcher window.
-    void Create(HINSTANCE instance, HWND launcher);
+    // Start-up only says where the windows will belong. They are made one at a time whenever
+    // the message loop has nothing else to do, so the launcher is up and answers its hotkey
+    // at once; a request to show any of them first makes all that are still missing.
+    void Prepare(HINSTANCE instance, HWND launcher) noexcept;
+    // Makes the next window; false when none is left to make.
+    bool CreateNext();
+    void CreateAll();
 
     void ShowOptions() override;
     void ShowAbout() override;
@@ -56,6 +62,9 @@ private:
     void RefillBrowserCombo(const std::string& caller);
 
     AppSession& app_;
+    HINSTANCE instance_ = nullptr;
+    HWND launcher_ = nullptr;
+    int next_ = 0;  // the next window to make
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<AboutDialog> about_;
     std::unique_ptr<ManagerWindow> manager_;
@@ -65,7 +74,6 @@ private:
 
     // New shortcuts: the wizard, the pickers and the quick-add dialog. The pickers fill the
     // window their caller tag names through its PickerTarget.
-    void CreateNewShortcutWindows(HINSTANCE instance, HWND launcher);
     std::unique_ptr<PickerTarget> manager_target_;
     PickerTargets picker_targets_;
     std::unique_ptr<WizardDialog> wizard_;
