@@ -14,7 +14,7 @@ note() { echo "[$E2E_NAME] $*"; }
 
 # Every wait of these tests is for a condition, bounded in time, never a fixed pause before a
 # check: a slow or busy machine only makes the waits longer. E2E_WAIT is the bound in seconds.
-E2E_WAIT="${E2E_WAIT:-20}"
+E2E_WAIT="${E2E_WAIT:-30}"
 
 # Seconds since the epoch with microseconds, as an integer count of milliseconds.
 now_ms() { local t="${EPOCHREALTIME/./}"; echo $(( ${t:0:${#t}-3} )); }
@@ -83,12 +83,14 @@ desktop_ready() {
   done
 }
 
+# Starting a Wine process is what a busy machine slows down most: start-up gets twice the bound.
 start_vtx() {
-  (cd "$E2E_DIR" && exec wine ./vantrix.exe "$@" >/dev/null 2>&1) &
-  VTX_PID=$!
-  driver wait TForm1 $((E2E_WAIT * 1000)) || fail "the launcher window was not created"
-  driver ready $((E2E_WAIT * 1000)) || fail "start-up did not finish"
+  start_vtx_early "$@"
+  driver ready $((2 * E2E_WAIT * 1000)) || fail "start-up did not finish ($(vtx_state))"
 }
+
+# Whether the program still runs, for messages.
+vtx_state() { if kill -0 "$VTX_PID" 2>/dev/null; then echo "the process runs"; else echo "the process has ended"; fi; }
 
 # Waits until the program's message loop runs: start-up has shown (or not) the window then.
 wait_message_loop() { driver message TForm1 0 0 0 >/dev/null || fail "the program does not answer messages"; }
@@ -182,7 +184,7 @@ screenshot() {
 start_vtx_early() {
   (cd "$E2E_DIR" && exec wine ./vantrix.exe "$@" >/dev/null 2>&1) &
   VTX_PID=$!
-  driver wait TForm1 $((E2E_WAIT * 1000)) || fail "the launcher window was not created"
+  driver wait TForm1 $((2 * E2E_WAIT * 1000)) || fail "the launcher window was not created ($(vtx_state))"
 }
 
 # Mouse actions at screen positions. Wine loses a press that comes before it has read the

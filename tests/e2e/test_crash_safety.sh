@@ -4,7 +4,7 @@
 # whatever .tmp files the kill left. The end of the log-on followed at once by a kill (as
 # Windows ends programs) has saved settings, catalogue and browser list.
 source "$(dirname "$0")/lib.sh"
-KILLS="${E2E_KILLS:-24}"
+KILLS="${E2E_KILLS:-20}"
 SESSION_KILLS="${E2E_SESSION_KILLS:-5}"
 ROWS=20000
 
