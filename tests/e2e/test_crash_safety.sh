@@ -27,6 +27,25 @@ start_clean() {
   assert_eq "$(driver listcount TForm1)" "$ROWS" "shortcuts after the start"
 }
 
+# The start after a kill. Wine 8 now and then fails to bring up the process that follows many
+# hard kills (it hangs or ends before the program's first window, before the program reads a
+# file): such a start is ended and tried once more, and counted. What the program itself does
+# with the files the kill left is checked as for any start.
+wine_retries=0
+start_after_kill() {
+  (cd "$E2E_DIR" && exec wine ./vantrix.exe >/dev/null 2>&1) &
+  VTX_PID=$!
+  if ! driver wait TForm1 $((2 * E2E_WAIT * 1000)); then
+    note "Wine did not bring up the start after $1 ($(vtx_state)); it is ended and tried once more"
+    wine_retries=$((wine_retries + 1))
+    kill -9 "$VTX_PID" 2>/dev/null || true
+    stop_own_copies
+    start_vtx_early
+  fi
+  driver ready $((2 * E2E_WAIT * 1000)) || fail "start-up after $1 did not finish ($(vtx_state))"
+  assert_eq "$(driver listcount TForm1)" "$ROWS" "shortcuts after the start after $1"
+}
+
 # The new bytes, from a save that nothing interrupts; it also times the save, from the close
 # to the end of the process.
 put_old
@@ -69,7 +88,7 @@ for k in $(seq 0 $((KILLS - 1))); do
   seen["$state"]=$(( ${seen["$state"]:-0} + 1 ))
   ls "$DATA_DIR" | grep -q '\.tmp$' && tmp_left=$((tmp_left + 1))
   # The next start, with whatever the kill left behind.
-  start_clean
+  start_after_kill "kill $k"
 done
 note "$KILLS kills over ${window_ms} ms: $killed during the save, $ended after the process had ended"
 for s in "${!seen[@]}"; do note "  ${seen[$s]} x $s"; done
@@ -84,9 +103,12 @@ for k in $(seq 1 "$SESSION_KILLS"); do
   for f in list2.ini set.set browsers.ini; do
     cmp -s "$DATA_DIR/$f" "$new/$f" || fail "end of session $k, then a kill: $f is not the saved one"
   done
-  start_clean
+  start_after_kill "end of session $k"
 done
 note "$SESSION_KILLS ends of the session followed by a kill: settings, catalogue and browser list saved"
+
+[ "$wine_retries" -le 1 ] || fail "Wine failed $wine_retries starts after a kill"
+[ "$wine_retries" -eq 0 ] || note "$wine_retries start(s) after a kill tried twice: Wine did not bring the process up"
 
 # A last close that nothing interrupts clears the .tmp files kills left.
 stop_vtx
