@@ -29,7 +29,7 @@ foreach(t IN LISTS VTX_E2E_TESTS)
   get_filename_component(name ${t} NAME_WE)
   add_test(NAME e2e.${name} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/run_one.sh ${t}
            WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
-  set_tests_properties(e2e.${name} PROPERTIES TIMEOUT 300 LABELS e2e RESOURCE_LOCK wine-desktop
+  set_tests_properties(e2e.${name} PROPERTIES TIMEOUT 480 LABELS e2e RESOURCE_LOCK wine-desktop
     ENVIRONMENT "VTX_BUILD=${CMAKE_BINARY_DIR};VTX_SOURCE=${CMAKE_SOURCE_DIR}")
 endforeach()
 

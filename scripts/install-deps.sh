@@ -17,6 +17,9 @@ have Xvfb || need+=(xvfb)
 have xdotool || need+=(xdotool)
 have xauth || need+=(xauth)
 have import || need+=(imagemagick)
+# The fuzz targets: clang with its libFuzzer runtime.
+have clang++ || need+=(clang)
+[ -f "$(clang -print-runtime-dir 2>/dev/null)/libclang_rt.fuzzer-x86_64.a" ] || need+=(libclang-rt-dev)
 
 if [ ${#need[@]} -eq 0 ]; then
   exit 0

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: host unit tests (plain and with sanitizers), then the same
-# unit tests, the Win32 platform tests and the end-to-end tests of vantrix.exe under Wine.
+# Builds and runs every test: host unit tests (plain and with sanitizers), a short run of every
+# fuzz target over its saved inputs, then the same unit tests, the Win32 platform tests and the
+# end-to-end tests of vantrix.exe under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -15,6 +16,10 @@ ctest --preset host
 echo "== host with sanitizers"
 scripts/build.sh host-asan "${werror[@]}"
 ctest --preset host-asan
+
+echo "== fuzz targets"
+# 20 s each, two at a time on two cores: a target whose checks no longer hold fails here.
+fuzz/run.sh 20
 
 echo "== win64 under Wine"
 scripts/build.sh win64 "${werror[@]}"

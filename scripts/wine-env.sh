@@ -11,17 +11,22 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe
 
 vtx_start_xvfb() {
   if [ -n "${DISPLAY:-}" ]; then return 0; fi
-  local n
-  for n in $(seq 91 120); do
-    if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then break; fi
-  done
-  Xvfb ":${n}" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a free display number itself and tells it once it accepts connections: other
+  # people's test runs on the same machine start theirs at the same time, and two servers
+  # must never end up sharing one display.
+  local f n=""
+  f="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$f" >/dev/null 2>&1 &
   VTX_XVFB_PID=$!
-  export DISPLAY=":${n}"
-  for _ in $(seq 1 50); do
-    [ -e "/tmp/.X11-unix/X${n}" ] && break
+  for _ in $(seq 1 300); do
+    n="$(head -n 1 "$f")"
+    [ -n "$n" ] && break
+    kill -0 "$VTX_XVFB_PID" 2>/dev/null || break
     sleep 0.1
   done
+  rm -f "$f"
+  if [ -z "$n" ]; then echo "Xvfb did not start" >&2; return 1; fi
+  export DISPLAY=":${n}"
   VTX_STARTED_XVFB=1
 }
 

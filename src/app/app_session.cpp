@@ -58,6 +58,7 @@ void AppSession::FormCreate(MainView& view, LayoutView& layout_view) {
     ctx.first_parameter = p_.system.FirstParameter();
     ctx.work_area = p_.system.WorkArea();
     ctx.program_folder = folders_.program;
+    ctx.settings_unreadable = protect_settings_;
     ctx.theme_exists = [this](const std::string& name) {
         return p_.files.FileExists(folders_.program + "themes\\" + name);
     };
@@ -77,8 +78,10 @@ void AppSession::FormCreate(MainView& view, LayoutView& layout_view) {
     // The manager's place until its window remembers one.
     const Size wa = ctx.work_area;
     int f2 = 0;
-    settings_.f2top = ParseInt(ValueOf(settings_list_, "f2Top"), f2) ? f2 : wa.height / 2 - kManagerHeight / 2;
-    settings_.f2left = ParseInt(ValueOf(settings_list_, "f2Left"), f2) ? f2 : wa.width / 2 - kManagerWidth / 2;
+    settings_.f2top =
+        ParseInt(ValueOf(settings_list_, "f2Top"), f2) ? ClampPosition(f2) : wa.height / 2 - kManagerHeight / 2;
+    settings_.f2left =
+        ParseInt(ValueOf(settings_list_, "f2Left"), f2) ? ClampPosition(f2) : wa.width / 2 - kManagerWidth / 2;
     settings_.f2height = kManagerHeight;
     settings_.f2width = kManagerWidth;
     if (loaded.first_run) RunFirstRunActions();

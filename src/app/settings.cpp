@@ -1,7 +1,10 @@
 #include "app/settings.h"
 
+#include <algorithm>
+
 #include "platform/ascii.h"
 #include "platform/trace.h"
+#include "themes/theme_file.h"
 
 namespace vtx {
 
@@ -23,7 +26,7 @@ std::optional<int> IntValue(const Lines& lines, std::string_view key) {
 
 // Top or left: stored value or half the work area, and never beyond the work area.
 int Position(const Lines& lines, std::string_view key, int work_extent) {
-    int pos = IntValue(lines, key).value_or(work_extent / 2);
+    int pos = ClampPosition(IntValue(lines, key).value_or(work_extent / 2));
     if (work_extent < pos) pos = work_extent / 2;
     return pos;
 }
@@ -31,6 +34,8 @@ int Position(const Lines& lines, std::string_view key, int work_extent) {
 std::string Flag(const char* key, bool on) { return std::string(key) + (on ? "=1" : "=0"); }
 
 }  // namespace
+
+int ClampPosition(int pos) noexcept { return std::clamp(pos, -kMaxPosition, kMaxPosition); }
 
 LoadedSettings LoadSettings(const Lines& lines, Settings& s, HotkeyText& hotkeys, const LoadSettingsContext& ctx) {
     Trace("Form1.LoadSettings");
@@ -76,7 +81,8 @@ LoadedSettings LoadSettings(const Lines& lines, Settings& s, HotkeyText& hotkeys
     s.lastthemeauthor = ValueOf(lines, "lastthemeauthor");
 
     s.theme = ValueOf(lines, "theme");
-    if (s.theme.empty() || !EndsWith(s.theme, "th2")) s.theme = kDefaultTheme;
+    // A bare file name inside "themes\", like the images of a theme: a path would lead out of it.
+    if (s.theme.empty() || !EndsWith(s.theme, "th2") || !IsBareFileName(s.theme)) s.theme = kDefaultTheme;
     if (!ctx.theme_exists || !ctx.theme_exists(s.theme)) s.theme = ctx.program_folder + "themes\\" + kDefaultTheme;
 
     s.top = Position(lines, "Top", ctx.work_area.height);
@@ -86,13 +92,14 @@ LoadedSettings LoadSettings(const Lines& lines, Settings& s, HotkeyText& hotkeys
     out.position_saved = IntValue(lines, "Top") || IntValue(lines, "Left");
 
     const int height = IntValue(lines, "Height").value_or(kDefaultHeight);
-    s.height = height <= 0 ? kDefaultHeight : height;
+    s.height = height <= 0 ? kDefaultHeight : std::min(height, kMaxWindowHeight);
     out.window_height = s.height;
 
     s.width = kDefaultWidth;
     out.window_width = kDefaultWidth;
 
-    out.first_run = ValueOf(lines, "firstrun") != "0";
+    out.first_run = ValueOf(lines, "firstrun") != "0" && !ctx.settings_unreadable;
+    if (ctx.settings_unreadable) out.startup_entry = StartupEntry::None;
     if (out.first_run) s.startonstartup = true;  // saved as on at shutdown
 
     out.cool_mode = s.coolmode;

@@ -14,6 +14,16 @@ namespace vtx {
 inline constexpr int kDefaultHeight = 200;
 inline constexpr int kDefaultWidth = 141;
 
+// What set.set may hold for a window's place and size. A user's monitors may lie left of or
+// above the main one, so negative positions are kept; but no screen reaches beyond +-32000
+// (Windows parks minimised windows at -32000), and no window is taller than 16000 pixels.
+// Values beyond are brought back to these limits when read, and so when saved again.
+inline constexpr int kMaxPosition = 32000;
+inline constexpr int kMaxWindowHeight = 16000;
+
+// A position read from set.set, brought within -kMaxPosition..kMaxPosition.
+[[nodiscard]] int ClampPosition(int pos) noexcept;
+
 // Every setting held while the program runs.
 struct Settings {
     int hotkey = 0;
@@ -65,6 +75,9 @@ struct LoadSettingsContext {
     std::string program_folder;  // ends with "\"
     // Whether Program folder + "themes\" + name exists.
     std::function<bool(const std::string&)> theme_exists;
+    // The Data folder's set.set exists but could not be read: this is no first run, and the
+    // start-with-Windows entry, whose stored choice is unknown, is left as it is.
+    bool settings_unreadable = false;
 };
 
 // Turns the settings list into settings; never stops part-way on bad values.

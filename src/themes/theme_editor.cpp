@@ -326,7 +326,7 @@ void ThemeEditorRules::AlignClicked(Align align) {
 }
 
 int ThemeEditorRules::PositionChanged(PositionField field, int value) {
-    value = std::clamp(value, 0, kMaxPosition);
+    value = std::clamp(value, 0, kMaxEditorPosition);
     if (TextElement* t = PickedText()) {
         switch (field) {
             case PositionField::Top: t->top = value; break;

@@ -27,7 +27,7 @@ inline constexpr std::string_view kBadTitleMessage =
 
 // The Cool preview's bitmap size before any bitmap is loaded.
 inline constexpr Size kBuiltinBackSize{300, 60};
-inline constexpr int kMaxPosition = 1000;
+inline constexpr int kMaxEditorPosition = 1000;
 inline constexpr std::uint32_t kLightRed = 255 + 125 * 256 + 125 * 65536;
 
 enum class NormalObject { None = -1, Form, EditBox, ListBox, Frame, TitleText, MenuButton, HideButton };

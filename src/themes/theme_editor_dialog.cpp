@@ -220,7 +220,7 @@ bool ThemeEditorDialog::Create(HINSTANCE instance, HWND owner) {
         SendMessageA(Item(id), CB_SETCURSEL, 0, 0);
     }
     for (int id : {kCTopSpin, kCLeftSpin, kCHeightSpin, kCWidthSpin})
-        SendMessageA(Item(id), UDM_SETRANGE32, 0, kMaxPosition);
+        SendMessageA(Item(id), UDM_SETRANGE32, 0, kMaxEditorPosition);
     // Hints of the colour fields and their swatches.
     HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(),
                                nullptr, instance, nullptr);

@@ -36,6 +36,14 @@
 //   vtx_driver link LINK TARGET       saves a shell link (".lnk") at LINK that points to TARGET
 //   vtx_driver childrect CLASS CHILD  prints the first CHILD-class control's box in the window's client
 //                                     coordinates: left top width height
+//   vtx_driver closekill CLASS MS     posts WM_CLOSE, kills the process MS milliseconds (fractions
+//                                     allowed) later and prints "killed", or "ended" when it had
+//                                     already ended by itself
+//   vtx_driver endsessionkill CLASS   the end of the log-on, then at once a kill, as Windows does
+//   vtx_driver editsel CLASS          prints the start and end of the selection in the Edit child
+//   vtx_driver editfocus CLASS        prints 1 when the window is in the foreground and its Edit child
+//                                     has the keyboard focus, else 0
+//   vtx_driver buttons                prints whether the left and right mouse buttons are down (1 0)
 #include <windows.h>
 
 #include <algorithm>
@@ -145,6 +153,19 @@ double Seconds() {
     return static_cast<double>(now.QuadPart) / static_cast<double>(freq.QuadPart);
 }
 
+// The process of a window, opened to wait for it and to end it; null when it cannot be opened.
+HANDLE ProcessOf(HWND w) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    return OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid);
+}
+
+// Ends a process at once, as a power cut or the task manager would, and waits until it is gone.
+void Kill(HANDLE process) {
+    TerminateProcess(process, 9);
+    WaitForSingleObject(process, 10000);
+}
+
 BOOL CALLBACK StaticText(HWND w, LPARAM lp) {
     char name[64] = {};
     GetClassNameA(w, name, sizeof name);
@@ -251,6 +272,11 @@ int main(int argc, char** argv) {
         WaitForSingleObject(process, INFINITE);
         CloseHandle(process);
         std::printf("%.0f\n", (Seconds() - start) * 1000);
+        return 0;
+    }
+    if (cmd == "buttons") {
+        std::printf("%d %d\n", (GetAsyncKeyState(VK_LBUTTON) & 0x8000) ? 1 : 0,
+                    (GetAsyncKeyState(VK_RBUTTON) & 0x8000) ? 1 : 0);
         return 0;
     }
     if (cmd == "gone") return WaitFor(cls, argc > 3 ? std::atoi(argv[3]) : 10000, false) ? 0 : 1;
@@ -418,6 +444,44 @@ int main(int argc, char** argv) {
         GetWindowRect(c, &r);
         MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&r), 2);
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    } else if (cmd == "closekill" && argc > 3) {
+        HANDLE process = ProcessOf(w);
+        if (!process) return 1;
+        const double delay = std::atof(argv[3]) / 1000.0;
+        PostMessageA(w, WM_CLOSE, 0, 0);
+        const double t0 = Seconds();
+        // Sleep(1) for the most of the wait, then a spin for the last millisecond or two.
+        bool ended = false;
+        while (Seconds() - t0 < delay) {
+            if (WaitForSingleObject(process, 0) == WAIT_OBJECT_0) {
+                ended = true;
+                break;
+            }
+            if (delay - (Seconds() - t0) > 0.002) Sleep(1);
+        }
+        if (!ended) ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+        if (!ended) Kill(process);
+        CloseHandle(process);
+        std::printf("%s\n", ended ? "ended" : "killed");
+    } else if (cmd == "endsessionkill") {
+        HANDLE process = ProcessOf(w);
+        if (!process) return 1;
+        SendMessageA(w, WM_QUERYENDSESSION, 0, 0);
+        SendMessageA(w, WM_ENDSESSION, TRUE, 0);
+        Kill(process);
+        CloseHandle(process);
+    } else if (cmd == "editfocus") {
+        HWND e = FindWindowExA(w, nullptr, "Edit", nullptr);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        const bool focus = e && GetForegroundWindow() == w &&
+                           GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info) && info.hwndFocus == e;
+        std::printf("%d\n", focus ? 1 : 0);
+    } else if (cmd == "editsel") {
+        HWND e = FindWindowExA(w, nullptr, "Edit", nullptr);
+        if (!e) return 1;
+        const auto sel = static_cast<DWORD>(SendMessageA(e, EM_GETSEL, 0, 0));
+        std::printf("%u %u\n", static_cast<unsigned>(LOWORD(sel)), static_cast<unsigned>(HIWORD(sel)));
     } else if (cmd == "message" && argc > 5) {
         const LRESULT r = SendMessageA(w, static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
                                        static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),

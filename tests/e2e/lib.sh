@@ -12,6 +12,31 @@ VTX_PID=""
 fail() { echo "FAIL [$E2E_NAME]: $*" >&2; exit 1; }
 note() { echo "[$E2E_NAME] $*"; }
 
+# Every wait of these tests is for a condition, bounded in time, never a fixed pause before a
+# check: a slow or busy machine only makes the waits longer. E2E_WAIT is the bound in seconds.
+E2E_WAIT="${E2E_WAIT:-30}"
+
+# Seconds since the epoch with microseconds, as an integer count of milliseconds.
+now_ms() { local t="${EPOCHREALTIME/./}"; echo $(( ${t:0:${#t}-3} )); }
+
+# Runs a command until it succeeds, at most E2E_WAIT seconds (or $WAIT_FOR seconds); false then.
+until_ok() {
+  local deadline=$(( $(now_ms) + ${WAIT_FOR:-$E2E_WAIT} * 1000 ))
+  while :; do
+    "$@" && return 0
+    [ "$(now_ms)" -ge "$deadline" ] && return 1
+    sleep 0.05
+  done
+}
+
+# Waits until a command prints the expected text; fails with the message and what it printed last.
+LAST_OUTPUT=""
+wait_output() {  # expected message command...
+  local expected="$1" message="$2"; shift 2
+  _output_is() { LAST_OUTPUT="$("$@" 2>/dev/null || true)"; [ "$LAST_OUTPUT" == "$expected" ]; }
+  until_ok _output_is "$@" || fail "$message: expected [$expected], got [$LAST_OUTPUT]"
+}
+
 driver() { wine "$VTX_BUILD/vtx_driver.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
 # The vantrix.exe processes of this Wine prefix: other people run their own copies on the
@@ -30,7 +55,10 @@ stop_own_copies() {
   pids="$(own_copies)"
   [ -z "$pids" ] && return 0
   kill $pids >/dev/null 2>&1 || true
-  for i in $(seq 1 50); do [ -z "$(own_copies)" ] && return 0; sleep 0.1; done
+  no_own_copies() { [ -z "$(own_copies)" ]; }
+  WAIT_FOR=10 until_ok no_own_copies && return 0
+  kill -9 $(own_copies) >/dev/null 2>&1 || true
+  until_ok no_own_copies || fail "copies of vantrix.exe left by an earlier test do not end"
 }
 
 # A fresh Program folder holding vantrix.exe and the probe, and an empty Data folder.
@@ -45,21 +73,27 @@ fresh_install() {
 # Wine's desktop and its task bar come up with the first program; the work area is only
 # final once the task bar is there.
 desktop_ready() {
-  local prev="" cur i
-  for i in $(seq 1 40); do
+  local prev="" cur same=0 deadline=$(( $(now_ms) + E2E_WAIT * 1000 ))
+  while [ "$(now_ms)" -lt "$deadline" ]; do
     cur="$(driver workarea)"
-    [ -n "$cur" ] && [ "$cur" = "$prev" ] && [ "$i" -gt 3 ] && return 0
+    if [ -n "$cur" ] && [ "$cur" = "$prev" ]; then same=$((same + 1)); else same=0; fi
+    [ "$same" -ge 3 ] && return 0
     prev="$cur"
     sleep 0.25
   done
 }
 
+# Starting a Wine process is what a busy machine slows down most: start-up gets twice the bound.
 start_vtx() {
-  (cd "$E2E_DIR" && exec wine ./vantrix.exe "$@" >/dev/null 2>&1) &
-  VTX_PID=$!
-  driver wait TForm1 20000 || fail "the launcher window was not created"
-  driver ready 20000 || fail "start-up did not finish"
+  start_vtx_early "$@"
+  driver ready $((2 * E2E_WAIT * 1000)) || fail "start-up did not finish ($(vtx_state))"
 }
+
+# Whether the program still runs, for messages.
+vtx_state() { if kill -0 "$VTX_PID" 2>/dev/null; then echo "the process runs"; else echo "the process has ended"; fi; }
+
+# Waits until the program's message loop runs: start-up has shown (or not) the window then.
+wait_message_loop() { driver message TForm1 0 0 0 >/dev/null || fail "the program does not answer messages"; }
 
 # Ends the program through its window and waits for the process.
 stop_vtx() {
@@ -68,12 +102,9 @@ stop_vtx() {
 }
 
 wait_exit() {
-  local i
-  for i in $(seq 1 200); do
-    if ! kill -0 "$VTX_PID" 2>/dev/null; then wait "$VTX_PID" 2>/dev/null || true; return 0; fi
-    sleep 0.1
-  done
-  fail "vantrix.exe did not end"
+  vtx_ended() { ! kill -0 "$VTX_PID" 2>/dev/null; }
+  until_ok vtx_ended || fail "vantrix.exe did not end"
+  wait "$VTX_PID" 2>/dev/null || true
 }
 
 assert_eq() { [ "$1" == "$2" ] || fail "${3:-values differ}: expected [$2], got [$1]"; }
@@ -106,34 +137,38 @@ PROBE_LOG="$E2E_DIR/probe.log"
 
 # Waits until the probe has logged n starts.
 wait_probe() {
-  local n="${1:-1}" i
-  for i in $(seq 1 100); do
-    if [ -f "$PROBE_LOG" ] && [ "$(grep -c '^--$' "$PROBE_LOG")" -ge "$n" ]; then return 0; fi
-    sleep 0.1
-  done
-  fail "the probe was not started ($n expected)"
+  local n="${1:-1}"
+  probe_started() { [ -f "$PROBE_LOG" ] && [ "$(grep -c '^--$' "$PROBE_LOG")" -ge "$n" ]; }
+  until_ok probe_started || fail "the probe was not started ($n expected)"
 }
 
-# Brings the launcher up with the global hotkey and waits until it shows.
+# The number of probe starts logged so far.
+probe_starts() { if [ -f "$PROBE_LOG" ]; then grep -c '^--$' "$PROBE_LOG"; else echo 0; fi; }
+
 # Waits until the launcher is shown (1) or hidden (0).
-wait_visible() {
-  local want="$1" i
-  for i in $(seq 1 50); do
-    [ "$(driver visible TForm1)" = "$want" ] && return 0
-    sleep 0.1
-  done
-  fail "$2"
-}
+wait_visible() { wait_output "$1" "$2" driver visible TForm1; }
 
+# Brings the launcher up with the global hotkey and waits until it shows. Wine sees the Windows
+# key only as a key held down on its own, and a busy Wine may see Z before it: the chord is
+# pressed again until the launcher shows (the hotkey only ever shows it, so a repeat is harmless).
 summon() {
-  # Wine sees the Windows key only as a key held down on its own.
-  xdotool keydown Super_L
-  sleep 0.1
-  xdotool key z
-  sleep 0.1
-  xdotool keyup Super_L
-  wait_visible 1 "the hotkey did not bring the launcher up"
+  local deadline=$(( $(now_ms) + E2E_WAIT * 1000 ))
+  while :; do
+    xdotool keydown Super_L
+    sleep 0.1
+    xdotool key z
+    sleep 0.1
+    xdotool keyup Super_L
+    WAIT_FOR=3 until_ok is_visible && break
+    [ "$(now_ms)" -ge "$deadline" ] && fail "the hotkey did not bring the launcher up"
+  done
+  # The hotkey also selects the text and gives the edit box the keyboard.
+  wait_edit_focus
 }
+is_visible() { [ "$(driver visible TForm1)" = 1 ]; }
+
+# Waits until the launcher's edit box has the keyboard focus.
+wait_edit_focus() { wait_output 1 "the edit box has no keyboard focus" driver editfocus TForm1; }
 
 wait_hidden() { wait_visible 0 "the launcher did not hide"; }
 
@@ -149,29 +184,35 @@ screenshot() {
 start_vtx_early() {
   (cd "$E2E_DIR" && exec wine ./vantrix.exe "$@" >/dev/null 2>&1) &
   VTX_PID=$!
-  driver wait TForm1 20000 || fail "the launcher window was not created"
+  driver wait TForm1 $((2 * E2E_WAIT * 1000)) || fail "the launcher window was not created ($(vtx_state))"
 }
 
-# Mouse actions at screen positions, each step given time to arrive: Wine loses presses
-# that come faster than it reads the X events.
+# Mouse actions at screen positions. Wine loses a press that comes before it has read the
+# move to its place, so each move is given a moment; a press is let go only once Wine has seen
+# it (the button shows as down), and the action ends once Wine has seen the release.
+mouse_to() { xdotool mousemove "$1" "$2"; sleep 0.2; }
+button_down() {  # button (1 left, 3 right)
+  local want="1 0"; [ "$1" = 3 ] && want="0 1"
+  xdotool mousedown "$1"
+  wait_output "$want" "the mouse button press did not arrive" driver buttons
+}
+button_up() {
+  xdotool mouseup "$1"
+  wait_output "0 0" "the mouse button release did not arrive" driver buttons
+}
+
 click_at() {  # x y [button]
-  xdotool mousemove "$1" "$2"
-  sleep 0.2
-  xdotool click "${3:-1}"
-  sleep 0.3
+  mouse_to "$1" "$2"
+  button_down "${3:-1}"
+  button_up "${3:-1}"
 }
 
 drag() {  # from_x from_y to_x to_y
-  xdotool mousemove "$1" "$2"
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.3
-  xdotool mousemove "$(( ($1 + $3) / 2 ))" "$(( ($2 + $4) / 2 ))"
-  sleep 0.2
-  xdotool mousemove "$3" "$4"
-  sleep 0.3
-  xdotool mouseup 1
-  sleep 0.3
+  mouse_to "$1" "$2"
+  button_down 1
+  mouse_to "$(( ($1 + $3) / 2 ))" "$(( ($2 + $4) / 2 ))"
+  mouse_to "$3" "$4"
+  button_up 1
 }
 
 # The colour of one screen pixel as RRGGBB.
@@ -182,35 +223,42 @@ pixel() {
 }
 
 # Waits until a screen pixel has the given colour.
-wait_pixel() {  # x y RRGGBB message
-  local i got=""
-  for i in $(seq 1 20); do
-    got="$(pixel "$1" "$2")"
-    [ "$got" = "$3" ] && return 0
-    sleep 0.15
-  done
-  fail "${4:-pixel at $1,$2}: expected [$3], got [$got]"
-}
+wait_pixel() { wait_output "$3" "${4:-pixel at $1,$2}" pixel "$1" "$2"; }
 
 # Waits until the launcher's list shows the given selected row.
-wait_listsel() {
-  local i
-  for i in $(seq 1 30); do
-    [ "$(driver listsel TForm1)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "${2:-selected row}: expected [$1], got [$(driver listsel TForm1)]"
+wait_listsel() { wait_output "$1" "${2:-selected row}" driver listsel TForm1; }
+
+# Waits until the launcher window has the given width and height ("w h"), or place and size
+# ("x y w h").
+wait_size() { wait_output "$1" "${2:-window size}" window_size; }
+wait_rect() { wait_output "$1" "${2:-window place and size}" driver rect TForm1; }
+window_size() { local r; r="$(driver rect TForm1)" || return 1; [ -n "$r" ] || return 1; echo "${r#* * }"; }
+
+# Waits until the edit box holds the text.
+wait_edit() { wait_output "$1" "${2:-the typed text}" driver edit TForm1; }
+
+# Waits until the clipboard holds the text.
+wait_clipboard() { wait_output "$1" "${2:-clipboard}" driver clipboard; }
+
+# A point after which every key pressed before has been handled: keys arrive in order, so once
+# the edit box shows the effect of End and Shift+Home (all of its text selected) and then of End
+# again (nothing selected, the caret at the end), the keys before them are done with. Needs the
+# edit box to have the focus and to hold some text.
+keys_done() {
+  local n
+  n="$(driver edit TForm1 | tr -d '\n' | wc -c)"
+  [ "$n" -gt 0 ] || fail "keys_done needs text in the edit box"
+  press End shift+Home
+  wait_output "0 $n" "the keys were not handled" driver editsel TForm1
+  press End
+  wait_output "$n $n" "the keys were not handled" driver editsel TForm1
 }
 
 # A popup menu is open (Wine's and Windows' menu windows are of class "#32768").
-wait_menu() { driver shown '#32768' 3000 || fail "${1:-the popup menu} did not open"; }
+wait_menu() { driver shown '#32768' $((E2E_WAIT * 1000)) || fail "${1:-the popup menu} did not open"; }
 wait_no_menu() {
-  local i
-  for i in $(seq 1 30); do
-    driver shown '#32768' 0 || return 0
-    sleep 0.1
-  done
-  fail "the popup menu did not close"
+  no_menu() { ! driver shown '#32768' 0; }
+  until_ok no_menu || fail "the popup menu did not close"
 }
 
 # Waits until a command prints the expected text.

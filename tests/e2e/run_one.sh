@@ -9,4 +9,4 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 vtx_init_prefix
 vtx_start_wine
-timeout 240 bash "$1"
+timeout 420 bash "$1"

@@ -21,13 +21,13 @@ assert_eq "$(driver listsel TForm1)" "0" "the right button selects the row under
 screenshot context-menu
 press c
 wait_no_menu
-assert_eq "$(driver clipboard)" 'c:\no-such-folder\sub\a.txt' "copied address"
+wait_clipboard 'c:\no-such-folder\sub\a.txt' "copied address"
 
 # Row 0, "Open Containing Folder" (second item): the folder does not exist.
 click_at $((x + 30)) "$(row_y 0)" 3
 wait_menu
 press Down Down Return
-assert_eq "$(driver msgbox 3000)" "Can not find folder 'c:\\no-such-folder\\sub' " "missing folder message"
+assert_eq "$(driver msgbox $((E2E_WAIT * 1000)))" "Can not find folder 'c:\\no-such-folder\\sub' " "missing folder message"
 
 # Row 1: its folder exists and is opened through the shell (Wine's explorer shows it).
 click_at $((x + 30)) "$(row_y 1)" 3
@@ -35,39 +35,41 @@ wait_menu
 assert_eq "$(driver listsel TForm1)" "1" "second row selected"
 press Down Down Return
 folder_pid=""
-for _ in $(seq 1 50); do
+folder_opened() {
+  local pid
   for pid in $(pgrep -f 'explorer\.exe' 2>/dev/null); do
     tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
     tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline" | grep -qiF "${E2E_WIN}tools" && folder_pid=$pid
   done
-  [ -n "$folder_pid" ] && break
-  sleep 0.1
-done
-[ -n "$folder_pid" ] || fail "the containing folder was not opened"
+  [ -n "$folder_pid" ]
+}
+until_ok folder_opened || fail "the containing folder was not opened"
 driver msgbox 300 >/dev/null && fail "a message for an existing folder"
 kill "$folder_pid" 2>/dev/null || true
-for _ in $(seq 1 30); do grep -q '^State:.*[ZX]' "/proc/$folder_pid/status" 2>/dev/null || [ ! -e "/proc/$folder_pid" ] && break; sleep 0.1; done
+folder_closed() { [ ! -e "/proc/$folder_pid" ] || grep -q '^State:.*[ZX]' "/proc/$folder_pid/status" 2>/dev/null; }
+until_ok folder_closed || fail "the folder window did not close"
 driver foreground TForm1
 
 # Row 2 is a URL: no "Open Containing Folder", so the second item is "&Copy Address".
 driver settext "before"
+wait_clipboard "before"
 click_at $((x + 30)) "$(row_y 2)" 3
 wait_menu
 press Down Down Return
 wait_no_menu
-assert_eq "$(driver clipboard)" "http://c.example/page" "second item of a URL row's menu"
+wait_clipboard "http://c.example/page" "second item of a URL row's menu"
 
 # Below the last row nothing is selected.
 click_at $((x + 30)) "$(row_y 6)" 3
 wait_menu
 assert_eq "$(driver listsel TForm1)" "-1" "nothing selected below the last row"
 press o
-assert_eq "$(driver msgbox 3000)" \
+assert_eq "$(driver msgbox $((E2E_WAIT * 1000)))" \
   "Nothing selected! Please select the shortcut you want to execute and try again." "Open Selected message"
 click_at $((x + 30)) "$(row_y 6)" 3
 wait_menu
 press c
-assert_eq "$(driver msgbox 3000)" "Nothing selected! Please select a shortcut and try again." "Copy Address message"
+assert_eq "$(driver msgbox $((E2E_WAIT * 1000)))" "Nothing selected! Please select a shortcut and try again." "Copy Address message"
 
 stop_vtx
 note "ok"

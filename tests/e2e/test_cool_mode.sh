@@ -14,27 +14,23 @@ assert_eq "$key $alpha $flags" "FF00FF 255 3" "magenta see-through colour and fu
 
 summon
 type_text "calc"
-sleep 0.5
+wait_edit "calc"
 screenshot cool-mode
 press F4
-sleep 0.5
-read -r _ _ w h <<<"$(driver rect TForm1)"
-assert_eq "$w $h" "141 200" "normal layout after F4"
-read -r ok key alpha flags <<<"$(driver layered TForm1)"
-assert_eq "$flags" "2" "no see-through colour in the normal layout"
+wait_size "141 200" "normal layout after F4"
+layered_flags() { local ok key alpha flags; read -r ok key alpha flags <<<"$(driver layered TForm1)"; echo "$flags"; }
+wait_output "2" "no see-through colour in the normal layout" layered_flags
 screenshot normal-mode
 press F4
-sleep 0.5
-read -r _ _ w h <<<"$(driver rect TForm1)"
-assert_eq "$w $h" "300 60" "back in Cool mode after a second F4"
+wait_size "300 60" "back in Cool mode after a second F4"
+wait_output "3" "the see-through colour is back in Cool mode" layered_flags
 
 # Ctrl+F10 resets: normal layout, default theme (rewritten), fully opaque.
 echo "title=changed by hand" >"$E2E_DIR/themes/Default Theme.th2"
 press ctrl+F10
-sleep 0.5
-read -r _ _ w h <<<"$(driver rect TForm1)"
-assert_eq "$w $h" "141 200" "normal layout after Ctrl+F10"
-head -n 1 "$E2E_DIR/themes/Default Theme.th2" | tr -d '\r' | grep -qx 'title=Default Theme' || fail "default theme not rewritten"
+wait_size "141 200" "normal layout after Ctrl+F10"
+first_theme_line() { head -n 1 "$E2E_DIR/themes/Default Theme.th2" | tr -d '\r'; }
+wait_output "title=Default Theme" "default theme rewritten" first_theme_line
 stop_vtx
 tr -d '\r' <"$DATA_DIR/set.set" | grep -qx 'coolmode=0' || fail "coolmode saved"
 tr -d '\r' <"$DATA_DIR/set.set" | grep -qx 'opacity=255' || fail "opacity saved"

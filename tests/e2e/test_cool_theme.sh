@@ -39,26 +39,31 @@ read -r x y w h <<<"$(driver rect TForm1)"
 assert_eq "$w $h" "300 60" "Cool window size of the theme"
 desktop="$(pixel $((x + 150)) $((y + 36)))"
 summon
-for _ in $(seq 1 20); do [ "$(pixel $((x + 150)) $((y + 36)))" != "$desktop" ] && break; sleep 0.15; done
+shows_picture() { shown="$(pixel $((x + 150)) $((y + 36)))"; [ -n "$shown" ] && [ "$shown" != "$desktop" ]; }
+until_ok shows_picture || fail "the Cool window shows no picture"
 screenshot cool-traversal
-shown="$(pixel $((x + 150)) $((y + 36)))"
-[ "$shown" != "$desktop" ] || fail "the Cool window shows no picture"
 [ "$shown" != "D02020" ] || fail "an image outside the theme's folder was loaded"
 
+# F4 twice: the normal layout and back to Cool mode, which reads the theme again.
+relayout() {
+  press F4
+  wait_size "141 200" "normal layout after F4"
+  press F4
+  wait_size "300 60" "Cool mode after a second F4"
+}
 theme Mine good.bmp
-press F4 F4
+relayout
 wait_pixel $((x + 150)) $((y + 36)) 20D020 "the theme's own bitmap"
 
 theme '..' evil.bmp
-press F4 F4
-sleep 0.5
+relayout
 wait_pixel $((x + 150)) $((y + 36)) 20D020 "a folder outside the themes keeps the last bitmap"
 kill -0 "$VTX_PID" 2>/dev/null || fail "the program ended"
 
 # The left button on the picture moves the window.
 drag $((x + 150)) $((y + 36)) $((x + 100)) $((y - 64))
-read -r x2 y2 _ _ <<<"$(driver rect TForm1)"
-assert_eq "$x2 $y2" "$((x - 50)) $((y - 100))" "place after dragging the Cool window"
+x2=$((x - 50)) y2=$((y - 100))
+wait_rect "$x2 $y2 300 60" "place after dragging the Cool window"
 
 # The right button opens the menu button's menu; "&Hide VTX" hides.
 click_at $((x2 + 150)) $((y2 + 45)) 3

@@ -6,6 +6,7 @@ fresh_install
 # have seen it with or without the task bar.
 read -r wa_w wa_h0 <<<"$(driver workarea)"
 start_vtx
+wait_message_loop
 assert_eq "$(driver visible TForm1)" "0" "the launcher window is hidden at a first start"
 read -r _ wa_h1 <<<"$(driver workarea)"
 [ -d "$DATA_DIR" ] || fail "the Data folder was not created"

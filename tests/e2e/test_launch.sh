@@ -15,7 +15,7 @@ start_vtx
 # Enter on a typed name: the program starts with its parameters, folder and show command.
 summon
 type_text "prob"
-sleep 0.5
+wait_edit "prob"
 screenshot launcher-typed
 press Return
 wait_probe 1
@@ -27,11 +27,12 @@ wait_hidden
 # The hotkey selects the old text; typing replaces it. Ctrl+Enter copies instead of starting.
 summon
 type_text "web"
+wait_edit "web"
 press ctrl+Return
-sleep 0.5
-assert_eq "$(driver clipboard)" "http://example.invalid/page" "Ctrl+Enter copies the address"
+wait_clipboard "http://example.invalid/page" "Ctrl+Enter copies the address"
+keys_done
 assert_eq "$(driver visible TForm1)" "1" "copying keeps the window"
-assert_eq "$(grep -c '^--$' "$PROBE_LOG")" "1" "copying starts nothing"
+assert_eq "$(probe_starts)" "1" "copying starts nothing"
 
 # A URL opens with the last browser line of its name, the address as parameters.
 press Return

@@ -7,7 +7,7 @@ printf 'alpha|c:\\alpha.exe|||||||SW_SHOWNORMAL|Program|||None||1|||||||||0\r\n'
 cp "$E2E_DIR/set.set" "$E2E_DIR/set.orig"; cp "$E2E_DIR/list2.ini" "$E2E_DIR/list2.orig"
 
 start_vtx ns
-sleep 1
+wait_message_loop  # the window would have been shown before the message loop began
 assert_eq "$(driver visible TForm1)" "0" "a start through the Run key stays hidden"
 stop_vtx
 

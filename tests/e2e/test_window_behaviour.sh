@@ -20,35 +20,39 @@ assert_eq "$box" "2 2 139 198" "outline of a 141 x 200 window"
 # Up and Down move the selection one row; they stop at the ends.
 assert_eq "$(driver listcount TForm1)" "3" "rows"
 assert_eq "$(driver listsel TForm1)" "-1" "nothing selected before typing"
+# A text that matches no row selects nothing; keys_done tells when Down has been handled.
+type_text "zz"
+wait_edit "zz"
 press Down
-sleep 0.3
+keys_done
 assert_eq "$(driver listsel TForm1)" "-1" "Down with nothing selected"
+press BackSpace BackSpace
+wait_edit ""
 type_text "b"
 wait_listsel 1 "typing b"
 press Down
 wait_listsel 2 "Down"
 press Down
-sleep 0.3
+keys_done
 assert_eq "$(driver listsel TForm1)" "2" "Down on the last row"
 press Up Up
 wait_listsel 0 "Up twice"
 press Up
-sleep 0.3
+keys_done
 assert_eq "$(driver listsel TForm1)" "0" "Up on the first row"
 assert_eq "$(driver edit TForm1)" "b" "the keys leave the typed text alone"
 
 # The bottom strip: the window's bottom edge follows the pointer; the outline follows.
 drag $((x + 60)) $((y + h - 3)) $((x + 60)) $((y + 280))
-read -r x2 y2 w2 h2 <<<"$(driver rect TForm1)"
-assert_eq "$x2 $y2 $w2 $h2" "$x $y 141 280" "height after dragging the bottom strip"
-read -r _ box <<<"$(driver region TForm1)"
-assert_eq "$box" "2 2 139 278" "outline after the height changed"
+wait_rect "$x $y 141 280" "height after dragging the bottom strip"
+region_box() { local type box; read -r type box <<<"$(driver region TForm1)"; echo "$box"; }
+wait_output "2 2 139 278" "outline after the height changed" region_box
 screenshot window-taller
 
 # The title strip moves the window.
 drag $((x + 40)) $((y + 8)) $((x - 60)) $((y - 142))
-read -r x3 y3 w3 h3 <<<"$(driver rect TForm1)"
-assert_eq "$x3 $y3 $w3 $h3" "$((x - 100)) $((y - 150)) 141 280" "place after dragging the title strip"
+x3=$((x - 100)) y3=$((y - 150))
+wait_rect "$x3 $y3 141 280" "place after dragging the title strip"
 
 # The hide button hides; Escape too.
 click_at $((x3 + 128)) $((y3 + 11))

@@ -31,7 +31,11 @@ bool FakeFiles::FolderExists(const std::string& path) { return folders_.count(Pa
 FileRead FakeFiles::ReadFile(const std::string& path) {
     FileRead r;
     auto it = files_.find(PathKey(path));
-    if (it == files_.end()) return r;
+    if (it == files_.end()) {
+        // As on Windows, a folder where a file is expected exists but cannot be read.
+        if (folders_.count(PathKey(path))) r.status = ReadStatus::Unreadable;
+        return r;
+    }
     if (unreadable_.count(PathKey(path))) {
         r.status = ReadStatus::Unreadable;
         return r;
@@ -43,7 +47,7 @@ FileRead FakeFiles::ReadFile(const std::string& path) {
 
 bool FakeFiles::WriteFileAtomic(const std::string& path, std::string_view bytes) {
     const auto key = PathKey(path);
-    if (read_only_.count(key)) return false;
+    if (read_only_.count(key) || folders_.count(key)) return false;  // a folder in the way is not replaced
     const auto slash = key.rfind('\\');
     if (slash != std::string::npos && slash > 2 && !folders_.count(key.substr(0, slash))) return false;
     files_[key] = {path, std::string(bytes)};

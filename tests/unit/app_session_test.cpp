@@ -413,6 +413,54 @@ TEST_F(AppSessionTest, UnreadableSettingsFileIsKeptAsItIs) {
     EXPECT_EQ(std::count(written.begin(), written.end(), "list2.ini"), 2);
 }
 
+// An unreadable set.set (here a folder, as a user or a tool may leave it) is no first run:
+// no quick-start guide, no browser detection, no balloon, no Run entry; the browser list,
+// the Run key and set.set stay as they are through the end of the session and the exit.
+TEST_F(AppSessionTest, UnreadableSettingsFileRunsNoFirstRunActions) {
+    for (const bool as_folder : {true, false}) {
+        SCOPED_TRACE(as_folder ? "set.set is a folder" : "set.set cannot be opened");
+        Machine machine;
+        machine.system.version_code = 0;  // a current Windows: the Run entry would be written
+        machine.shell.default_browser = kFirefox;
+        machine.files.Put(kProgram + "qsg.exe", "MZ");
+        machine.files.PutFolder(kData);
+        if (as_folder) {
+            machine.files.PutFolder(kData + "set.set");
+        } else {
+            machine.files.Put(kData + "set.set", "firstrun=0\r\nstartonstartup=0\r\n");
+            machine.files.MakeUnreadable(kData + "set.set");
+        }
+        const std::string browsers = "opera|c:\\opera\\opera.exe\r\nie|c:\\ie\\iexplore.exe\r\n";
+        machine.files.Put(kData + "browsers.ini", browsers);
+        Session run(machine);
+        run.Start();
+
+        EXPECT_EQ(machine.prompts.messages, (std::vector<std::string>{std::string(kSettingsUnreadableMessage)}));
+        EXPECT_TRUE(machine.shell.executed.empty());
+        EXPECT_FALSE(run.view.Has("ShowBalloon(Ready to go!"));
+        EXPECT_TRUE(machine.registry.local_machine_run.empty());
+        EXPECT_EQ(run.app.lists().browsers, (Lines{"opera|c:\\opera\\opera.exe", "ie|c:\\ie\\iexplore.exe"}));
+
+        run.app.EndSession();
+        run.app.FormClose();
+        EXPECT_EQ(machine.files.Get(kData + "browsers.ini"), browsers);
+        EXPECT_TRUE(machine.registry.local_machine_run.empty());
+        if (as_folder) {
+            EXPECT_TRUE(machine.files.FolderExists(kData + "set.set"));
+        }
+        for (const auto& path : machine.files.written) EXPECT_FALSE(EndsWith(path, "set.set")) << path;
+    }
+}
+
+TEST_F(AppSessionTest, ManagerPlaceIsBroughtIntoRange) {
+    PutSettings({"firstrun=0", "f2top=-2147483648", "f2left=2147483647"});
+    Session run(m);
+    run.Start();
+    run.app.FormClose();
+    EXPECT_TRUE(HasLine(Saved(), "f2top=-32000"));
+    EXPECT_TRUE(HasLine(Saved(), "f2left=32000"));
+}
+
 // ---------------------------------------------------------------- Enter and the menus
 // The default catalogue, sorted: 0 "c" (Folder c:\), 1 "calc" (Other), 2 "d" (Folder d:\,
 // missing here), 3 "vtx on the web" (URL).

@@ -138,6 +138,17 @@ TEST_F(SettingsTest, ThemeFallsBackToTheDefault) {
     EXPECT_EQ(Loaded({}).theme, kProgram + "themes\\Default Theme.th2");
 }
 
+TEST_F(SettingsTest, ThemeIsABareFileNameInsideTheThemesFolder) {
+    // Each of these names a file that exists, but not as a bare name inside "themes\".
+    for (const std::string name : {"..\\..\\outside\\x.th2", "..\\Blue.th2", "sub\\Blue.th2", "sub/Blue.th2",
+                                   "C:\\Windows\\Blue.th2", "\\\\server\\share\\Blue.th2", "C:Blue.th2", "..th2\\.th2"}) {
+        themes.insert(name);
+        EXPECT_EQ(Loaded({"theme=" + name}).theme, "Default Theme.th2") << name;
+    }
+    themes.insert("My..Theme.th2");
+    EXPECT_EQ(Loaded({"theme=My..Theme.th2"}).theme, "My..Theme.th2");
+}
+
 TEST_F(SettingsTest, PositionStaysInsideTheWorkArea) {
     ctx.work_area = {1024, 738};
     const struct {
@@ -160,6 +171,38 @@ TEST_F(SettingsTest, PositionStaysInsideTheWorkArea) {
         EXPECT_EQ(out.window_left, c.left) << testing::PrintToString(c.lines);
         EXPECT_EQ(out.position_saved, c.saved) << testing::PrintToString(c.lines);
     }
+}
+
+TEST_F(SettingsTest, PositionsAndHeightNoScreenCanShowAreBroughtIntoRange) {
+    ctx.work_area = {1024, 738};
+    const struct {
+        Lines lines;
+        int top, left, height;
+    } cases[] = {
+        {{"top=-2147483648", "left=-2147483648", "height=2147483647"}, -kMaxPosition, -kMaxPosition, kMaxWindowHeight},
+        {{"top=-32000", "left=-32000", "height=16000"}, -32000, -32000, 16000},
+        {{"top=-32001", "left=-99999", "height=16001"}, -32000, -32000, 16000},
+        {{"top=-1200", "left=-3840", "height=2000"}, -1200, -3840, 2000},  // a monitor above, one on the left
+        {{"top=2147483647", "left=2147483647"}, 369, 512, 200},  // beyond the work area: as before
+    };
+    for (const auto& c : cases) {
+        Settings s;
+        const LoadedSettings out = Load(c.lines, s);
+        EXPECT_EQ(out.window_top, c.top) << testing::PrintToString(c.lines);
+        EXPECT_EQ(out.window_left, c.left) << testing::PrintToString(c.lines);
+        EXPECT_EQ(out.window_height, c.height) << testing::PrintToString(c.lines);
+        // What is saved is what was brought into range, and reads back the same.
+        s.top = out.window_top;
+        s.left = out.window_left;
+        const Lines saved = SaveSettingsLines(s, hk);
+        EXPECT_EQ(saved[4], "top=" + std::to_string(c.top));
+        EXPECT_EQ(saved[5], "left=" + std::to_string(c.left));
+        EXPECT_EQ(saved[6], "height=" + std::to_string(c.height));
+        EXPECT_EQ(Loaded(saved).height, c.height);
+    }
+    EXPECT_EQ(ClampPosition(-2147483647 - 1), -kMaxPosition);
+    EXPECT_EQ(ClampPosition(2147483647), kMaxPosition);
+    EXPECT_EQ(ClampPosition(-5), -5);
 }
 
 TEST_F(SettingsTest, HeightDefaultsTo200AndWidthIsAlways141) {
@@ -226,6 +269,19 @@ TEST_F(SettingsTest, FirstRunTurnsStartWithWindowsOn) {
     Settings later;
     EXPECT_FALSE(Load({"firstrun=0"}, later).first_run);
     EXPECT_FALSE(later.startonstartup);
+}
+
+TEST_F(SettingsTest, AnUnreadableFileIsNoFirstRunAndLeavesTheStartupEntryAlone) {
+    ctx.settings_unreadable = true;
+    for (const int code : {0, 6, 8}) {
+        ctx.windows_version_code = code;
+        // Nothing was read, or only the Program folder's copy.
+        for (const Lines& lines : {Lines{}, Lines{"firstrun=1", "startonstartup=0"}}) {
+            const LoadedSettings out = Load(lines);
+            EXPECT_FALSE(out.first_run) << code;
+            EXPECT_EQ(out.startup_entry, StartupEntry::None) << code;
+        }
+    }
 }
 
 TEST_F(SettingsTest, FirstMatchingLineWinsAndExtraLinesDisappear) {
