@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "platform/win32/ui/foreground.h"
+
 namespace vtx {
 namespace {
 
@@ -67,6 +69,7 @@ bool BrowsersDialog::Create(HINSTANCE instance, HWND owner) {
 
 void BrowsersDialog::ShowFor(const std::string& caller) {
     rules_.set_caller(caller);
+    if (!IsShowing()) opener_ = GetActiveWindow();
     if (caller_on_top_) caller_on_top_(caller, false);
     Show();
 }
@@ -125,9 +128,13 @@ void BrowsersDialog::OnOK() {
 // Cancel keeps what the slots show for the next opening.
 void BrowsersDialog::OnCancel() { Finish(); }
 
+// The opener is activated before the dialog hides; otherwise Windows would hand the
+// activation to the dialog's owner, the launcher, and the opener would lose the keyboard.
 void BrowsersDialog::Finish() {
-    Close();
     if (caller_on_top_) caller_on_top_(rules_.caller(), true);
+    if (opener_ && opener_ != hwnd() && IsWindowVisible(opener_)) ui::BringToFront(opener_);
+    opener_ = nullptr;
+    Close();
 }
 
 LRESULT BrowsersDialog::OnNotify(const NMHDR& header) {

@@ -36,6 +36,7 @@ private:
     AppSession& app_;
     std::function<void(const std::string&, bool)> caller_on_top_;
     std::function<void(const std::string&)> refill_;
+    HWND opener_ = nullptr;  // the window that opened the dialog: it gets the keyboard back
 };
 
 }  // namespace vtx

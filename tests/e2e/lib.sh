@@ -283,3 +283,16 @@ wait_focus() {  # class "control-class text" message
   done
   fail "${3:-focus}: expected [$2], got [$got]"
 }
+
+# Waits for a question box and answers it with its mnemonic key.
+answer() {  # y|n message
+  driver shown '#32770' 5000 || fail "$2"
+  sleep 0.3
+  press "$1"
+  local i
+  for i in $(seq 1 50); do
+    driver shown '#32770' 0 || return 0
+    sleep 0.1
+  done
+  fail "the question box did not close"
+}
