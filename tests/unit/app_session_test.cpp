@@ -748,6 +748,23 @@ TEST_F(AppSessionTest, ThemesAreReadFromAProgramFolderThatCannotBeWritten) {
     EXPECT_TRUE(HasLine(Saved(), "theme=Blue.th2"));
 }
 
+// An installer whose "Start Vantrix when Windows starts" was left unticked puts a set.set saying
+// "startonstartup=0" in the Program folder: the first run keeps it off, and still greets the user.
+TEST_F(AppSessionTest, FirstRunKeepsStartWithWindowsOffWhenTheSuppliedSettingsSaySo) {
+    m.system.version_code = 0;
+    m.registry.current_user_run = {{"ovvtx", kExe + " ns"}};
+    m.files.PutFolder(kProgram);
+    m.files.Put(kProgram + "set.set", "startonstartup=0\r\n");
+    Session run(m);
+    run.Start();
+    EXPECT_TRUE(run.view.Has("ShowBalloon(Ready to go!"));
+    EXPECT_TRUE(m.registry.current_user_run.empty());
+    EXPECT_TRUE(m.registry.local_machine_run.empty());
+    run.app.FormClose();
+    for (const char* line : {"firstrun=0", "startonstartup=0"}) EXPECT_TRUE(HasLine(Saved(), line)) << line;
+    EXPECT_EQ(m.files.Get(kProgram + "set.set"), "startonstartup=0\r\n");
+}
+
 TEST_F(AppSessionTest, DraggedHeightIsKeptAndSaved) {
     PutSettings({"firstrun=0"});
     Session run(m);
