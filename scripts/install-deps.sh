@@ -17,6 +17,11 @@ have Xvfb || need+=(xvfb)
 have xdotool || need+=(xdotool)
 have xauth || need+=(xauth)
 have import || need+=(imagemagick)
+# The packages (scripts/package.sh) and their check: the installer, the zip, the icon's generator.
+have makensis || need+=(nsis)
+have zip || need+=(zip)
+have unzip || need+=(unzip)
+have python3 || need+=(python3)
 
 if [ ${#need[@]} -eq 0 ]; then
   exit 0
