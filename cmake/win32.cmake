@@ -11,6 +11,30 @@ add_executable(vantrix WIN32 src/platform/win32/main.cpp res/vantrix.rc)
 target_link_libraries(vantrix PRIVATE vtx_win32)
 set_target_properties(vantrix PROPERTIES OUTPUT_NAME vantrix)
 
+# The resources take the version and names from generated/vantrix_version.h (cmake/version.cmake),
+# and the manifest from a copy of res/vantrix.manifest whose own assemblyIdentity carries project()'s
+# version. windres looks for the files an .rc names in its -I folders before the .rc file's own.
+file(READ ${CMAKE_SOURCE_DIR}/res/vantrix.manifest VTX_MANIFEST)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/vantrix.manifest)
+string(FIND "${VTX_MANIFEST}" "<assemblyIdentity" VTX_AT)
+if(VTX_AT LESS 0)
+  message(FATAL_ERROR "res/vantrix.manifest has no <assemblyIdentity>")
+endif()
+string(SUBSTRING "${VTX_MANIFEST}" 0 ${VTX_AT} VTX_BEFORE)
+string(SUBSTRING "${VTX_MANIFEST}" ${VTX_AT} -1 VTX_REST)
+string(FIND "${VTX_REST}" ">" VTX_END)
+math(EXPR VTX_END "${VTX_END} + 1")
+string(SUBSTRING "${VTX_REST}" 0 ${VTX_END} VTX_IDENTITY)
+string(SUBSTRING "${VTX_REST}" ${VTX_END} -1 VTX_AFTER)
+string(REGEX REPLACE " version=\"[^\"]*\"" " version=\"${VTX_VERSION}\"" VTX_IDENTITY "${VTX_IDENTITY}")
+if(NOT VTX_IDENTITY MATCHES " version=\"${VTX_VERSION}\"")
+  message(FATAL_ERROR "res/vantrix.manifest: the first <assemblyIdentity> needs a version=\"...\" attribute")
+endif()
+file(CONFIGURE OUTPUT ${VTX_GENERATED_DIR}/vantrix.manifest CONTENT "${VTX_BEFORE}${VTX_IDENTITY}${VTX_AFTER}" @ONLY)
+target_include_directories(vantrix PRIVATE ${VTX_GENERATED_DIR})
+set_source_files_properties(res/vantrix.rc PROPERTIES OBJECT_DEPENDS
+  "${VTX_GENERATED_DIR}/vantrix_version.h;${VTX_GENERATED_DIR}/vantrix.manifest;${CMAKE_SOURCE_DIR}/res/vantrix.ico")
+
 file(GLOB VTX_WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
 if(VTX_WIN32_TESTS)
   add_executable(vtx_win32_tests ${VTX_WIN32_TESTS})

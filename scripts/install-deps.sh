@@ -20,6 +20,11 @@ have import || need+=(imagemagick)
 # The fuzz targets: clang with its libFuzzer runtime.
 have clang++ || need+=(clang)
 [ -f "$(clang -print-runtime-dir 2>/dev/null)/libclang_rt.fuzzer-x86_64.a" ] || need+=(libclang-rt-dev)
+# The packages (scripts/package.sh) and their check: the installer, the zip, the icon's generator.
+have makensis || need+=(nsis)
+have zip || need+=(zip)
+have unzip || need+=(unzip)
+have python3 || need+=(python3)
 
 if [ ${#need[@]} -eq 0 ]; then
   exit 0

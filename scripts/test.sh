@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: host unit tests (plain and with sanitizers), a short run of every
 # fuzz target over its saved inputs, then the same unit tests, the Win32 platform tests and the
-# end-to-end tests of vantrix.exe under Wine.
+# end-to-end tests of vantrix.exe under Wine, then the release check: the installer and the zip
+# of scripts/package.sh in a fresh Wine prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -29,3 +30,7 @@ vtx_start_xvfb
 vtx_init_prefix
 vtx_start_wine
 ctest --preset win64
+
+echo "== release packages"
+scripts/package.sh
+tests/release/test_release.sh

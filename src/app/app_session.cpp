@@ -116,7 +116,7 @@ void AppSession::RunFirstRunActions() {
     const std::string browser = p_.shell.DefaultBrowserPath();
     if (!browser.empty()) SetDefaultBrowser(lists_.browsers, browser);
     view_->ShowBalloon("Ready to go!", "Click its tray icon to open VTX!", 10);
-    settings_.startonstartup = true;
+    // Starting with Windows from now on: LoadSettings has turned it on already.
 }
 
 void AppSession::SyncSettingsFromLayout() {

@@ -100,7 +100,9 @@ LoadedSettings LoadSettings(const Lines& lines, Settings& s, HotkeyText& hotkeys
 
     out.first_run = ValueOf(lines, "firstrun") != "0" && !ctx.settings_unreadable;
     if (ctx.settings_unreadable) out.startup_entry = StartupEntry::None;
-    if (out.first_run) s.startonstartup = true;  // saved as on at shutdown
+    // Saved as on at shutdown, unless the settings found say "0": a set.set that an installer
+    // left in the Program folder when "Start Vantrix when Windows starts" was not ticked.
+    if (out.first_run && startup != "0") s.startonstartup = true;
 
     out.cool_mode = s.coolmode;
     return out;

@@ -187,6 +187,11 @@ ThemeLoadResult loadthm(const std::string& name, Files& files, const std::string
     }
 
     LinesRead read = ReadLines(files, path);
+    if (!read.ok() && path == default_path) {
+        // A Program folder that cannot be written has no default theme file: its built-in lines stand in.
+        Trace("Form1.loadthm: the built-in default theme stands in for " + path, 0);
+        read = {ReadStatus::Ok, DefaultThemeLines()};
+    }
     if (!read.ok()) {
         Trace("Form1.loadthm: cannot open " + path, 0);
         return {false, "Cannot open file \"" + path + "\"."};

@@ -100,7 +100,8 @@ struct ThemeLoadResult {
 // itself, themes\Default Theme.th2, and that file written afresh. On success `current_theme`
 // holds its lines and `current_theme_name` the file-name part of what was loaded.
 // A value that cannot be converted stops at its key: the keys before it stay applied.
-// A file that cannot be read leaves everything as it was.
+// A file that cannot be read leaves everything as it was, except the default theme: when its
+// file cannot be read or written, its built-in lines (DefaultThemeLines) are applied.
 ThemeLoadResult loadthm(const std::string& name, Files& files, const std::string& program_folder, ThemeLook& look,
                         Lines& current_theme, std::string& current_theme_name);
 

@@ -262,6 +262,10 @@ bool CheckDefaultThemeFiles(Files& files, const std::string& program_folder) {
     const std::string themes = ThemesFolder(program_folder);
     if (!files.FileExists(themes + std::string(kDefaultThemeFile))) createdefaulttheme(files, program_folder);
     for (const std::string& folder : {themes, themes + std::string(kDefaultThemeFolder) + "\\"}) {
+        if (!files.FolderExists(folder.substr(0, folder.size() - 1))) {
+            Trace("Form1.CheckDefaultThemeFiles: no folder " + folder, 0);
+            continue;
+        }
         for (BuiltinImage image : kBuiltinImages) {
             const std::string path = folder + BuiltinImageFileName(image);
             if (files.FileExists(path)) continue;

@@ -73,7 +73,8 @@ void createdefaulttheme(Files& files, const std::string& program_folder);
 // Start-up check: the default theme file when it is missing, then each built-in bitmap
 // that is missing from "themes\" and from "themes\Default Theme\". Existing files are never
 // replaced. False when a bitmap could not be written (the check stops there; the caller
-// reports it). The two folders must exist already.
+// reports it). A folder that does not exist (a Program folder that cannot be written) is
+// skipped without a report: the window's built-in design stands in for its files.
 [[nodiscard]] bool CheckDefaultThemeFiles(Files& files, const std::string& program_folder);
 
 }  // namespace vtx

@@ -17,7 +17,7 @@ assert_file_lines "$DATA_DIR/list2.ini" \
   'c|c:\|||||||SW_SHOWMAXIMIZED|Folder|||Purple||1|||||||||0' \
   'calc|calc|||||||SW_SHOWNORMAL|Other|||Orange||1|||||||||0' \
   'd|d:\|||||||SW_SHOWNORMAL|Folder|||None||1|||||||||0' \
-  'vtx on the web|https://vantrix.orvane.example/|||||||SW_SHOWNORMAL|URL|||None||1||||firefox|||||0'
+  'vtx on the web|https://www.orvane.com/vantrix/|||||||SW_SHOWNORMAL|URL|||None||1||||firefox|||||0'
 
 wa_h=$wa_h0
 tr -d '\r' <"$DATA_DIR/set.set" | grep -qx "f2top=$((wa_h1 / 2 - 292))" && wa_h=$wa_h1

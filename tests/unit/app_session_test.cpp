@@ -15,6 +15,7 @@
 #include "platform/trace.h"
 #include "recording_view.h"
 #include "themes/builtin_images.h"
+#include "themes/theme_file.h"
 
 namespace vtx {
 namespace {
@@ -747,6 +748,69 @@ TEST_F(AppSessionTest, ResetAppearanceStoppedByTheThemeKeepsTheOpacity) {
     EXPECT_FALSE(run.view.Has("SetOpacity("));
     run.app.FormClose();
     EXPECT_TRUE(HasLine(Saved(), "opacity=100"));
+}
+
+// ---------------------------------------------------------------- a Program folder that cannot be written
+
+// The program alone in a place the user may not write to: nothing is created there and nothing
+// is reported; the built-in default theme stands in, and what the user owns goes to the Data folder.
+TEST_F(AppSessionTest, ProgramFolderThatCannotBeWrittenIsNotReported) {
+    m.files.MakeReadOnly(kProgram + "themes");
+    m.files.MakeReadOnly(kProgram + "themes\\Default Theme");
+    Session run(m);
+    run.Start();
+    EXPECT_EQ(m.prompts.messages, std::vector<std::string>{});
+    EXPECT_FALSE(run.view.Has("ShowError("));
+    EXPECT_TRUE(run.view.Has("ApplyGeometry(normal)"));
+    EXPECT_TRUE(run.view.Has("ShowBalloon(Ready to go!"));
+    EXPECT_EQ(run.view.look.cool_width, 300);  // the default theme's lines are applied
+    run.app.ToggleCoolMode();
+    EXPECT_TRUE(run.view.Has("ApplyGeometry(cool)"));
+    run.app.ResetAppearance();
+    EXPECT_FALSE(run.view.Has("ShowError("));
+    run.app.FormClose();
+    EXPECT_EQ(m.prompts.messages, std::vector<std::string>{});
+    EXPECT_FALSE(WrittenInData().empty());  // and none of it in the Program folder
+    EXPECT_TRUE(HasLine(Saved(), "theme=Default Theme.th2"));
+}
+
+// The packages' content in such a place: the themes are read from it, and nothing is written there.
+TEST_F(AppSessionTest, ThemesAreReadFromAProgramFolderThatCannotBeWritten) {
+    PutSettings({"firstrun=0", "theme=Blue.th2"});
+    m.files.PutFolder(kProgram + "themes");
+    m.files.PutFolder(kProgram + "themes\\Default Theme");
+    ASSERT_TRUE(CheckDefaultThemeFiles(m.files, kProgram));
+    m.files.Put(kProgram + "themes\\Blue.th2", "formbackcolor=0000FF\r\n");
+    for (const FolderEntry& e : m.files.ListFolder(kProgram + "themes")) m.files.MakeReadOnly(kProgram + "themes\\" + e.name);
+    for (const FolderEntry& e : m.files.ListFolder(kProgram + "themes\\Default Theme"))
+        m.files.MakeReadOnly(kProgram + "themes\\Default Theme\\" + e.name);
+    m.files.written.clear();
+
+    Session run(m);
+    run.Start();
+    EXPECT_EQ(m.prompts.messages, std::vector<std::string>{});
+    EXPECT_FALSE(run.view.Has("ShowError("));
+    EXPECT_EQ(run.view.look.form_color, 0xFF0000u);  // blue
+    run.app.FormClose();
+    EXPECT_FALSE(WrittenInData().empty());
+    EXPECT_TRUE(HasLine(Saved(), "theme=Blue.th2"));
+}
+
+// An installer whose "Start Vantrix when Windows starts" was left unticked puts a set.set saying
+// "startonstartup=0" in the Program folder: the first run keeps it off, and still greets the user.
+TEST_F(AppSessionTest, FirstRunKeepsStartWithWindowsOffWhenTheSuppliedSettingsSaySo) {
+    m.system.version_code = 0;
+    m.registry.current_user_run = {{"ovvtx", kExe + " ns"}};
+    m.files.PutFolder(kProgram);
+    m.files.Put(kProgram + "set.set", "startonstartup=0\r\n");
+    Session run(m);
+    run.Start();
+    EXPECT_TRUE(run.view.Has("ShowBalloon(Ready to go!"));
+    EXPECT_TRUE(m.registry.current_user_run.empty());
+    EXPECT_TRUE(m.registry.local_machine_run.empty());
+    run.app.FormClose();
+    for (const char* line : {"firstrun=0", "startonstartup=0"}) EXPECT_TRUE(HasLine(Saved(), line)) << line;
+    EXPECT_EQ(m.files.Get(kProgram + "set.set"), "startonstartup=0\r\n");
 }
 
 TEST_F(AppSessionTest, DraggedHeightIsKeptAndSaved) {

@@ -87,7 +87,7 @@ TEST(DefaultCatalogue, RecordsAreExact) {
     EXPECT_EQ(c.line(1), "calc|calc|||||||SW_SHOWNORMAL|Other|||Orange||1|||||||||0");
     EXPECT_EQ(c.line(2), "d|d:\\|||||||SW_SHOWNORMAL|Folder|||None||1|||||||||0");
     EXPECT_EQ(c.GetShPart(3, kName), "vtx on the web");
-    EXPECT_EQ(c.GetShPart(3, kAddr), "https://vantrix.orvane.example/");
+    EXPECT_EQ(c.GetShPart(3, kAddr), "https://www.orvane.com/vantrix/");
     EXPECT_EQ(c.GetShPart(3, kTy1), "URL");
     EXPECT_EQ(c.GetShPart(3, kOsw), "firefox");
     for (const auto& line : c.lines()) EXPECT_EQ(std::count(line.begin(), line.end(), '|'), 23) << line;

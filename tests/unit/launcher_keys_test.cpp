@@ -149,7 +149,7 @@ TEST(LauncherKeys, HelpAndWebPagesAndHeight) {
               (ShellRequest{"open", "C:\\Program Files\\Vantrix\\help\\index.htm", "", "", 3}));
     EXPECT_EQ(HelpPageRequest("d:\\vtx\\", "howto.htm").file, "d:\\vtx\\help\\howto.htm");
     EXPECT_EQ(WebPageRequest(web::kSupportPage),
-              (ShellRequest{"open", "https://orvane.example/support/", std::nullopt, std::nullopt, 3}));
+              (ShellRequest{"open", "https://www.orvane.com/support/", std::nullopt, std::nullopt, 3}));
 
     EXPECT_EQ(DraggedHeight(700, 100), 600);  // the bottom edge goes to the pointer
     EXPECT_EQ(DraggedHeight(150, 100), kMinimumWindowHeight);

@@ -284,6 +284,18 @@ TEST_F(SettingsTest, AnUnreadableFileIsNoFirstRunAndLeavesTheStartupEntryAlone) 
     }
 }
 
+// Settings supplied with the program that turn starting with Windows off keep it off on the first run.
+TEST_F(SettingsTest, FirstRunKeepsAnExplicitOff) {
+    for (int code : {0, 8}) {
+        ctx.windows_version_code = code;
+        Settings s;
+        const LoadedSettings out = Load({"startonstartup=0"}, s);
+        EXPECT_TRUE(out.first_run) << code;
+        EXPECT_FALSE(s.startonstartup) << code;
+        EXPECT_EQ(out.startup_entry, code == 8 ? StartupEntry::None : StartupEntry::Remove) << code;
+    }
+}
+
 TEST_F(SettingsTest, FirstMatchingLineWinsAndExtraLinesDisappear) {
     const Lines lines{"garbage without equals", "QuickAdd=1", "quickadd=0", "=1", "unknown=5", "HAE=1"};
     const Settings s = Loaded(lines);

@@ -274,10 +274,26 @@ TEST_F(LoadThemeTest, UnreadableThemeAppliesNothing) {
     EXPECT_EQ(current, Lines{"old=1"});
     EXPECT_EQ(current_name, "Old.th2");
 
-    // The default theme cannot be written (no themes folder): the same.
+}
+
+// A Program folder that cannot be written has no default theme file and cannot get one: the
+// built-in default theme is applied instead, without an error, and its images stay built in.
+TEST_F(LoadThemeTest, BuiltInDefaultThemeStandsInForAFileThatCannotBeWritten) {
     fake::FakeFiles empty;
-    EXPECT_FALSE(loadthm("x.th2", empty, kProgram, look, current, current_name).ok);
-    EXPECT_EQ(look, ThemeLook{});
+    const auto r = loadthm("x.th2", empty, kProgram, look, current, current_name);
+    EXPECT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(empty.writes, 0);
+    EXPECT_EQ(current, DefaultThemeLines());
+    EXPECT_EQ(current_name, "Default Theme.th2");
+    EXPECT_EQ(look.cool_width, 300);  // the default theme's, not the window's own 421
+    EXPECT_EQ(look.menu_button.image, "");
+    EXPECT_EQ(look.cool_back_image, "");
+
+    // The same when the file is there but cannot be read.
+    files.Put(kThemes + "Default Theme.th2", "formbackcolor=000000\r\n");
+    files.MakeUnreadable(kThemes + "Default Theme.th2");
+    EXPECT_TRUE(Load("Default Theme.th2").ok);
+    EXPECT_EQ(current, DefaultThemeLines());
 }
 
 TEST_F(LoadThemeTest, ImagesComeFromTheThemeFolderWhenTheyExist) {

@@ -149,9 +149,25 @@ TEST(ThemeFile, CheckDefaultThemeFilesWritesOnlyWhatIsMissing) {
 
 TEST(ThemeFile, CheckDefaultThemeFilesReportsABitmapItCannotWrite) {
     fake::FakeFiles files;
-    files.PutFolder(kThemes);  // "Default Theme" folder missing: its bitmaps cannot be written
+    files.PutFolder(kThemes);
+    files.PutFolder(kThemes + "Default Theme");
+    files.MakeReadOnly(kThemes + "Default Theme\\menu1.bmp");
     EXPECT_FALSE(CheckDefaultThemeFiles(files, kProgram));
     EXPECT_TRUE(files.Has(kThemes + "close2.bmp"));
+    EXPECT_TRUE(files.Has(kThemes + "Default Theme\\back1.bmp"));
+    EXPECT_FALSE(files.Has(kThemes + "Default Theme\\menu2.bmp"));  // the check stopped at menu1.bmp
+}
+
+// A Program folder that cannot be written: start-up could not create the folders, so there is
+// nothing to write to and nothing to report; the built-in design stands in.
+TEST(ThemeFile, CheckDefaultThemeFilesSkipsFoldersThatAreMissing) {
+    fake::FakeFiles files;
+    EXPECT_TRUE(CheckDefaultThemeFiles(files, kProgram));
+    EXPECT_EQ(files.writes, 0);
+
+    files.PutFolder(kThemes);  // "Default Theme" missing: only the loose copies are written
+    EXPECT_TRUE(CheckDefaultThemeFiles(files, kProgram));
+    EXPECT_TRUE(files.Has(kThemes + "back1.bmp"));
     EXPECT_FALSE(files.Has(kThemes + "Default Theme\\back1.bmp"));
 }
 
