@@ -57,7 +57,7 @@ stop_vtx
 rm -rf "$E2E_DIR/../outside"
 settings="$(tr -d '\r' <"$DATA_DIR/set.set")"
 grep -qx 'theme=Default Theme.th2' <<<"$settings" || fail "the default theme is saved: $settings"
-grep -qx 'top=-32000' <<<"$settings" || fail "top brought into range: $settings"
+grep -qx 'top=[0-9]\{1,4\}' <<<"$settings" || fail "top brought back onto the screen: $settings"
 grep -qx 'left=-\?[0-9]\{1,4\}' <<<"$settings" || fail "left within the work area: $settings"
 grep -qx 'height=16000' <<<"$settings" || fail "height brought into range: $settings"
 grep -qx 'f2top=-32000' <<<"$settings" || fail "f2top brought into range: $settings"
