@@ -25,7 +25,8 @@ void BM_ManagerSave(benchmark::State& state) {
     int round = 0;
     for (auto _ : state) {
         // A rename that moves the shortcut in the sort, then its save.
-        rules.form().name = (round++ % 2 ? "a moved " : "z moved ") + std::to_string(round);
+        ++round;
+        rules.form().name = (round % 2 ? "a moved " : "z moved ") + std::to_string(round);
         rules.saveitem(rules.Edited());
         benchmark::DoNotOptimize(rules.Selected());
     }
