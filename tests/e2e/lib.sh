@@ -261,13 +261,14 @@ wait_no_menu() {
   until_ok no_menu || fail "the popup menu did not close"
 }
 
-# Waits until a command prints the expected text.
+# Waits until a command prints the expected text, at most E2E_WAIT seconds.
 wait_eq() {  # expected message command...
-  local want="$1" msg="$2" i got=""
+  local want="$1" msg="$2" got="" deadline=$(( $(now_ms) + E2E_WAIT * 1000 ))
   shift 2
-  for i in $(seq 1 60); do
+  while :; do
     got="$("$@" 2>/dev/null || true)"
     [ "$got" == "$want" ] && return 0
+    [ "$(now_ms)" -ge "$deadline" ] && break
     sleep 0.1
   done
   fail "$msg: expected [$want], got [$got]"

@@ -3,16 +3,6 @@
 # picked in the Settings dialog: the launcher's edit box shows the new colour.
 source "$(dirname "$0")/lib.sh"
 
-wait_eq() {  # expected message command...
-  local want="$1" msg="$2" i got=""
-  shift 2
-  for i in $(seq 1 60); do
-    got="$("$@" 2>/dev/null || true)"
-    [ "$got" == "$want" ] && return 0
-    sleep 0.1
-  done
-  fail "$msg: expected [$want], got [$got]"
-}
 focus_class() { driver focus "$1" | cut -d' ' -f1; }
 # Tab until the focus is on a control of the class (at most n presses).
 tab_to() {  # form class n
