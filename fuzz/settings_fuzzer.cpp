@@ -38,7 +38,7 @@ Run LoadAndSave(const vtx::Lines& file, vtx::HotkeyText& hotkeys, const vtx::Loa
     Run run;
     run.loaded = vtx::LoadSettings(file, run.settings, hotkeys, ctx);
     // The theme is a bare name inside "themes\", or the default theme's full path, which
-    // loading the theme (Part 4.2) turns into its file name before anything is saved.
+    // loading the theme turns into its file name before anything is saved.
     const std::string default_path = ctx.program_folder + "themes\\Default Theme.th2";
     FUZZ_CHECK(vtx::IsBareFileName(run.settings.theme) || run.settings.theme == default_path);
     if (run.settings.theme == default_path) run.settings.theme = "Default Theme.th2";

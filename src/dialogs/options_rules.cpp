@@ -1,6 +1,7 @@
 #include "dialogs/options_rules.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "app/hotkey.h"
 #include "app/startup_entry.h"

@@ -115,7 +115,7 @@ constexpr std::array<std::pair<int, int>, 7> kLinks{{
 // Shown with the second page, beside its type page.
 constexpr int kSecondPage[] = {kPropsHeading, kNameHeading, kNameLBL, kNameEDT, kClickOK, kOnceCreated, kBackBTN};
 
-constexpr COLORREF kNavy = RGB(0, 0, 128), kBlue = RGB(0, 0, 255), kLightRed = RGB(255, 125, 125);
+constexpr COLORREF kNavy = RGB(0, 0, 128), kBlue = RGB(0, 0, 255);
 
 int KindOfLink(int id) {
     for (const auto& [link, kind] : kLinks)
@@ -314,9 +314,7 @@ bool WizardDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         return true;
     }
     if (msg == WM_CTLCOLOREDIT && reinterpret_cast<HWND>(lp) == Item(kNameEDT) && warning_) {
-        static const win32::UniqueBrush light_red(CreateSolidBrush(kLightRed));
-        SetBkColor(reinterpret_cast<HDC>(wp), kLightRed);
-        result = reinterpret_cast<LRESULT>(light_red.get());
+        result = ui::WarningFieldColours(reinterpret_cast<HDC>(wp));
         return true;
     }
     return false;

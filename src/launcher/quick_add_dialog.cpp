@@ -23,7 +23,6 @@ constexpr ui::Control kTable[] = {
     {IDCANCEL, Kind::Button, "Cancel", {341, 180, 75, 25}},
 };
 
-constexpr COLORREF kLightRed = RGB(255, 125, 125);
 
 }  // namespace
 
@@ -69,9 +68,7 @@ void QuickAddDialog::OnOK() {
 
 bool QuickAddDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg == WM_CTLCOLOREDIT && reinterpret_cast<HWND>(lp) == Item(kNameEDT) && warning_) {
-        static const win32::UniqueBrush light_red(CreateSolidBrush(kLightRed));
-        SetBkColor(reinterpret_cast<HDC>(wp), kLightRed);
-        result = reinterpret_cast<LRESULT>(light_red.get());
+        result = ui::WarningFieldColours(reinterpret_cast<HDC>(wp));
         return true;
     }
     return false;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/gdi_util.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/ui/dpi.h"
 #include "platform/win32/ui/foreground.h"
 
@@ -21,6 +22,13 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | 
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 }  // namespace
+
+LRESULT WarningFieldColours(HDC dc) noexcept {
+    constexpr COLORREF kLightRed = RGB(255, 125, 125);
+    static const win32::UniqueBrush light_red(CreateSolidBrush(kLightRed));
+    SetBkColor(dc, kLightRed);
+    return reinterpret_cast<LRESULT>(light_red.get());
+}
 
 Dialog::~Dialog() {
     auto& all = Registry();

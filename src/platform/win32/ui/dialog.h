@@ -21,6 +21,10 @@ struct DialogFrame {
     int first_focus_id = 0;  // the control that takes the keyboard first; 0: the first of the tab order
 };
 
+// Colours of a field that holds a value the dialog warns about (a name already taken): its
+// background turns light red. The answer to WM_CTLCOLOREDIT for that field.
+[[nodiscard]] LRESULT WarningFieldColours(HDC dc) noexcept;
+
 class Dialog : public Window {
 public:
     ~Dialog() override;
