@@ -37,8 +37,8 @@
 //   vtx_driver childrect CLASS CHILD  prints the first CHILD-class control's box in the window's client
 //                                     coordinates: left top width height
 //   vtx_driver closekill CLASS MS     posts WM_CLOSE, kills the process MS milliseconds (fractions
-//                                     allowed) later and prints "killed", or "ended" when it had
-//                                     already ended by itself
+//                                     allowed) later and prints "killed", or "ended MS" when it had
+//                                     already ended by itself, seen MS milliseconds after the close
 //   vtx_driver endsessionkill CLASS   the end of the log-on, then at once a kill, as Windows does
 //   vtx_driver editsel CLASS          prints the start and end of the selection in the Edit child
 //   vtx_driver editfocus CLASS        prints 1 when the window is in the foreground and its Edit child
@@ -462,7 +462,11 @@ int main(int argc, char** argv) {
         if (!ended) ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
         if (!ended) Kill(process);
         CloseHandle(process);
-        std::printf("%s\n", ended ? "ended" : "killed");
+        // An end seen before the kill comes with the time it was seen, an upper bound of the save.
+        if (ended)
+            std::printf("ended %.0f\n", (Seconds() - t0) * 1000);
+        else
+            std::printf("killed\n");
     } else if (cmd == "endsessionkill") {
         HANDLE process = ProcessOf(w);
         if (!process) return 1;

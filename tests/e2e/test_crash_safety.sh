@@ -68,7 +68,8 @@ old_or_new() {  # file -> prints old or new, or fails
   fail "after kill $2: $1 is torn ($(wc -c <"$f") bytes, $(tr -d '\000' <"$f" | wc -c) without NULs; old $(wc -c <"$old/$1"), new $(wc -c <"$new/$1"))"
 }
 
-# Kills spread evenly over the save window, the first at its start, the last at its end.
+# Kills spread evenly over the save window, the first at its start, the last at its end. A save
+# that ends sooner than the timed one (a warm disk cache) shrinks the window for the kills after it.
 killed=0 ended=0 tmp_left=0
 declare -A seen=()
 put_old
@@ -78,9 +79,14 @@ for k in $(seq 0 $((KILLS - 1))); do
   # did not finish shows as the old bytes.
   put_old
   delay="$(awk -v w="$window_ms" -v k="$k" -v n="$KILLS" 'BEGIN { printf "%.1f", w * k / (n - 1) }')"
-  case "$(driver closekill TForm1 "$delay")" in
+  outcome="$(driver closekill TForm1 "$delay")"
+  case "$outcome" in
     killed) killed=$((killed + 1)) ;;
-    ended) ended=$((ended + 1)) ;;
+    ended\ *)
+      ended=$((ended + 1))
+      seen_ms="${outcome#ended }"
+      [ "$seen_ms" -lt "$window_ms" ] && window_ms="$seen_ms"
+      ;;
     *) fail "kill $k at $delay ms: the driver could not close and kill the program" ;;
   esac
   wait_exit
@@ -90,7 +96,7 @@ for k in $(seq 0 $((KILLS - 1))); do
   # The next start, with whatever the kill left behind.
   start_after_kill "kill $k"
 done
-note "$KILLS kills over ${window_ms} ms: $killed during the save, $ended after the process had ended"
+note "$KILLS kills over ${window_ms} ms at the end: $killed during the save, $ended after the process had ended"
 for s in "${!seen[@]}"; do note "  ${seen[$s]} x $s"; done
 note "  $tmp_left kills left a .tmp file"
 [ "$killed" -ge $((KILLS / 2)) ] || fail "too few kills landed in the save ($killed of $KILLS): the save window was misjudged"
