@@ -262,38 +262,16 @@ wait_no_menu() {
 }
 
 # Waits until a command prints the expected text, at most E2E_WAIT seconds.
-wait_eq() {  # expected message command...
-  local want="$1" msg="$2" got="" deadline=$(( $(now_ms) + E2E_WAIT * 1000 ))
-  shift 2
-  while :; do
-    got="$("$@" 2>/dev/null || true)"
-    [ "$got" == "$want" ] && return 0
-    [ "$(now_ms)" -ge "$deadline" ] && break
-    sleep 0.1
-  done
-  fail "$msg: expected [$want], got [$got]"
-}
+wait_eq() { wait_output "$@"; }
 
 # Waits until the control with the keyboard in a window of CLASS is "CONTROL-CLASS TEXT".
-wait_focus() {  # class "control-class text" message
-  local i got=""
-  for i in $(seq 1 30); do
-    got="$(driver focus "$1")"
-    [ "$got" = "$2" ] && return 0
-    sleep 0.1
-  done
-  fail "${3:-focus}: expected [$2], got [$got]"
-}
+wait_focus() { wait_output "$2" "${3:-focus}" driver focus "$1"; }
 
-# Waits for a question box and answers it with its mnemonic key.
+# Waits for a question box to have the keyboard, answers it with its mnemonic key and waits
+# until it closes.
 answer() {  # y|n message
-  driver shown '#32770' 5000 || fail "$2"
-  sleep 0.3
+  wait_output "#32770 Button" "$2" driver fgclass
   press "$1"
-  local i
-  for i in $(seq 1 50); do
-    driver shown '#32770' 0 || return 0
-    sleep 0.1
-  done
-  fail "the question box did not close"
+  box_gone() { ! driver shown '#32770' 0; }
+  until_ok box_gone || fail "the question box did not close"
 }
