@@ -15,6 +15,7 @@
 #include "platform/win32/layout_painter.h"
 #include "platform/win32/ui/dpi.h"
 #include "platform/win32/ui/foreground.h"
+#include "platform/win32/ui/keys.h"
 #include "platform/win32/ui/subclass.h"
 #include "platform/win32/win32_icons.h"
 #include "platform/win32/win32_monitors.h"
@@ -53,28 +54,6 @@ HMENU BuildMenu(const std::vector<MenuEntry>& entries, std::size_t& at, int leve
         }
     }
     return menu;
-}
-
-// A key counts as held when the thread's key state says so and the keyboard agrees: the
-// window hides on a key going down, so the key's release may reach another window and
-// leave the thread's state behind.
-bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0 && (GetAsyncKeyState(vk) & 0x8000) != 0; }
-
-// The same at the source: a modifier whose release went to another window while the
-// launcher was hidden is let go in the thread's key state when the launcher comes back,
-// so typed letters are not read as Ctrl+letter and Enter not as Ctrl+Enter.
-void ForgetReleasedModifiers() {
-    BYTE state[256];
-    if (!GetKeyboardState(state)) return;
-    bool changed = false;
-    for (int vk : {VK_SHIFT, VK_LSHIFT, VK_RSHIFT, VK_CONTROL, VK_LCONTROL, VK_RCONTROL, VK_MENU, VK_LMENU, VK_RMENU,
-                   VK_LWIN, VK_RWIN, VK_RETURN, VK_ESCAPE}) {
-        if ((state[vk] & 0x80) && !(GetAsyncKeyState(vk) & 0x8000)) {
-            state[vk] &= static_cast<BYTE>(~0x80);
-            changed = true;
-        }
-    }
-    if (changed) SetKeyboardState(state);
 }
 
 }  // namespace
@@ -173,7 +152,7 @@ LRESULT LauncherWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             OnDropFiles(reinterpret_cast<HDROP>(wp));
             return 0;
         case WM_ACTIVATE:
-            if (LOWORD(wp) != WA_INACTIVE) ForgetReleasedModifiers();
+            if (LOWORD(wp) != WA_INACTIVE) ui::ForgetReleasedModifiers();
             if (LOWORD(wp) != WA_INACTIVE && geometry_.cool && edit_) SetFocus(edit_);
             break;
         case WM_SETFOCUS:
@@ -291,7 +270,7 @@ void LauncherWindow::OnHotKey(WPARAM, LPARAM lp) {
 
 void LauncherWindow::HotKeyPressed() {
     rules_.HKM1HotKeyPressed();
-    ForgetReleasedModifiers();
+    ui::ForgetReleasedModifiers();
     if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_SHOW);
     SetFocus(edit_);
     SendMessageA(edit_, EM_SETSEL, 0, -1);
@@ -735,7 +714,7 @@ bool LauncherWindow::PreTranslate(MSG& msg) {
 }
 
 bool LauncherWindow::FormKeyDown(WPARAM vk) {
-    const auto action = rules_.FormKeyDown(static_cast<int>(vk), KeyHeld(VK_CONTROL), KeyHeld(VK_SHIFT), KeyHeld(VK_MENU));
+    const auto action = rules_.FormKeyDown(static_cast<int>(vk), ui::KeyHeld(VK_CONTROL), ui::KeyHeld(VK_SHIFT), ui::KeyHeld(VK_MENU));
     if (!action) return false;
     Do(*action);
     return true;
@@ -743,7 +722,7 @@ bool LauncherWindow::FormKeyDown(WPARAM vk) {
 
 bool LauncherWindow::EditKeyDown(WPARAM vk) {
     // A quick Ctrl+Enter may let go of Ctrl before Enter comes up; the chord counts as pressed.
-    if (vk == VK_RETURN) enter_with_ctrl_ = KeyHeld(VK_CONTROL);
+    if (vk == VK_RETURN) enter_with_ctrl_ = ui::KeyHeld(VK_CONTROL);
     if (EditConsumesKey(static_cast<int>(vk))) return true;  // Alt+F4 does nothing in the edit box
     if (vk == VK_UP) rules_.MoveUp();
     if (vk == VK_DOWN) rules_.MoveDown();
@@ -752,7 +731,7 @@ bool LauncherWindow::EditKeyDown(WPARAM vk) {
 
 bool LauncherWindow::EditKeyUp(WPARAM vk) {
     if (vk != VK_RETURN) return false;
-    const bool ctrl = KeyHeld(VK_CONTROL) || enter_with_ctrl_;
+    const bool ctrl = ui::KeyHeld(VK_CONTROL) || enter_with_ctrl_;
     enter_with_ctrl_ = false;
     rules_.EditEnter(win32::WindowText(edit_), ctrl);
     return true;
