@@ -71,7 +71,7 @@ void PumpPendingMessages() {
 // ---------------------------------------------------------------- Add to MultiShortcut List
 
 bool MultiChooserDialog::Create(HINSTANCE instance, HWND owner) {
-    return MakeDialog(instance, owner, {"TForm16", "Add to MultiShortcut List", kClient, false, 0}, kChooserTable);
+    return MakeDialog(instance, owner, {"TForm16", "Add to MultiShortcut List", kClient, false, 0, kList}, kChooserTable);
 }
 
 void MultiChooserDialog::Open(const std::string& caller) {

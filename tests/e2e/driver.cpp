@@ -18,7 +18,7 @@
 //   vtx_driver msgbox [ms]            waits for a message box, prints its text and presses its first button
 //   vtx_driver shown CLASS [ms]       waits until a visible top-level window of CLASS exists
 //   vtx_driver listsel CLASS          prints the selected row of the window's first ListBox child (-1: none)
-//   vtx_driver listcount CLASS        prints the number of rows of that list
+//   vtx_driver listcount CLASS        prints the number of rows of that list (or of its list view)
 //   vtx_driver region CLASS           prints the window region's type (0 = ERROR, none set) and its box
 //   vtx_driver post CLASS MSG W L     posts a message (for commands that open a modal box)
 //   vtx_driver launch DIR EXE [ms]    starts EXE in DIR, waits until the program is ready and prints
@@ -32,6 +32,7 @@
 //   vtx_driver after CLASS LABEL      prints the text of the control that follows the one whose text is
 //                                     LABEL (a field after its label, a value after its caption)
 //   vtx_driver focus CLASS            prints the class and text of the control that has the keyboard
+//   vtx_driver focushandle CLASS      prints the handle of that control, to see the focus move
 //   vtx_driver drop CLASS X Y PATH... posts WM_DROPFILES with the paths, dropped at client point X Y
 //   vtx_driver link LINK TARGET       saves a shell link (".lnk") at LINK that points to TARGET
 //   vtx_driver childrect CLASS CHILD  prints the first CHILD-class control's box in the window's client
@@ -368,6 +369,10 @@ int main(int argc, char** argv) {
         DWORD flags = 0;
         const BOOL ok = GetLayeredWindowAttributes(w, &key, &alpha, &flags);
         std::printf("%d %06lX %u %lu\n", ok ? 1 : 0, static_cast<unsigned long>(key), alpha, flags);
+    } else if (cmd == "listcount" && !FindWindowExA(w, nullptr, "ListBox", nullptr)) {
+        HWND v = FindWindowExA(w, nullptr, "SysListView32", nullptr);
+        if (!v) return 1;
+        std::printf("%lld\n", static_cast<long long>(SendMessageA(v, 0x1004 /* LVM_GETITEMCOUNT */, 0, 0)));
     } else if (cmd == "listsel" || cmd == "listcount") {
         HWND l = FindWindowExA(w, nullptr, "ListBox", nullptr);
         if (!l) return 1;
@@ -433,6 +438,11 @@ int main(int argc, char** argv) {
         char name[64] = {};
         GetClassNameA(info.hwndFocus, name, sizeof name);
         std::printf("%s %s\n", name, TextOf(info.hwndFocus).c_str());
+    } else if (cmd == "focushandle") {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info) || !info.hwndFocus) return 1;
+        std::printf("%p\n", static_cast<void*>(info.hwndFocus));
     } else if (cmd == "drop" && argc > 5) {
         const POINT pt{std::atoi(argv[3]), std::atoi(argv[4])};
         void* drop = MakeDrop(w, pt, std::vector<std::string>(argv + 5, argv + argc));

@@ -15,14 +15,7 @@ read -r lx ly lw lh <<<"$(driver childrect TForm1 ListBox)"
 read -r _ _ ww wh <<<"$(driver rect TForm1)"
 
 # Waits until the catalogue in memory has n visible rows.
-wait_rows() {
-  local i
-  for i in $(seq 1 50); do
-    [ "$(driver listcount TForm1)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "${2:-expected $1 rows}, got $(driver listcount TForm1)"
-}
+wait_rows() { wait_eq "$1" "${2:-rows}" driver listcount TForm1; }
 
 # Quick Add: over the title text, the edit box and the bottom strip.
 driver drop TForm1 30 8 "${E2E_WIN}Tools\\Editor.EXE"
@@ -44,12 +37,22 @@ driver drop TForm1 30 8 "${E2E_WIN}Tools\\Plan.doc"
 wait_rows 5 "drops on the list, the buttons or of too long a path add nothing"
 driver shown TForm18 300 && fail "the quick-add dialog opened with Quick Add on"
 
+# A real shell link becomes a shortcut to the file it points to; one named ".LNK" is kept as a file.
+driver link "${E2E_WIN}Tools\\Game.lnk" "${E2E_WIN}Tools\\Editor.EXE" || fail "could not make a link"
+cp "$E2E_DIR/Tools/Game.lnk" "$E2E_DIR/Tools/Old.LNK"
+driver drop TForm1 30 8 "${E2E_WIN}Tools\\Game.lnk"
+wait_rows 6 "a dropped link adds a shortcut"
+driver drop TForm1 30 8 "${E2E_WIN}Tools\\Old.LNK"
+wait_rows 7 "a dropped .LNK adds a shortcut"
+
 stop_vtx
 lower() { tr '[:upper:]' '[:lower:]' <<<"$1"; }
 dir="$(lower "$E2E_WIN")"
 assert_file_lines "$DATA_DIR/list2.ini" \
   "editor|${dir}tools\\editor.exe|${dir}tools\\||||||SW_SHOWNORMAL|Program|||None||1|||||||||0" \
+  "editor|${dir}tools\\editor.exe|${dir}tools\\||||||SW_SHOWNORMAL|Program|||None||1|||||||||0" \
   "music|${dir}music|${dir}||||||SW_SHOWNORMAL|Folder|||None||1|||||||||0" \
+  "old|${dir}tools\\old.lnk|${dir}tools\\||||||SW_SHOWNORMAL|File|||None||1|||||||||0" \
   "plan|${dir}tools\\plan.doc|${dir}tools\\||||||SW_SHOWNORMAL|File|||None||1|||||||||0" \
   "plan|${dir}tools\\plan.doc|${dir}tools\\||||||SW_SHOWNORMAL|File|||None||1|||||||||0" \
   "zeta|c:\\zeta.exe|c:\\||||||SW_SHOWNORMAL|Program|||None||1|||||||||0"
@@ -68,9 +71,8 @@ wait_focus TForm18 "Edit $(lower "${E2E_WIN}tools\\editor.exe")" "the address fi
 press Tab ctrl+a
 type_text "Ed Two"
 press Return
-for _ in $(seq 1 50); do [ "$(driver visible TForm18)" = "0" ] && break; sleep 0.1; done
-assert_eq "$(driver visible TForm18)" "0" "OK closes the dialog"
-wait_rows 6 "OK adds the shortcut"
+wait_eq 0 "OK closes the dialog" driver visible TForm18
+wait_rows 8 "OK adds the shortcut"
 stop_vtx
 grep -qF "ed two|${dir}tools\\editor.exe|${dir}tools\\||||||SW_SHOWNORMAL|Program|||None||1|||||||||0" \
   "$DATA_DIR/list2.ini" || fail "the dialog's shortcut was not saved"
