@@ -11,9 +11,7 @@ started=0
 round() {
   summon
   # The shown launcher holds the keyboard: its edit box has the focus of the foreground window.
-  local i
-  for i in $(seq 1 30); do [ "$(driver fgclass)" = "TForm1 Edit" ] && break; sleep 0.1; done
-  assert_eq "$(driver fgclass)" "TForm1 Edit" "foreground window and focus after the hotkey ($1)"
+  wait_eq "TForm1 Edit" "foreground window and focus after the hotkey ($1)" driver fgclass
   press ctrl+a BackSpace
   wait_listsel -1 "emptied text selects nothing ($1)"  # the keys reached the edit box
   type_text "p1"

@@ -9,14 +9,7 @@ write_catalogue \
   "zeta|c:\\zeta.exe|||||||SW_SHOWNORMAL|Program|||None||1|||||||||0"
 start_vtx
 
-wait_manager() {  # 1|0 message
-  local i
-  for i in $(seq 1 50); do
-    [ "$(driver visible TForm2)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "$2"
-}
+wait_manager() { wait_eq "$1" "$2" driver visible TForm2; }  # 1|0 message
 
 summon
 press F2

@@ -24,7 +24,7 @@ write_settings hotkey=Win+Z showprogram=1 stayontop=1 HAE=1 Opacity=30
 start_vtx
 wait_visible 1 "shown at start"
 # A second theme beside the default one, with a title of its own.
-for _ in $(seq 1 50); do [ -f "$E2E_DIR/themes/Default Theme.th2" ] && break; sleep 0.1; done
+until_ok test -f "$E2E_DIR/themes/Default Theme.th2" || fail "the default theme was not written"
 sed 's/^title=.*/title=Other Look/' "$E2E_DIR/themes/Default Theme.th2" >"$E2E_DIR/themes/Other.th2"
 
 # ---- General page and the hotkey

@@ -4,12 +4,16 @@
 source "$(dirname "$0")/lib.sh"
 
 focus_class() { driver focus "$1" | cut -d' ' -f1; }
-# Tab until the focus is on a control of the class (at most n presses).
+# Tab until the focus is on a control of the class (at most n presses); each press is given
+# the time to move the focus before the next.
 tab_to() {  # form class n
-  local i
+  local i before
   for i in $(seq 1 "$3"); do
     [ "$(focus_class "$1")" = "$2" ] && return 0
+    before="$(driver focushandle "$1")"
     press Tab
+    focus_moved() { [ "$(driver focushandle "$1")" != "$before" ]; }
+    until_ok focus_moved "$1" || fail "Tab did not move the focus in $1"
   done
   [ "$(focus_class "$1")" = "$2" ] || fail "Tab did not reach a $2 in $1"
 }
@@ -22,14 +26,8 @@ chord() {  # modifier key
   xdotool keyup "$1"
   sleep 0.1
 }
-wait_no_box() {
-  local i
-  for i in $(seq 1 50); do
-    driver shown '#32770' 0 || return 0
-    sleep 0.1
-  done
-  fail "$1"
-}
+no_box() { ! driver shown '#32770' 0; }
+wait_no_box() { until_ok no_box || fail "$1"; }
 setting() { tr -d '\r' <"$DATA_DIR/set.set" | sed -n "s/^$1=//Ip"; }
 
 fresh_install
@@ -37,7 +35,7 @@ write_settings hotkey=Win+Z showprogram=1 top=40 left=40
 start_vtx
 wait_visible 1 "shown at start"
 THEMES="$E2E_DIR/themes"
-for _ in $(seq 1 50); do [ -f "$THEMES/Default Theme/back1.bmp" ] && break; sleep 0.1; done
+until_ok test -f "$THEMES/Default Theme/back1.bmp" || fail "the default theme's bitmaps were not written"
 
 # ---- Settings, "Appearance", the theme list: Ctrl+F11 warns, then opens the editor.
 driver foreground TForm1

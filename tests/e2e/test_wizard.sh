@@ -21,13 +21,10 @@ press Return
 wait_focus TForm5 "Edit " "the web address field has the keyboard on the second page"
 type_text "https://www.example.com"
 press Tab
-for _ in $(seq 1 30); do [ "$(driver after TForm5 'Type a name for this shortcut:')" = "example.com" ] && break; sleep 0.1; done
-assert_eq "$(driver after TForm5 'Type a name for this shortcut:')" "example.com" "the name suggested by the address"
+wait_eq example.com "the name suggested by the address" driver after TForm5 'Type a name for this shortcut:'
 screenshot wizard-web-site
 press Return
-driver gone TForm5 100 >/dev/null 2>&1 || true
-for _ in $(seq 1 50); do [ "$(driver visible TForm5)" = "0" ] && break; sleep 0.1; done
-assert_eq "$(driver visible TForm5)" "0" "OK closes the wizard"
+wait_eq 0 "OK closes the wizard" driver visible TForm5
 assert_eq "$(driver visible TForm2)" "1" "the manager stays"
 driver close TForm2
 stop_vtx

@@ -33,8 +33,7 @@ wait_focus TForm17 "ListBox " "the list has the keyboard"
 press a
 screenshot installed-programs
 press Return
-for _ in $(seq 1 50); do [ "$(driver visible TForm17)" = "0" ] && break; sleep 0.1; done
-assert_eq "$(driver visible TForm17)" "0" "OK closes the picker"
+wait_eq 0 "OK closes the picker" driver visible TForm17
 exe="$(tr '[:upper:]' '[:lower:]' <<<"${E2E_WIN}apps\\aaeditor.exe")"
 assert_eq "$(driver after TForm5 'Address:')" "$exe" "the program's path"
 assert_eq "$(driver after TForm5 'Type a name for this shortcut:')" "aaeditor" "the program's name"
@@ -43,8 +42,7 @@ wait_focus TForm5 "Button Select" "the wizard has the keyboard again"
 press Tab
 wait_focus TForm5 "Edit aaeditor" "Tab reaches the name"
 press Return
-for _ in $(seq 1 50); do [ "$(driver visible TForm5)" = "0" ] && break; sleep 0.1; done
-assert_eq "$(driver visible TForm5)" "0" "OK closes the wizard"
+wait_eq 0 "OK closes the wizard" driver visible TForm5
 driver close TForm2
 stop_vtx
 rm -rf "$menu"
