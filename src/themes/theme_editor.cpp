@@ -307,6 +307,15 @@ void ThemeEditorRules::FontSizePicked(EditorPage page, int size) {
     if (FontSpec* f = PickedFont(page); f && size > 0) f->size = size;
 }
 
+bool ThemeEditorRules::FontSizeTyped(EditorPage page, std::string_view text) {
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string_view::npos) return false;
+    int size = 0;
+    for (char c : text) size = size * 10 + (c - '0');
+    if (size < 1 || size > kMaxTypedFontSize || !PickedFont(page)) return false;
+    FontSizePicked(page, size);
+    return true;
+}
+
 bool ThemeEditorRules::StyleClicked(EditorPage page, FontStyle style) {
     bool& next = style_sets_[static_cast<std::size_t>(page)][static_cast<std::size_t>(style)];
     const bool set = next;

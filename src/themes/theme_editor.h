@@ -120,6 +120,10 @@ public:
     ColorEntry ColorEntered(ColorField field, const std::string& hex);
     void FontNamePicked(EditorPage page, const std::string& name);
     void FontSizePicked(EditorPage page, int size);
+    // A size typed into the size box applies once it is a whole number the launcher can show
+    // (1 to kMaxTypedFontSize); anything else leaves the size as it was. True when it applied.
+    bool FontSizeTyped(EditorPage page, std::string_view text);
+    static constexpr int kMaxTypedFontSize = 200;
     // Alternately sets and clears the style on the picked object, starting with set; each
     // button remembers its own last action only. Returns the style now applied.
     bool StyleClicked(EditorPage page, FontStyle style);

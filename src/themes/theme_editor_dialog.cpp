@@ -177,15 +177,18 @@ int CALLBACK CollectFont(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM
     return 1;
 }
 
-std::string ComboText(HWND combo) {
-    const LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) return win32::WindowText(combo);
+std::string ComboItem(HWND combo, int index) {
     const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, index, 0);
     if (length == CB_ERR || length <= 0) return {};
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
     return text;
+}
+
+std::string ComboText(HWND combo) {
+    const LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? win32::WindowText(combo) : ComboItem(combo, static_cast<int>(index));
 }
 
 // Picks the entry with exactly this text, or shows the text when the list has none.
@@ -453,6 +456,24 @@ void ThemeEditorDialog::OnCommand(int id, int code, HWND) {
         return;
     }
     if (filling_) return;
+    if (code == CBN_EDITCHANGE) {
+        // Typed rather than picked: a size applies once it is a usable number, a font name once
+        // it names an installed font (in the list's own spelling).
+        const EditorPage page = id == kNFont || id == kNSize ? normal : cool;
+        const std::string text = Text(id);
+        bool applied = false;
+        if (id == kNSize || id == kCSize) applied = rules_.FontSizeTyped(page, text);
+        if (id == kNFont || id == kCFont) {
+            const LRESULT at = SendMessageA(Item(id), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                            reinterpret_cast<LPARAM>(text.c_str()));
+            if (!text.empty() && at != CB_ERR) {
+                rules_.FontNamePicked(page, ComboItem(Item(id), static_cast<int>(at)));
+                applied = true;
+            }
+        }
+        if (applied) RefreshPreviews();
+        return;
+    }
     const auto position = std::find(std::begin(kPositionFields), std::end(kPositionFields), id);
     if (position != std::end(kPositionFields)) {
         if (code == EN_CHANGE) {

@@ -3,19 +3,19 @@
 # picked in the Settings dialog: the launcher's edit box shows the new colour.
 source "$(dirname "$0")/lib.sh"
 
-focus_class() { driver focus "$1" | cut -d' ' -f1; }
-# Tab until the focus is on a control of the class (at most n presses); each press is given
-# the time to move the focus before the next.
-tab_to() {  # form class n
+# Tab until the focus is on a control of the class, or of the class and text (at most n
+# presses); each press is given the time to move the focus before the next.
+focus_is() { local f; f="$(driver focus "$1")"; [ "${f%% *}" = "$2" ] || [ "$f" = "$2" ]; }
+tab_to() {  # form class|"class text" n
   local i before
   for i in $(seq 1 "$3"); do
-    [ "$(focus_class "$1")" = "$2" ] && return 0
+    focus_is "$1" "$2" && return 0
     before="$(driver focushandle "$1")"
     press Tab
     focus_moved() { [ "$(driver focushandle "$1")" != "$before" ]; }
     until_ok focus_moved "$1" || fail "Tab did not move the focus in $1"
   done
-  [ "$(focus_class "$1")" = "$2" ] || fail "Tab did not reach a $2 in $1"
+  focus_is "$1" "$2" || fail "Tab did not reach a $2 in $1"
 }
 # A key with a modifier held around it: Wine misses a chord typed at xdotool's speed.
 chord() {  # modifier key
@@ -61,6 +61,10 @@ tab_to TForm6 Edit 2
 wait_eq "FFFFFF" "the edit box colour in the hex field" driver after TForm6 'Color:'
 type_text "0000FF"
 press Return
+# A size typed into the size box, not picked from its list.
+tab_to TForm6 "Edit 8" 8
+press ctrl+a
+type_text "20"
 screenshot theme-editor-normal
 
 # ---- "General": the title and author, then "Save Theme".
@@ -86,6 +90,7 @@ while IFS= read -r line; do
     author=*) line="author=Tester" ;;
     thmfolder=*) line="thmfolder=Blue" ;;
     editbackcolor=*) line="editbackcolor=0000FF" ;;
+    editfontsize=*) line="editfontsize=20" ;;
   esac
   expected+=("$line")
   [ "$line" = "listfontbold=0" ] && expected+=("listfontitalic=0")

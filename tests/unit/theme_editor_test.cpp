@@ -256,6 +256,13 @@ TEST_F(ThemeEditorTest, CoolTextEditsAndTheOpaqueRectangle) {
     editor.AlignClicked(Align::Right);
     editor.FontNamePicked(EditorPage::Cool, "Arial");
     editor.FontSizePicked(EditorPage::Cool, 22);
+    // Typed sizes: only a usable whole number applies.
+    for (const char* bad : {"", "0", "abc", "12x", " 9", "201", "99999999999"})
+        EXPECT_FALSE(editor.FontSizeTyped(EditorPage::Cool, bad)) << bad;
+    EXPECT_EQ(editor.look().cool_texts[1].font.size, 22);
+    EXPECT_TRUE(editor.FontSizeTyped(EditorPage::Cool, "23"));
+    EXPECT_EQ(editor.look().cool_texts[1].font.size, 23);
+    EXPECT_TRUE(editor.FontSizeTyped(EditorPage::Cool, "22"));
     const TextElement& t = editor.look().cool_texts[1];
     EXPECT_EQ((std::array{t.top, t.left, t.width}), (std::array{1000, 12, 0}));
     EXPECT_EQ(t.align, Align::Right);
