@@ -12,6 +12,7 @@
 #include "platform/win32/gdi_util.h"
 #include "platform/win32/layout_painter.h"
 #include "platform/win32/ui/dpi.h"
+#include "platform/win32/ui/subclass.h"
 #include "themes/builtin_images.h"
 
 namespace vtx {
@@ -59,7 +60,7 @@ constexpr ui::Control kTable[] = {
     {kNObjectText, Kind::Label, "Object:", {20, 62, 100, 16}, 2},
     {kNObjects, Kind::ListBox, "", {20, 80, 160, 112}, 2},
     {kNPreviewGroup, Kind::Group, "Preview", {188, 62, 165, 285}, 2},
-    {kNPreview, Kind::Canvas, "", {200, 82, 141, 253}, 2},
+    {kNPreview, Kind::Canvas, "", {200, 82, 141, 253}, 2, SS_NOTIFY},  // SS_NOTIFY: it sees the mouse
     {kNGeneralGroup, Kind::Group, "General", {360, 62, 237, 74}, 2},
     {kNColorText, Kind::Label, "Color:", {372, 84, 40, 16}, 2},
     {kNColor, Kind::Edit, "FFFFFF", {416, 81, 70, 23}, 2},
@@ -224,6 +225,30 @@ bool ThemeEditorDialog::Create(HINSTANCE instance, HWND owner) {
     }
     for (int id : {kCTopSpin, kCLeftSpin, kCHeightSpin, kCWidthSpin})
         SendMessageA(Item(id), UDM_SETRANGE32, 0, kMaxEditorPosition);
+    // The preview's title buttons show their mouse-over images under the pointer, as the
+    // launcher's do.
+    HWND preview = Item(kNPreview);
+    ui::Subclass(preview, [this, preview](UINT msg, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
+        if (msg != WM_MOUSEMOVE && msg != WM_MOUSELEAVE) return std::nullopt;
+        PreviewButton over = PreviewButton::None;
+        if (msg == WM_MOUSEMOVE) {
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, preview, 0};
+            TrackMouseEvent(&track);
+            const UINT dpi = controls_.dpi();
+            const POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+            auto inside = [&](const RECT& b) {
+                const RECT r{ui::Scale(b.left, dpi), ui::Scale(b.top, dpi), ui::Scale(b.right, dpi), ui::Scale(b.bottom, dpi)};
+                return PtInRect(&r, pt) != FALSE;
+            };
+            if (inside(win32::kMenuButtonBox)) over = PreviewButton::Menu;
+            if (inside(win32::kHideButtonBox)) over = PreviewButton::Hide;
+        }
+        if (over != preview_hot_) {
+            preview_hot_ = over;
+            InvalidateRect(preview, nullptr, FALSE);
+        }
+        return std::nullopt;
+    });
     // Hints of the colour fields and their swatches.
     HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(),
                                nullptr, instance, nullptr);
@@ -567,7 +592,9 @@ void ThemeEditorDialog::LoadImages() {
     };
     const ThemeLook& look = rules_.look();
     load(menu_bmp_, menu_path_, look.menu_button.image, BuiltinImage::Menu);
+    load(menu_hot_bmp_, menu_hot_path_, look.menu_button.image_hot, BuiltinImage::MenuHot);
     load(hide_bmp_, hide_path_, look.hide_button.image, BuiltinImage::Close);
+    load(hide_hot_bmp_, hide_hot_path_, look.hide_button.image_hot, BuiltinImage::CloseHot);
     load(back_bmp_, back_path_, look.cool_back_image, BuiltinImage::Back);
 }
 
@@ -589,8 +616,10 @@ void ThemeEditorDialog::DrawNormalPreview(const DRAWITEMSTRUCT& item) {
     p.look = &look;
     p.window_color = look.form_color;
     p.frame = {17, 2, 2};
-    p.menu_image = menu_bmp_.get();
-    p.hide_image = hide_bmp_.get();
+    const bool menu_hot = preview_hot_ == PreviewButton::Menu && menu_hot_bmp_;
+    const bool hide_hot = preview_hot_ == PreviewButton::Hide && hide_hot_bmp_;
+    p.menu_image = menu_hot ? menu_hot_bmp_.get() : menu_bmp_.get();
+    p.hide_image = hide_hot ? hide_hot_bmp_.get() : hide_bmp_.get();
     p.title_font = title.get();
     p.dpi = dpi;
     win32::PaintLayout(dc, c, p);

@@ -53,8 +53,10 @@ private:
     std::array<std::uint32_t, 5> swatch_colors_{};
     std::array<win32::UniqueBrush, 5> swatch_brushes_;
     // The previews' bitmaps and the paths they were loaded from (empty: built in).
-    win32::UniqueBitmap menu_bmp_, hide_bmp_, back_bmp_;
-    std::string menu_path_ = "?", hide_path_ = "?", back_path_ = "?";
+    win32::UniqueBitmap menu_bmp_, menu_hot_bmp_, hide_bmp_, hide_hot_bmp_, back_bmp_;
+    std::string menu_path_ = "?", menu_hot_path_ = "?", hide_path_ = "?", hide_hot_path_ = "?", back_path_ = "?";
+    enum class PreviewButton { None, Menu, Hide };
+    PreviewButton preview_hot_ = PreviewButton::None;  // the title button under the pointer
 };
 
 }  // namespace vtx

@@ -4,6 +4,7 @@
 //   vtx_driver gone CLASS [ms]        waits until no window of CLASS exists
 //   vtx_driver visible CLASS          prints 1 or 0
 //   vtx_driver rect CLASS             prints left top width height
+//   vtx_driver client CLASS           prints the screen position of the window's client area
 //   vtx_driver close CLASS            posts WM_CLOSE
 //   vtx_driver endsession CLASS       sends WM_QUERYENDSESSION and WM_ENDSESSION(TRUE)
 //   vtx_driver clipboard              prints the clipboard text
@@ -351,6 +352,10 @@ int main(int argc, char** argv) {
         RECT r{};
         GetWindowRect(w, &r);
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    } else if (cmd == "client") {
+        POINT origin{0, 0};
+        ClientToScreen(w, &origin);
+        std::printf("%ld %ld\n", origin.x, origin.y);
     } else if (cmd == "close") {
         PostMessageA(w, WM_CLOSE, 0, 0);
     } else if (cmd == "endsession") {

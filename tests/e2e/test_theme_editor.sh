@@ -66,6 +66,16 @@ tab_to TForm6 "Edit 8" 8
 press ctrl+a
 type_text "20"
 screenshot theme-editor-normal
+# The preview's menu button shows its mouse-over image under the pointer, and not after.
+read -r cx cy <<<"$(driver client TForm6)"
+bx=$((cx + 200 + 110)) by=$((cy + 82 + 11))
+mouse_to $((bx - 60)) $((by + 100))
+normal="$(pixel "$bx" "$by")"
+mouse_to "$bx" "$by"
+pixel_differs() { [ "$(pixel "$bx" "$by")" != "$normal" ]; }
+until_ok pixel_differs || fail "the preview's menu button did not show its mouse-over image"
+mouse_to $((bx - 60)) $((by + 100))
+wait_pixel "$bx" "$by" "$normal" "the preview's menu button back to its normal image"
 
 # ---- "General": the title and author, then "Save Theme".
 xdotool keydown Shift_L
