@@ -5,37 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include <objbase.h>
-#include <shlobj.h>
-#include <shobjidl.h>
-
 #include "fake_platform.h"
+#include "make_link.h"
 #include "temp_folder.h"
 
 namespace vtx::win32 {
 namespace {
 
 using test::PutFile;
+using test::MakeLink;
 using test::TempFolder;
-
-bool SaveLink(const std::string& link_path, const std::string& target) {
-    EnsureComInitialised();
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
-        return false;
-    bool saved = false;
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->SetPath(target.c_str())) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t wide[MAX_PATH] = {};
-        MultiByteToWideChar(CP_ACP, 0, link_path.c_str(), -1, wide, MAX_PATH);
-        saved = SUCCEEDED(file->Save(wide, TRUE));
-        file->Release();
-    }
-    link->Release();
-    return saved;
-}
 
 // The real system, with the two Start menus moved into a test folder.
 class StartMenus : public Win32System {
@@ -52,12 +31,12 @@ TEST(Win32Scan, ReadsAStartMenuOfShellLinks) {
         ASSERT_TRUE(CreateDirectoryA((root / f).c_str(), nullptr)) << f;
     ASSERT_TRUE(PutFile(root / "Apps\\editor.exe", "MZ"));
     ASSERT_TRUE(PutFile(root / "Windows\\Installer\\office.exe", "MZ"));
-    ASSERT_TRUE(SaveLink(root / "User\\Tools\\Editor.lnk", root / "Apps\\editor.exe"));
-    ASSERT_TRUE(SaveLink(root / "Common\\Office.lnk", root / "Windows\\Installer\\office.exe"));
-    ASSERT_TRUE(SaveLink(root / "User\\Uninstall Editor.lnk", root / "Apps\\editor.exe"));
-    ASSERT_TRUE(SaveLink(root / "User\\.hidden\\Secret.lnk", root / "Apps\\editor.exe"));
+    ASSERT_TRUE(MakeLink(root / "User\\Tools\\Editor.lnk", root / "Apps\\editor.exe"));
+    ASSERT_TRUE(MakeLink(root / "Common\\Office.lnk", root / "Windows\\Installer\\office.exe"));
+    ASSERT_TRUE(MakeLink(root / "User\\Uninstall Editor.lnk", root / "Apps\\editor.exe"));
+    ASSERT_TRUE(MakeLink(root / "User\\.hidden\\Secret.lnk", root / "Apps\\editor.exe"));
     ASSERT_TRUE(PutFile(root / "User\\Self.lnk", ""));
-    SaveLink(root / "User\\Self.lnk", root / "User\\Self.lnk");  // a link to itself, if Wine saves one
+    MakeLink(root / "User\\Self.lnk", root / "User\\Self.lnk");  // a link to itself, if Wine saves one
     ASSERT_TRUE(PutFile(root / "User\\Junk.lnk", "not a link"));
 
     Win32Platform w;

@@ -2,37 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <objbase.h>
-#include <shlobj.h>
-#include <shobjidl.h>
-
+#include "make_link.h"
 #include "temp_folder.h"
 
 namespace vtx::win32 {
 namespace {
 
 using test::PutFile;
+using test::MakeLink;
 using test::TempFolder;
-
-// Saves a shell link to target at link_path through the shell-link object.
-bool MakeLink(const std::string& link_path, const std::string& target) {
-    EnsureComInitialised();
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
-        return false;
-    bool saved = false;
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->SetPath(target.c_str())) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t wide[MAX_PATH] = {};
-        MultiByteToWideChar(CP_ACP, 0, link_path.c_str(), -1, wide, MAX_PATH);
-        saved = SUCCEEDED(file->Save(wide, TRUE));
-        file->Release();
-    }
-    link->Release();
-    return saved;
-}
 
 int CountTempNames(const std::string& pattern) {
     char base[MAX_PATH + 1] = {};
