@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <array>
@@ -9,6 +10,7 @@
 #include "platform/win32/gdi_util.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/ui/subclass.h"
+#include "platform/win32/win32_icons.h"
 
 namespace vtx {
 namespace {
@@ -26,35 +28,46 @@ enum : int {
     kOtherAddrLBL, kOtherAddrEDT, kOtherNote, kViewDefProgsLBL,
     kNameHeading, kNameLBL, kNameEDT, kWarPNL, kClickOK, kOnceCreated,
     kBackBTN, kFromFile, kFromInstalled,
+    kPicProgram, kPicFile, kPicFolder, kPicWeb, kPicControlPanel, kPicMulti, kPicOther, kKindPic, kCPAppPic, kWarIcon,
 };
 
 using ui::Kind;
 constexpr DWORD kLinkStyle = BS_OWNERDRAW;
+// A picture tells the dialog of a click on it (STN_CLICKED), as its link does.
+constexpr DWORD kPictureStyle = SS_NOTIFY;
 constexpr int kFirst = 1;
 // A type page is shown as page 10 + kind.
 constexpr int PageOf(int kind) { return 10 + kind; }
 
 // In tab order: every field follows the text that labels it.
 constexpr ui::Control kTable[] = {
-    // First page: the kinds of shortcut.
+    // First page: the kinds of shortcut, each a picture, a link and a line that says what it is.
     {kFirstHeading, Kind::Heading, "Create a shortcut for...", {20, 14, 480, 18}, kFirst},
-    {kLinkProgram, Kind::Button, "Program", {28, 42, 200, 20}, kFirst, kLinkStyle},
-    {kDescProgram, Kind::Label, "A program installed on your computer.", {40, 62, 460, 16}, kFirst},
-    {kLinkFile, Kind::Button, "File", {28, 84, 200, 20}, kFirst, kLinkStyle},
-    {kDescFile, Kind::Label, "A document, a picture, a song or any other file.", {40, 104, 460, 16}, kFirst},
-    {kLinkFolder, Kind::Button, "Folder", {28, 126, 200, 20}, kFirst, kLinkStyle},
-    {kDescFolder, Kind::Label, "A folder on your computer or on the network.", {40, 146, 460, 16}, kFirst},
-    {kLinkWeb, Kind::Button, "Web Site", {28, 168, 200, 20}, kFirst, kLinkStyle},
-    {kDescWeb, Kind::Label, "A web page, opened in the browser you choose.", {40, 188, 460, 16}, kFirst},
-    {kLinkControlPanel, Kind::Button, "Control Panel", {28, 210, 200, 20}, kFirst, kLinkStyle},
-    {kDescControlPanel, Kind::Label, "A control panel applet, such as Display or Mouse.", {40, 230, 460, 16}, kFirst},
+    {kPicProgram, Kind::Canvas, "", {28, 44, 32, 32}, kFirst, kPictureStyle},
+    {kLinkProgram, Kind::Button, "Program", {68, 42, 200, 20}, kFirst, kLinkStyle},
+    {kDescProgram, Kind::Label, "A program installed on your computer.", {68, 62, 438, 16}, kFirst},
+    {kPicFile, Kind::Canvas, "", {28, 86, 32, 32}, kFirst, kPictureStyle},
+    {kLinkFile, Kind::Button, "File", {68, 84, 200, 20}, kFirst, kLinkStyle},
+    {kDescFile, Kind::Label, "A document, a picture, a song or any other file.", {68, 104, 438, 16}, kFirst},
+    {kPicFolder, Kind::Canvas, "", {28, 128, 32, 32}, kFirst, kPictureStyle},
+    {kLinkFolder, Kind::Button, "Folder", {68, 126, 200, 20}, kFirst, kLinkStyle},
+    {kDescFolder, Kind::Label, "A folder on your computer or on the network.", {68, 146, 438, 16}, kFirst},
+    {kPicWeb, Kind::Canvas, "", {28, 170, 32, 32}, kFirst, kPictureStyle},
+    {kLinkWeb, Kind::Button, "Web Site", {68, 168, 200, 20}, kFirst, kLinkStyle},
+    {kDescWeb, Kind::Label, "A web page, opened in the browser you choose.", {68, 188, 438, 16}, kFirst},
+    {kPicControlPanel, Kind::Canvas, "", {28, 212, 32, 32}, kFirst, kPictureStyle},
+    {kLinkControlPanel, Kind::Button, "Control Panel", {68, 210, 200, 20}, kFirst, kLinkStyle},
+    {kDescControlPanel, Kind::Label, "A control panel applet, such as Display or Mouse.", {68, 230, 438, 16}, kFirst},
     {kOtherTask, Kind::Heading, "or pick another task", {20, 262, 480, 18}, kFirst},
-    {kLinkMulti, Kind::Button, "Create a MultiShortcut", {28, 288, 250, 20}, kFirst, kLinkStyle},
-    {kDescMulti, Kind::Label, "Open several shortcuts at once.", {40, 308, 460, 16}, kFirst},
-    {kLinkOther, Kind::Button, "Create a Shortcut for Other Items", {28, 330, 250, 20}, kFirst, kLinkStyle},
-    {kDescOther, Kind::Label, "Anything the Run dialog can open.", {40, 350, 460, 16}, kFirst},
+    {kPicMulti, Kind::Canvas, "", {28, 290, 32, 32}, kFirst, kPictureStyle},
+    {kLinkMulti, Kind::Button, "Create a MultiShortcut", {68, 288, 250, 20}, kFirst, kLinkStyle},
+    {kDescMulti, Kind::Label, "Open several shortcuts at once.", {68, 308, 438, 16}, kFirst},
+    {kPicOther, Kind::Canvas, "", {28, 332, 32, 32}, kFirst, kPictureStyle},
+    {kLinkOther, Kind::Button, "Create a Shortcut for Other Items", {68, 330, 250, 20}, kFirst, kLinkStyle},
+    {kDescOther, Kind::Label, "Anything the Run dialog can open.", {68, 350, 438, 16}, kFirst},
     // Second page: the type pages, then the name.
-    {kPropsHeading, Kind::Heading, "Select properties", {20, 14, 480, 18}, 0, 0, true},
+    {kKindPic, Kind::Canvas, "", {20, 8, 24, 24}, 0, 0, true},
+    {kPropsHeading, Kind::Heading, "Select properties", {52, 12, 448, 18}, 0, 0, true},
     {kProgAddrLBL, Kind::Label, "Address:", {28, 44, 100, 16}, PageOf(kKindProgram)},
     {kProgAddrEDT, Kind::Edit, "", {28, 62, 380, 23}, PageOf(kKindProgram)},
     {kProgAddrBTN, Kind::Button, "Select", {416, 61, 90, 25}, PageOf(kKindProgram)},
@@ -79,7 +92,8 @@ constexpr ui::Control kTable[] = {
     {kDefineBrowBTN, Kind::Button, "Define Browsers...", {316, 111, 130, 25}, PageOf(kKindURL)},
     {kCPAppLBL, Kind::Label, "Select a control panel:", {28, 44, 200, 16}, PageOf(kKindControlPanel)},
     {kCPAppCB, Kind::ComboList, "", {28, 62, 380, 240}, PageOf(kKindControlPanel)},
-    {kCPAppDesc, Kind::Label, "", {28, 96, 478, 48}, PageOf(kKindControlPanel)},
+    {kCPAppPic, Kind::Canvas, "", {28, 98, 32, 32}, PageOf(kKindControlPanel)},
+    {kCPAppDesc, Kind::Label, "", {68, 96, 438, 48}, PageOf(kKindControlPanel)},
     {kMultiLBL, Kind::Label, "Shortcuts to open at once:", {28, 44, 250, 16}, PageOf(kKindMultiShortcut)},
     {kMultishLB, Kind::ListBox, "", {28, 62, 380, 110}, PageOf(kKindMultiShortcut)},
     {kMultiShAddBTN, Kind::Button, "Add...", {416, 62, 90, 25}, PageOf(kKindMultiShortcut)},
@@ -95,8 +109,9 @@ constexpr ui::Control kTable[] = {
     {kNameHeading, Kind::Heading, "Name your shortcut", {20, 196, 480, 18}, 0, 0, true},
     {kNameLBL, Kind::Label, "Type a name for this shortcut:", {28, 222, 250, 16}, 0, 0, true},
     {kNameEDT, Kind::Edit, "", {28, 240, 230, 23}, 0, 0, true},
+    {kWarIcon, Kind::Canvas, "", {268, 244, 16, 16}, 0, 0, true},
     {kWarPNL, Kind::Label, "A shortcut with this name already \r\nexists. Please type another name.",
-     {268, 236, 238, 32}, 0, 0, true},
+     {290, 236, 216, 32}, 0, 0, true},
     {kClickOK, Kind::Label, "Click OK to save and close, or click Back to change the shortcut type.",
      {28, 282, 478, 16}, 0, 0, true},
     {kOnceCreated, Kind::Label,
@@ -108,19 +123,56 @@ constexpr ui::Control kTable[] = {
     {IDCANCEL, Kind::Button, "Cancel", {430, 384, 75, 25}},
 };
 
-constexpr std::array<std::pair<int, int>, 7> kLinks{{
-    {kLinkProgram, kKindProgram}, {kLinkFile, kKindFile}, {kLinkFolder, kKindFolder}, {kLinkWeb, kKindURL},
-    {kLinkControlPanel, kKindControlPanel}, {kLinkMulti, kKindMultiShortcut}, {kLinkOther, kKindOther},
+// A picture from the shell: its stock icon, else the icon of that resource in shell32.dll
+// (shells without stock icons, such as Wine's, still number these the same).
+struct ShellIcon {
+    int stock, resource;
+};
+// Each kind's link, its picture and the kind they choose.
+struct KindLink {
+    int link, picture, kind;
+    ShellIcon icon;
+};
+constexpr std::array<KindLink, 7> kLinks{{
+    {kLinkProgram, kPicProgram, kKindProgram, {SIID_APPLICATION, 3}},
+    {kLinkFile, kPicFile, kKindFile, {SIID_DOCNOASSOC, 2}},
+    {kLinkFolder, kPicFolder, kKindFolder, {SIID_FOLDER, 4}},
+    {kLinkWeb, kPicWeb, kKindURL, {SIID_WORLD, 14}},
+    {kLinkControlPanel, kPicControlPanel, kKindControlPanel, {SIID_SETTINGS, 22}},
+    {kLinkMulti, kPicMulti, kKindMultiShortcut, {SIID_STACK, 40}},
+    {kLinkOther, kPicOther, kKindOther, {SIID_FIND, 23}},
 }};
+// The pictures of the Control Panel page, in the order of the default applet list: the
+// applet file's own icon, or a shell icon near its meaning where the system lacks the file.
+constexpr std::pair<const char*, ShellIcon> kAppletIcons[] = {
+    {"desk.cpl", {SIID_DESKTOPPC, 16}}, {"appwiz.cpl", {SIID_SOFTWARE, 3}}, {"timedate.cpl", {SIID_SETTINGS, 21}},
+    {"access.cpl", {SIID_USERS, 22}},
+};
+static_assert(std::size(kAppletIcons) == kAppletDescriptions.size());
 // Shown with the second page, beside its type page.
-constexpr int kSecondPage[] = {kPropsHeading, kNameHeading, kNameLBL, kNameEDT, kClickOK, kOnceCreated, kBackBTN};
+constexpr int kSecondPage[] = {kKindPic, kPropsHeading, kNameHeading, kNameLBL, kNameEDT, kClickOK, kOnceCreated,
+                               kBackBTN};
 
 constexpr COLORREF kNavy = RGB(0, 0, 128), kBlue = RGB(0, 0, 255);
 
+// The kind a link or its picture chooses; -1 for any other control.
 int KindOfLink(int id) {
-    for (const auto& [link, kind] : kLinks)
-        if (link == id) return kind;
+    for (const auto& k : kLinks)
+        if (k.link == id || k.picture == id) return k.kind;
     return -1;
+}
+
+std::string SystemFile(const char* name) {
+    char folder[MAX_PATH] = {};
+    const UINT n = GetSystemDirectoryA(folder, sizeof folder);
+    return n > 0 && n < sizeof folder ? std::string(folder) + "\\" + name : std::string();
+}
+
+// Never a hole where a picture belongs: the system's application icon stands in last.
+win32::UniqueIcon LoadShellIcon(ShellIcon which) {
+    if (auto icon = win32::StockIcon(which.stock)) return icon;
+    if (auto icon = win32::ExtractLargeIcon(SystemFile("shell32.dll"), -which.resource)) return icon;
+    return win32::UniqueIcon(CopyIcon(LoadIcon(nullptr, IDI_APPLICATION)));
 }
 
 int ComboSelection(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
@@ -135,9 +187,10 @@ void FillStrings(HWND w, const std::vector<std::string>& items, UINT reset, UINT
 bool WizardDialog::Create(HINSTANCE instance, HWND owner) {
     if (!MakeDialog(instance, owner, {"TForm5", "New Shortcut", {525, 420}, true, 0}, kTable)) return false;
     // The links colour themselves while the pointer is over them.
-    for (const auto& [id, kind] : kLinks) {
+    for (const KindLink& k : kLinks) {
+        const int id = k.link;
         HWND link = Item(id);
-        ui::Subclass(link, [this, id = id, link](UINT msg, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+        ui::Subclass(link, [this, id, link](UINT msg, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
             // Enter follows the link with the keyboard, as Space does; an owner-drawn button
             // would otherwise hand Enter to the default button.
             if (msg == WM_GETDLGCODE) {
@@ -176,7 +229,7 @@ void WizardDialog::Open(const std::string& other_address) {
 void WizardDialog::ShowPage(bool second) {
     controls_.ShowPage(second ? PageOf(rules_.kind()) : kFirst);
     for (int id : kSecondPage) ShowWindow(Item(id), second ? SW_SHOWNA : SW_HIDE);
-    ShowWindow(Item(kWarPNL), second && warning_ ? SW_SHOWNA : SW_HIDE);
+    ShowWarning(second && warning_);
     HWND focus = GetNextDlgTabItem(hwnd(), nullptr, FALSE);
     if (focus && IsWindowVisible(hwnd())) SetFocus(focus);
 }
@@ -208,6 +261,7 @@ WizardForm WizardDialog::ReadForm() const {
     f.browser = ComboSelection(Item(kBrowserCB));
     f.applets = items(Item(kCPAppCB), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
     f.applet = ComboSelection(Item(kCPAppCB));
+    f.applet_picture = applet_picture_;
     f.members = items(Item(kMultishLB), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
     f.member = static_cast<int>(SendMessageA(Item(kMultishLB), LB_GETCURSEL, 0, 0));
     f.warning = warning_;
@@ -229,11 +283,15 @@ void WizardDialog::WriteForm(const WizardForm& f) {
     SendMessageA(Item(kCPAppCB), CB_SETCURSEL, static_cast<WPARAM>(f.applet), 0);
     FillStrings(Item(kMultishLB), f.members, LB_RESETCONTENT, LB_ADDSTRING);
     SendMessageA(Item(kMultishLB), LB_SETCURSEL, static_cast<WPARAM>(f.member), 0);
+    if (applet_picture_ != f.applet_picture) {
+        applet_picture_ = f.applet_picture;
+        InvalidateRect(Item(kCPAppPic), nullptr, FALSE);
+    }
     if (warning_ != f.warning) {
         warning_ = f.warning;
         InvalidateRect(Item(kNameEDT), nullptr, TRUE);
     }
-    ShowWindow(Item(kWarPNL), f.second_page && warning_ ? SW_SHOWNA : SW_HIDE);
+    ShowWarning(f.second_page && warning_);
     writing_ = false;
 }
 
@@ -243,9 +301,41 @@ void WizardDialog::Apply(void (WizardRules::*rule)(WizardForm&) const) {
     WriteForm(f);
 }
 
-void WizardDialog::OnShowing() { rules_.FormShow(); }
+void WizardDialog::ShowWarning(bool shown) {
+    for (int id : {kWarIcon, kWarPNL}) ShowWindow(Item(id), shown ? SW_SHOWNA : SW_HIDE);
+}
+
+void WizardDialog::OnShowing() {
+    LoadPictures();
+    rules_.FormShow();
+}
+
+// Made at the first showing rather than at start-up, which the launcher keeps short.
+void WizardDialog::LoadPictures() {
+    static_assert(kLinks.size() == std::tuple_size_v<decltype(kind_pictures_)>);
+    if (kind_pictures_[0]) return;
+    for (std::size_t i = 0; i < kLinks.size(); ++i) kind_pictures_[i] = LoadShellIcon(kLinks[i].icon);
+    for (std::size_t i = 0; i < applet_pictures_.size(); ++i) {
+        const auto& [file, shell_icon] = kAppletIcons[i];
+        win32::UniqueIcon icon = win32::ExtractLargeIcon(SystemFile(file), 0);
+        applet_pictures_[i] = icon ? std::move(icon) : LoadShellIcon(shell_icon);
+    }
+}
+
+HICON WizardDialog::PictureOf(int id) const {
+    if (id == kWarIcon) return LoadIcon(nullptr, IDI_WARNING);  // shared: never destroyed
+    if (id == kCPAppPic) {
+        const bool shown = applet_picture_ >= 0 && applet_picture_ < static_cast<int>(applet_pictures_.size());
+        return shown ? applet_pictures_[static_cast<std::size_t>(applet_picture_)].get() : nullptr;
+    }
+    const int kind = id == kKindPic ? rules_.kind() : KindOfLink(id);
+    for (std::size_t i = 0; i < kLinks.size(); ++i)
+        if (kLinks[i].kind == kind) return kind_pictures_[i].get();
+    return nullptr;
+}
 
 void WizardDialog::OnCommand(int id, int code, HWND) {
+    // A picture's STN_CLICKED has the value of a link's BN_CLICKED.
     if (const int kind = KindOfLink(id); kind >= 0 && code == BN_CLICKED) {
         WizardForm f = ReadForm();
         rules_.ChooseKind(kind, f);
@@ -308,8 +398,12 @@ LRESULT WizardDialog::OnNotify(const NMHDR& header) {
 bool WizardDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg == WM_DRAWITEM) {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-        if (KindOfLink(static_cast<int>(item.CtlID)) < 0) return false;
-        DrawLink(item);
+        if (item.CtlType == ODT_STATIC)
+            DrawPicture(item, PictureOf(static_cast<int>(item.CtlID)));
+        else if (KindOfLink(static_cast<int>(item.CtlID)) >= 0)
+            DrawLink(item);
+        else
+            return false;
         result = TRUE;
         return true;
     }
@@ -339,6 +433,13 @@ void WizardDialog::DrawLink(const DRAWITEMSTRUCT& item) const {
         DrawFocusRect(dc, &r);
     }
     SelectObject(dc, old);
+}
+
+void WizardDialog::DrawPicture(const DRAWITEMSTRUCT& item, HICON icon) const {
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    if (!icon) return;
+    DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, icon, item.rcItem.right - item.rcItem.left,
+               item.rcItem.bottom - item.rcItem.top, 0, nullptr, DI_NORMAL);
 }
 
 void WizardDialog::ProgramMenu() {

@@ -3,6 +3,8 @@
 // page, the chosen kind's address and a name on the second. Above other windows; its
 // rules are WizardRules, and the pickers fill it through PickerTarget.
 
+#include <array>
+
 #include "app/dialogs.h"
 #include "editors/picker_target.h"
 #include "editors/wizard_rules.h"
@@ -38,7 +40,11 @@ private:
     void WriteForm(const WizardForm& form);
     void ShowPage(bool second);
     void Apply(void (WizardRules::*rule)(WizardForm&) const);
+    void ShowWarning(bool shown);
+    void LoadPictures();
+    [[nodiscard]] HICON PictureOf(int id) const;
     void DrawLink(const DRAWITEMSTRUCT& item) const;
+    void DrawPicture(const DRAWITEMSTRUCT& item, HICON icon) const;
     void ProgramMenu();
     void BrowseFile(bool program);
     void BrowseFolder();
@@ -47,6 +53,9 @@ private:
     Dialogs& dialogs_;
     WizardRules rules_;
     bool warning_ = false;
+    int applet_picture_ = -1;
+    std::array<win32::UniqueIcon, 7> kind_pictures_;  // in the order of the first page
+    std::array<win32::UniqueIcon, kAppletDescriptions.size()> applet_pictures_;  // the Control Panel page's image list
     int hot_link_ = 0;
     bool writing_ = false;  // controls are being filled: their change events are not the user's
 };

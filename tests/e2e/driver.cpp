@@ -32,6 +32,8 @@
 //   vtx_driver checked CLASS CAPTION  prints 1 or 0: the check box of that caption is ticked
 //   vtx_driver after CLASS LABEL      prints the text of the control that follows the one whose text is
 //                                     LABEL (a field after its label, a value after its caption)
+//   vtx_driver before CLASS TEXT      prints the screen box (left top width height) of the control made
+//                                     just before the one whose text is TEXT (a picture before its link)
 //   vtx_driver focus CLASS            prints the class and text of the control that has the keyboard
 //   vtx_driver focushandle CLASS      prints the handle of that control, to see the focus move
 //   vtx_driver drop CLASS X Y PATH... posts WM_DROPFILES with the paths, dropped at client point X Y
@@ -436,6 +438,12 @@ int main(int argc, char** argv) {
         HWND next = label ? GetWindow(label, GW_HWNDNEXT) : nullptr;
         if (!next) return 1;
         std::printf("%s\n", TextOf(next).c_str());
+    } else if (cmd == "before" && argc > 3) {
+        HWND c = ChildWithText(w, argv[3]);
+        HWND prev = c ? GetWindow(c, GW_HWNDPREV) : nullptr;
+        RECT r{};
+        if (!prev || !GetWindowRect(prev, &r)) return 1;
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     } else if (cmd == "focus") {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;

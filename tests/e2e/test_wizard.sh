@@ -1,6 +1,7 @@
 # "New Shortcut..." from the launcher's menu: the manager opens the wizard; Tab to "Web Site",
-# Enter, type the address, Tab (the name is suggested from it), Enter. The new line reaches
-# list2.ini at exit, and the manager shows the new shortcut.
+# Enter, Back; a click on the Web Site picture, type the address, Tab (the name is suggested
+# from it), Enter. The new line reaches list2.ini at exit, and the manager shows the new
+# shortcut.
 source "$(dirname "$0")/lib.sh"
 fresh_install
 write_settings hotkey=Win+Z top=300 left=400
@@ -19,6 +20,11 @@ press Tab Tab Tab
 wait_focus TForm5 "Button Web Site" "Tab reaches the Web Site link"
 press Return
 wait_focus TForm5 "Edit " "the web address field has the keyboard on the second page"
+press alt+b
+wait_focus TForm5 "Button Program" "Back returns to the first page"
+read -r px py pw ph <<<"$(driver before TForm5 'Web Site')"
+click_at $((px + pw / 2)) $((py + ph / 2))
+wait_focus TForm5 "Edit " "a click on the Web Site picture opens its page"
 type_text "https://www.example.com"
 press Tab
 wait_eq example.com "the name suggested by the address" driver after TForm5 'Type a name for this shortcut:'

@@ -125,12 +125,24 @@ TEST_F(EditorsTest, NameSuggestions) {
     f.name.clear();
     wizard.OtherAddrEDTExit(f);
     EXPECT_EQ(f.name, "regedit");
-    for (int row : {2, 4}) {
-        f.applet = row;
+    // The picture and the text follow the row: the first four rows are described, later ones not.
+    struct Applet {
+        int row;
+        std::string name;
+        int picture;
+        std::string description;
+    };
+    for (const auto& c : std::vector<Applet>{
+             {0, "Display", 0, std::string(kAppletDescriptions[0])},
+             {2, "Time and date", 2, "Customize time and date settings."},
+             {3, "Accessibility", 3, "Adjust your computer settings for vision, hearing and mobility."},
+             {4, "Mouse", -1, ""},
+         }) {
+        f.applet = c.row;
         wizard.CPAppCBChange(f);
-        EXPECT_EQ(f.name, row == 2 ? "Time and date" : "Mouse");
-        EXPECT_EQ(f.applet_picture, row == 2 ? 2 : -1);
-        EXPECT_EQ(f.applet_description, row == 2 ? "Customize time and date settings." : "");
+        EXPECT_EQ(f.name, c.name) << c.row;
+        EXPECT_EQ(f.applet_picture, c.picture) << c.row;
+        EXPECT_EQ(f.applet_description, c.description) << c.row;
     }
     wizard.FolderChosen(f, "D:\\Music\\");
     EXPECT_EQ(f.name, "Music");

@@ -3,16 +3,31 @@
 #include <shellapi.h>
 
 namespace vtx::win32 {
+namespace {
 
-UniqueIcon ExtractSmallIcon(const std::string& source, int index) {
+UniqueIcon ExtractOne(const std::string& source, int index, bool large) {
     if (source.empty()) return {};
-    HICON small = nullptr;
-    const UINT n = ExtractIconExA(source.c_str(), index, nullptr, &small, 1);
+    HICON icon = nullptr;
+    const UINT n = ExtractIconExA(source.c_str(), index, large ? &icon : nullptr, large ? nullptr : &icon, 1);
     if (n == 0 || n == UINT_MAX) {
-        if (small) DestroyIcon(small);
+        if (icon) DestroyIcon(icon);
         return {};
     }
-    return UniqueIcon(small);
+    return UniqueIcon(icon);
+}
+
+}  // namespace
+
+UniqueIcon ExtractSmallIcon(const std::string& source, int index) { return ExtractOne(source, index, false); }
+
+UniqueIcon ExtractLargeIcon(const std::string& source, int index) { return ExtractOne(source, index, true); }
+
+UniqueIcon StockIcon(int stock_id) {
+    SHSTOCKICONINFO info{};
+    info.cbSize = sizeof info;
+    if (FAILED(SHGetStockIconInfo(static_cast<SHSTOCKICONID>(stock_id), SHGSI_ICON | SHGSI_LARGEICON, &info)))
+        return {};
+    return UniqueIcon(info.hIcon);
 }
 
 }  // namespace vtx::win32
