@@ -11,6 +11,9 @@
 # Program folder gets a file named "themes" instead, so that nothing can be created there.
 set -euo pipefail
 : "${VTX_SOURCE:?}" "${VTX_BUILD:?}"
+# The other tests' prefix has its own Wine desktop on this display; with two desktops on one
+# screen the keys may go to the other one. It is ended for this test and started again after.
+SHARED_PREFIX="${WINEPREFIX:-}"
 export WINEPREFIX="$VTX_BUILD/wineprefix-readonly"
 source "$VTX_SOURCE/scripts/wine-env.sh"
 source "$(dirname "$0")/lib.sh"
@@ -20,9 +23,14 @@ cleanup() {
   stop_own_copies
   writable
   wineserver -k >/dev/null 2>&1 || true
+  if [ -n "$SHARED_PREFIX" ]; then (export WINEPREFIX="$SHARED_PREFIX"; vtx_start_wine); fi
 }
 trap cleanup EXIT
 
+if [ -n "$SHARED_PREFIX" ]; then
+  WINEPREFIX="$SHARED_PREFIX" wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$SHARED_PREFIX" wineserver -w >/dev/null 2>&1 || true
+fi
 wineserver -k >/dev/null 2>&1 || true
 vtx_init_prefix
 drop=()
