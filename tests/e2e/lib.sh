@@ -9,7 +9,12 @@ E2E_APPDATA="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming"
 DATA_DIR="$E2E_APPDATA/Orvane/VTX"
 VTX_PID=""
 
-fail() { echo "FAIL [$E2E_NAME]: $*" >&2; exit 1; }
+# A failure leaves a picture of the screen beside the others, to see what the program showed.
+fail() {
+  echo "FAIL [$E2E_NAME]: $*" >&2
+  screenshot "FAILED-$E2E_NAME" || true
+  exit 1
+}
 note() { echo "[$E2E_NAME] $*"; }
 
 # Every wait of these tests is for a condition, bounded in time, never a fixed pause before a
@@ -205,6 +210,19 @@ click_at() {  # x y [button]
   mouse_to "$1" "$2"
   button_down "${3:-1}"
   button_up "${3:-1}"
+}
+
+# A click that opens a popup menu. A busy Wine now and then takes a press at the pointer's
+# place before the move: a click that has opened no menu a few seconds after its release is
+# made again (a menu that opens shows at once, so a second click never closes it).
+menu_at() {  # x y [button] [what]
+  local deadline=$(( $(now_ms) + E2E_WAIT * 1000 ))
+  while :; do
+    click_at "$1" "$2" "${3:-1}"
+    driver shown '#32768' 5000 && return 0
+    [ "$(now_ms)" -ge "$deadline" ] && fail "${4:-the popup menu} did not open"
+    note "no menu after a click at $1,$2: clicked again"
+  done
 }
 
 drag() {  # from_x from_y to_x to_y

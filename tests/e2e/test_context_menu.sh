@@ -15,8 +15,7 @@ read -r x y _ _ <<<"$(driver rect TForm1)"
 row_y() { echo $((y + 41 + 16 * $1 + 8)); }
 
 # Row 0, "&Copy Address" by its access key.
-click_at $((x + 30)) "$(row_y 0)" 3
-wait_menu
+menu_at $((x + 30)) "$(row_y 0)" 3
 assert_eq "$(driver listsel TForm1)" "0" "the right button selects the row under the pointer"
 screenshot context-menu
 press c
@@ -24,14 +23,12 @@ wait_no_menu
 wait_clipboard 'c:\no-such-folder\sub\a.txt' "copied address"
 
 # Row 0, "Open Containing Folder" (second item): the folder does not exist.
-click_at $((x + 30)) "$(row_y 0)" 3
-wait_menu
+menu_at $((x + 30)) "$(row_y 0)" 3
 press Down Down Return
 assert_eq "$(driver msgbox $((E2E_WAIT * 1000)))" "Can not find folder 'c:\\no-such-folder\\sub' " "missing folder message"
 
 # Row 1: its folder exists and is opened through the shell (Wine's explorer shows it).
-click_at $((x + 30)) "$(row_y 1)" 3
-wait_menu
+menu_at $((x + 30)) "$(row_y 1)" 3
 assert_eq "$(driver listsel TForm1)" "1" "second row selected"
 press Down Down Return
 folder_pid=""
@@ -53,21 +50,18 @@ driver foreground TForm1
 # Row 2 is a URL: no "Open Containing Folder", so the second item is "&Copy Address".
 driver settext "before"
 wait_clipboard "before"
-click_at $((x + 30)) "$(row_y 2)" 3
-wait_menu
+menu_at $((x + 30)) "$(row_y 2)" 3
 press Down Down Return
 wait_no_menu
 wait_clipboard "http://c.example/page" "second item of a URL row's menu"
 
 # Below the last row nothing is selected.
-click_at $((x + 30)) "$(row_y 6)" 3
-wait_menu
+menu_at $((x + 30)) "$(row_y 6)" 3
 assert_eq "$(driver listsel TForm1)" "-1" "nothing selected below the last row"
 press o
 assert_eq "$(driver msgbox $((E2E_WAIT * 1000)))" \
   "Nothing selected! Please select the shortcut you want to execute and try again." "Open Selected message"
-click_at $((x + 30)) "$(row_y 6)" 3
-wait_menu
+menu_at $((x + 30)) "$(row_y 6)" 3
 press c
 assert_eq "$(driver msgbox $((E2E_WAIT * 1000)))" "Nothing selected! Please select a shortcut and try again." "Copy Address message"
 

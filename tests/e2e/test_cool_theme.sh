@@ -66,8 +66,7 @@ x2=$((x - 50)) y2=$((y - 100))
 wait_rect "$x2 $y2 300 60" "place after dragging the Cool window"
 
 # The right button opens the menu button's menu; "&Hide VTX" hides.
-click_at $((x2 + 150)) $((y2 + 45)) 3
-wait_menu "the Cool window's menu"
+menu_at $((x2 + 150)) $((y2 + 45)) 3 "the Cool window's menu"
 screenshot cool-menu
 press h
 wait_hidden

@@ -13,8 +13,7 @@ wait_visible 1 "a click on the tray icon shows the launcher"
 press Escape
 wait_hidden
 rm -f "$DATA_DIR/set.set"
-tray_click 3
-wait_menu "the tray icon's menu"
+menu_at $((sw - 11)) $((sh - 11)) 3 "the tray icon's menu"
 screenshot tray-menu
 # "E&xit" is the menu's last item, just above the pointer.
 click_at $((sw - 100)) $((sh - 32))

@@ -10,8 +10,7 @@ printf 'Probe|%s\r\n' "${PROBE_WIN}" >"$DATA_DIR/browsers.ini"
 start_vtx
 summon
 read -r x y _ _ <<<"$(driver rect TForm1)"
-click_at $((x + 110)) $((y + 10))
-wait_menu "the launcher's menu"
+menu_at $((x + 110)) $((y + 10)) 1 "the launcher's menu"
 press n
 driver shown TForm5 5000 || fail "the wizard did not open"
 screenshot wizard-first-page

@@ -16,8 +16,7 @@ driver link "$menu_win\\Aaremover.lnk" "${E2E_WIN}Apps\\unins000.exe" || fail "c
 start_vtx
 summon
 read -r x y _ _ <<<"$(driver rect TForm1)"
-click_at $((x + 110)) $((y + 10))
-wait_menu "the launcher's menu"
+menu_at $((x + 110)) $((y + 10)) 1 "the launcher's menu"
 press n
 driver shown TForm5 5000 || fail "the wizard did not open"
 wait_focus TForm5 "Button Program" "the first link has the keyboard"
