@@ -144,7 +144,7 @@ PROBE_LOG="$E2E_DIR/probe.log"
 wait_probe() {
   local n="${1:-1}"
   probe_started() { [ -f "$PROBE_LOG" ] && [ "$(grep -c '^--$' "$PROBE_LOG")" -ge "$n" ]; }
-  until_ok probe_started || fail "the probe was not started ($n expected)"
+  until_ok probe_started || fail "the probe was not started ($n expected): $(cat "$PROBE_LOG" 2>/dev/null | tr '\n' ' ')"
 }
 
 # The number of probe starts logged so far.
