@@ -153,17 +153,23 @@ probe_starts() { if [ -f "$PROBE_LOG" ]; then grep -c '^--$' "$PROBE_LOG"; else 
 # Waits until the launcher is shown (1) or hidden (0).
 wait_visible() { wait_output "$1" "$2" driver visible TForm1; }
 
+# A key with a modifier held around it, paced: Wine misses a chord typed at xdotool's speed.
+chord() {  # modifier key
+  xdotool keydown "$1"
+  sleep 0.1
+  xdotool key "$2"
+  sleep 0.1
+  xdotool keyup "$1"
+  sleep 0.1
+}
+
 # Brings the launcher up with the global hotkey and waits until it shows. Wine sees the Windows
 # key only as a key held down on its own, and a busy Wine may see Z before it: the chord is
 # pressed again until the launcher shows (the hotkey only ever shows it, so a repeat is harmless).
 summon() {
   local deadline=$(( $(now_ms) + E2E_WAIT * 1000 ))
   while :; do
-    xdotool keydown Super_L
-    sleep 0.1
-    xdotool key z
-    sleep 0.1
-    xdotool keyup Super_L
+    chord Super_L z
     WAIT_FOR=3 until_ok is_visible && break
     [ "$(now_ms)" -ge "$deadline" ] && fail "the hotkey did not bring the launcher up"
   done
@@ -210,6 +216,17 @@ click_at() {  # x y [button]
   mouse_to "$1" "$2"
   button_down "${3:-1}"
   button_up "${3:-1}"
+}
+
+# "&New Shortcut..." from the launcher's menu, as a user meets it: the hotkey, the menu button,
+# N; waits until the wizard shows.
+new_shortcut_from_menu() {
+  local x y
+  summon
+  read -r x y _ _ <<<"$(driver rect TForm1)"
+  menu_at $((x + 110)) $((y + 10)) 1 "the launcher's menu"
+  press n
+  driver shown TForm5 $((E2E_WAIT * 1000)) || fail "the wizard did not open"
 }
 
 # A click that opens a popup menu. A busy Wine now and then takes a press at the pointer's

@@ -17,15 +17,6 @@ tab_to() {  # form class|"class text" n
   done
   focus_is "$1" "$2" || fail "Tab did not reach a $2 in $1"
 }
-# A key with a modifier held around it: Wine misses a chord typed at xdotool's speed.
-chord() {  # modifier key
-  xdotool keydown "$1"
-  sleep 0.1
-  xdotool key "$2"
-  sleep 0.1
-  xdotool keyup "$1"
-  sleep 0.1
-}
 no_box() { ! driver shown '#32770' 0; }
 wait_no_box() { until_ok no_box || fail "$1"; }
 setting() { tr -d '\r' <"$DATA_DIR/set.set" | sed -n "s/^$1=//Ip"; }

@@ -8,11 +8,7 @@ write_settings hotkey=Win+Z top=300 left=400
 write_catalogue "zeta|c:\\zeta.exe|c:\\||||||SW_SHOWNORMAL|Program|||None||1|||||||||0"
 printf 'Probe|%s\r\n' "${PROBE_WIN}" >"$DATA_DIR/browsers.ini"
 start_vtx
-summon
-read -r x y _ _ <<<"$(driver rect TForm1)"
-menu_at $((x + 110)) $((y + 10)) 1 "the launcher's menu"
-press n
-driver shown TForm5 5000 || fail "the wizard did not open"
+new_shortcut_from_menu
 screenshot wizard-first-page
 wait_focus TForm5 "Button Program" "the first link has the keyboard"
 press Tab Tab Tab

@@ -14,11 +14,7 @@ cp "$VTX_BUILD/vtx_probe.exe" "$E2E_DIR/Apps/unins000.exe"
 driver link "$menu_win\\Aaeditor.lnk" "${E2E_WIN}Apps\\aaeditor.exe" || fail "could not make a link"
 driver link "$menu_win\\Aaremover.lnk" "${E2E_WIN}Apps\\unins000.exe" || fail "could not make a link"
 start_vtx
-summon
-read -r x y _ _ <<<"$(driver rect TForm1)"
-menu_at $((x + 110)) $((y + 10)) 1 "the launcher's menu"
-press n
-driver shown TForm5 5000 || fail "the wizard did not open"
+new_shortcut_from_menu
 wait_focus TForm5 "Button Program" "the first link has the keyboard"
 press Return
 wait_focus TForm5 "Edit " "the program address has the keyboard"
