@@ -272,6 +272,12 @@ window_size() { local r; r="$(driver rect TForm1)" || return 1; [ -n "$r" ] || r
 # Waits until the edit box holds the text.
 wait_edit() { wait_output "$1" "${2:-the typed text}" driver edit TForm1; }
 
+# The program's start-with-Windows entry in the Run key: prints its command, nothing when absent.
+RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+run_entry() {
+  { wine reg query "$RUN_KEY" /v ovvtx 2>/dev/null || true; } | tr -d '\r' | sed -n 's/^ *ovvtx *REG_SZ *//p'
+}
+
 # Waits until the clipboard holds the text.
 wait_clipboard() { wait_output "$1" "${2:-clipboard}" driver clipboard; }
 

@@ -4,10 +4,6 @@
 # "themes\" loads the default theme; positions and a height that no screen can show are
 # brought back into range when read, and so when saved.
 source "$(dirname "$0")/lib.sh"
-RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
-run_entry() {
-  { wine reg query "$RUN_KEY" /v ovvtx 2>/dev/null || true; } | tr -d '\r' | sed -n 's/^ *ovvtx *REG_SZ *//p'
-}
 # The prefix is shared by the tests: it goes back to Windows 7, without the entry and the
 # test's default browser, whatever happens.
 restore() {

@@ -1,7 +1,6 @@
 # The Settings dialog driven from the keyboard as a user meets it: F3, Ctrl+Tab between
 # pages, Tab between fields, Space and Enter; then the About window.
 source "$(dirname "$0")/lib.sh"
-RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 restore() {
   wine reg delete "$RUN_KEY" /v ovvtx /f >/dev/null 2>&1 || true
   wine winecfg /v win7 >/dev/null 2>&1 || true
@@ -10,7 +9,7 @@ trap restore EXIT
 
 setting() { tr -d '\r' <"$DATA_DIR/set.set" | sed -n "s/^$1=//Ip"; }
 focus_class() { driver focus TForm3 | cut -d' ' -f1; }
-run_entry() { { wine reg query "$RUN_KEY" /v ovvtx 2>/dev/null || true; } | tr -d '\r' | grep -c ovvtx || true; }
+run_entries() { run_entry | grep -c . || true; }
 alpha() { driver layered TForm1 | cut -d' ' -f3; }
 open_options() {
   driver foreground TForm1
@@ -81,10 +80,10 @@ open_options
 press ctrl+Tab Tab Tab space
 wait_eq 1 "the start-with-Windows box is ticked" driver checked TForm3 'Start when Windows starts'
 press Return
-wait_eq 1 "OK writes the Run entry" run_entry
+wait_eq 1 "OK writes the Run entry" run_entries
 open_options
 press space Return
-wait_eq 0 "OK removes the Run entry" run_entry
+wait_eq 0 "OK removes the Run entry" run_entries
 wait_eq 0 "the dialog closed" driver visible TForm3
 
 # ---- About: the version of the running exe, major.minor.build

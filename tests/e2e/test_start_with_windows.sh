@@ -1,12 +1,6 @@
 # The Run-key entry "ovvtx": written at start when starting with Windows is on, removed
 # when it is off, and left alone on Windows Vista to 8.1 (version code 8).
 source "$(dirname "$0")/lib.sh"
-RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
-
-run_entry() {
-  { wine reg query "$RUN_KEY" /v ovvtx 2>/dev/null || true; } | tr -d '\r' | sed -n 's/^ *ovvtx *REG_SZ *//p'
-}
-
 # The prefix is shared by the tests: it goes back to Windows 7 and loses the entry whatever happens.
 restore() {
   wine reg delete "$RUN_KEY" /v ovvtx /f >/dev/null 2>&1 || true
