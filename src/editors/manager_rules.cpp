@@ -488,7 +488,8 @@ void ManagerRules::LMDNewBTNClick() {
     // NewShortcutDialog: the wizard starts on its first page with the address ready.
     Trace("Form2.NewShortcutDialog");
     catalogue_grew_ = true;
-    dialogs_.ShowWizard(address ? app_.platform().text.ToLower(clip) : std::string());
+    // The copied address keeps its capitals: a web address or a parameter may need them.
+    dialogs_.ShowWizard(address ? clip : std::string());
 }
 
 void ManagerRules::DeleteItem() {

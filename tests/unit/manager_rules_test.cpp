@@ -304,7 +304,7 @@ TEST_F(ManagerTest, NewSavesTheLoadedShortcutAndOpensTheWizard) {
     rules.LMDNewBTNClick();
     EXPECT_EQ(Field(0, kAddr), "silently saved");
     EXPECT_TRUE(fp.prompts.questions.empty());
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"Wizard()", "Wizard(see www.example.com)"}));
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"Wizard()", "Wizard(See WWW.Example.com)"}));
     rules.FormShow();
     EXPECT_EQ(rules.Selected(), 0) << "the wizard may have added a shortcut";
 }

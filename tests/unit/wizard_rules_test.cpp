@@ -55,11 +55,13 @@ TEST_F(EditorsTest, OKBuildsTheLineOfEachKind) {
         int kind;
         std::string line;
     };
+    // Only the name is lower-cased (it is what matching compares); addresses, start folders and
+    // parameters are stored as typed, since web addresses and parameters are case-sensitive.
     const std::vector<Case> cases{
-        {kKindProgram, "my tool|c:\\tools\\tool.exe|c:\\tools\\|-v x|||||SW_SHOWNORMAL|Program" + tail + "|Firefox|||||0"},
-        {kKindFile, "my tool|c:\\docs\\a.doc|||||||SW_SHOWNORMAL|File" + tail + "|Firefox|||||0"},
-        {kKindFolder, "my tool|d:\\music|||||||SW_SHOWNORMAL|Folder" + tail + "|Firefox|||||0"},
-        {kKindURL, "my tool|http://www.example.com/|||||||SW_SHOWNORMAL|URL" + tail + "|Firefox|||||0"},
+        {kKindProgram, "my tool|C:\\Tools\\Tool.exe|C:\\Tools\\|-V X|||||SW_SHOWNORMAL|Program" + tail + "|Firefox|||||0"},
+        {kKindFile, "my tool|C:\\Docs\\A.doc|||||||SW_SHOWNORMAL|File" + tail + "|Firefox|||||0"},
+        {kKindFolder, "my tool|D:\\Music|||||||SW_SHOWNORMAL|Folder" + tail + "|Firefox|||||0"},
+        {kKindURL, "my tool|http://www.Example.com/Docs?Id=Ab|||||||SW_SHOWNORMAL|URL" + tail + "|Firefox|||||0"},
         {kKindControlPanel, "my tool|timedate.cpl|||||||SW_SHOWNORMAL|Control Panel Applet" + tail + "|Firefox|||||0"},
         {kKindMultiShortcut, "my tool||||||||SW_SHOWNORMAL|MultiShortcut" + tail + "|Firefox||a;b;|||0"},
         {kKindOther, "my tool|Notepad C:\\X.TXT|||||||SW_SHOWNORMAL|Other" + tail + "|Firefox|||||0"},
@@ -76,7 +78,7 @@ TEST_F(EditorsTest, OKBuildsTheLineOfEachKind) {
         f.param = "-V X";
         f.file_addr = "C:\\Docs\\A.doc";
         f.folder_addr = "D:\\Music";
-        f.url_addr = "http://www.Example.com/";
+        f.url_addr = "http://www.Example.com/Docs?Id=Ab";
         f.other_addr = "Notepad C:\\X.TXT";
         f.applet = 2;
         f.members = {"a", "b"};
@@ -179,8 +181,9 @@ TEST_F(EditorsTest, DuplicateWarningBackAndTheManagerProtocol) {
 }
 
 TEST_F(EditorsTest, NewShortcutDialogStartsReset) {
-    const WizardForm f = wizard.NewShortcutDialog("C:\\Tools\\X.exe");
-    EXPECT_EQ(f.other_addr, "c:\\tools\\x.exe");
+    // The address is put in as it was copied: an Other address keeps its capitals.
+    const WizardForm f = wizard.NewShortcutDialog("C:\\Tools\\X.exe /Q");
+    EXPECT_EQ(f.other_addr, "C:\\Tools\\X.exe /Q");
     EXPECT_FALSE(f.second_page);
     EXPECT_EQ(f.browsers, (std::vector<std::string>{"Firefox", "Opera"}));
     EXPECT_EQ(f.browser, 0);
