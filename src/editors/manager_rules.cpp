@@ -300,9 +300,7 @@ void ManagerRules::CommandLoadItem(int i) {
 void ManagerRules::MultiShortcutLoadItem(int i) {
     Trace("Form2.MultiShortcutLoadItem");
     LoadCommon(i);
-    const std::string ms = app_.catalogue().GetShPart(i, kMs);
-    const int n = CountPos(";", ms);
-    for (int k = 1; k <= n; ++k) form_.members.emplace_back(MemberOf(ms, k));
+    form_.members = MemberNames(app_.catalogue().GetShPart(i, kMs));
     LoadOptions(i);
 }
 
@@ -405,9 +403,7 @@ void ManagerRules::CPAppletSaveItem(int index) {
 void ManagerRules::MultiShortcutSaveItem(int index) {
     Trace("Form2.MultiShortcutSaveItem(index:" + std::to_string(index) + ")");
     SaveField(index, kName, form_.name);
-    std::string ms;
-    for (const auto& m : form_.members) ms += m + ";";
-    SaveField(index, kMs, ms);
+    SaveField(index, kMs, JoinMembers(form_.members));
     SaveCommonEnd(index);
 }
 

@@ -140,7 +140,7 @@ std::string WizardRules::BuildLine(const WizardForm& form) const {
     }
     if (form.browser >= 0 && form.browser < static_cast<int>(form.browsers.size()))
         f[kOsw] = FieldText(form.browsers[static_cast<std::size_t>(form.browser)]);
-    for (const std::string& m : form.members) f[kMs] += FieldText(m) + ";";
+    f[kMs] = FieldText(JoinMembers(form.members));
     return JoinRecord(f);
 }
 
