@@ -561,9 +561,14 @@ void ManagerRules::Label26Click() {
 }
 
 void ManagerRules::AddMembers(const std::vector<std::string>& names) {
-    if (names.empty()) return;
-    form_.members.insert(form_.members.end(), names.begin(), names.end());
-    unsaved_ = true;
+    // A name holding ";" would read back as two members; the chooser has told the user.
+    bool added = false;
+    for (const std::string& name : names)
+        if (FitsAsMember(name)) {
+            form_.members.push_back(name);
+            added = true;
+        }
+    if (added) unsaved_ = true;
 }
 
 void ManagerRules::SetProgramAddress(const std::string& path, const std::string& folder) {

@@ -176,6 +176,8 @@ TEST_F(ManagerTest, MemberLists) {
     EXPECT_EQ(Field(0, kMs), "one;two;");
     rules.form().members = {"one"};
     rules.AddMembers({});
+    rules.AddMembers({"x;y"});  // would read back as two members
+    EXPECT_EQ(rules.form().members, std::vector<std::string>{"one"});
     EXPECT_FALSE(rules.Unsaved());
     rules.AddMembers({"two", "one"});
     EXPECT_TRUE(rules.Unsaved());

@@ -211,6 +211,21 @@ TEST_F(EditorsTest, ChooserOffersFiveTypesAndAppendsTicked) {
     EXPECT_EQ(wizard_fields.calls.size(), 1u);
 }
 
+TEST_F(EditorsTest, ANameHoldingASemicolonNeverBecomesTwoMembers) {
+    Add("a;b", "Program");
+    Add("c", "File");
+    MultiChooserRules chooser(app, targets);
+    EXPECT_EQ(chooser.FormShow("form2"), (std::vector<std::string>{"a;b", "c"})) << "offered like any other";
+    chooser.OKBTNClick({true, true});
+    EXPECT_EQ(manager.calls, (std::vector<std::string>{"NotOnTop", "Members(c;)"}));
+    EXPECT_EQ(fp.prompts.messages, std::vector<std::string>{std::string(kMemberNameMessage)});
+    chooser.OKBTNClick({true, false});
+    EXPECT_EQ(manager.calls.size(), 2u) << "nothing else to append";
+    EXPECT_EQ(fp.prompts.messages.size(), 2u);
+    chooser.OKBTNClick({false, true});
+    EXPECT_EQ(fp.prompts.messages.size(), 2u) << "no message when every ticked name fits";
+}
+
 TEST_F(EditorsTest, ProgramPickersFillTheirCaller) {
     fp.system.special_folders[kStartMenuFolder] = "C:\\Menu";
     fp.files.PutFolder("C:\\Menu");
