@@ -252,9 +252,15 @@ void ManagerRules::URLLoadItem(int i) {
     LoadCommon(i);
     form_.url_addr = app_.catalogue().GetShPart(i, kAddr);
     const std::string osw = app_.catalogue().GetShPart(i, kOsw);
-    if (!osw.empty())
-        for (std::size_t b = 0; b < form_.browsers.size(); ++b)
-            if (form_.browsers[b] == osw) form_.browser = static_cast<int>(b);
+    if (!osw.empty()) {
+        const auto last = std::find(form_.browsers.rbegin(), form_.browsers.rend(), osw);
+        if (last != form_.browsers.rend()) {
+            form_.browser = static_cast<int>(form_.browsers.rend() - last) - 1;
+        } else {
+            form_.browser = -1;
+            form_.kept_browser = osw;
+        }
+    }
     LoadOptions(i);
 }
 
@@ -263,8 +269,10 @@ void ManagerRules::CPAppletLoadItem(int i) {
     LoadCommon(i);
     const std::string addr = app_.catalogue().GetShPart(i, kAddr);
     const Lines& applets = app_.lists().cpapplets;
+    form_.applet = -1;
     for (int r = 0; r < static_cast<int>(applets.size()); ++r)
         if (Column(applets, r, 1) == addr) form_.applet = r;
+    if (form_.applet < 0) form_.kept_applet = addr;
     LoadOptions(i);
 }
 
@@ -389,14 +397,15 @@ void ManagerRules::URLSaveItem(int index) {
     SaveField(index, kName, form_.name);
     SaveField(index, kAddr, form_.url_addr);
     const bool has = form_.browser >= 0 && form_.browser < static_cast<int>(form_.browsers.size());
-    SaveField(index, kOsw, has ? form_.browsers[static_cast<std::size_t>(form_.browser)] : "");
+    SaveField(index, kOsw, has ? form_.browsers[static_cast<std::size_t>(form_.browser)] : form_.kept_browser);
     SaveCommonEnd(index);
 }
 
 void ManagerRules::CPAppletSaveItem(int index) {
     Trace("Form2.CPAppletSaveItem(index:" + std::to_string(index) + ")");
     SaveField(index, kName, form_.name);
-    SaveField(index, kAddr, Column(app_.lists().cpapplets, form_.applet, 1));
+    const bool has = form_.applet >= 0 && form_.applet < static_cast<int>(app_.lists().cpapplets.size());
+    SaveField(index, kAddr, has ? Column(app_.lists().cpapplets, form_.applet, 1) : form_.kept_applet);
     SaveCommonEnd(index);
 }
 

@@ -50,6 +50,9 @@ struct ManagerForm {
     std::string url_addr;                    // URL page
     int browser = -1;                        // BrowserCB position
     int applet = -1;                         // CPAppCB position
+    // A stored browser or applet file that its list no longer holds: the combo shows no item,
+    // and while none is chosen a save writes this back instead of re-pointing the shortcut.
+    std::string kept_browser, kept_applet;
     int widget = -1;                         // WidgetCB position
     std::string widget_desc;                 // WidgetDescLBL
     std::string url_part1, url_part2;        // Search page

@@ -190,6 +190,39 @@ TEST_F(ManagerTest, MemberLists) {
     EXPECT_EQ(Field(0, kMs), "");
 }
 
+TEST_F(ManagerTest, ABrowserOrAppletMissingFromItsListIsNotRepointed) {
+    Fields url = NewRecord("web", "http://A.org/X", "URL");
+    url[kOsw] = "Gone";
+    const std::string url_line = JoinRecord(url);
+    const std::string cp_line = JoinRecord(NewRecord("panel", "gone.cpl", "Control Panel Applet"));
+    Load({url_line, cp_line});
+    struct Case {
+        std::string line;
+        int ManagerForm::* combo;
+        int chosen;
+        int col;
+        std::string stored;
+    };
+    const Case cases[] = {
+        {url_line, &ManagerForm::browser, 1, kOsw, "Chrome"},
+        {cp_line, &ManagerForm::applet, 0, kAddr, "desk.cpl"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const int i = IndexOf(FieldOf(c.line, kName));
+        rules.ListBox1Click(i);
+        EXPECT_EQ(rules.form().*c.combo, -1) << "no listed item is shown as if it were stored";
+        rules.saveitem(rules.Edited());
+        EXPECT_EQ(Line(i), c.line) << "a save without an edit writes back what was stored";
+        rules.form().*c.combo = c.chosen;
+        rules.FieldChanged();
+        rules.saveitem(rules.Edited());
+        EXPECT_EQ(Field(i, c.col), c.stored) << "a choice in the combo is stored";
+        rules.LoadItem();
+        EXPECT_EQ(rules.form().*c.combo, c.chosen);
+    }
+}
+
 TEST_F(ManagerTest, ClickPromptSavesIntoTheEditedEntryAndLoadsTheClickedOne) {
     Load({FullLine("alpha", type::Other), FullLine("beta", type::Other)});
     rules.form().other_addr = "edited";
