@@ -180,6 +180,26 @@ TEST_F(EditorsTest, DuplicateWarningBackAndTheManagerProtocol) {
     EXPECT_EQ(dialogs.shown.back(), "Manager(Editor)");
 }
 
+TEST_F(EditorsTest, DuplicateWarningIgnoresCaseOnBothSides) {
+    // The manager stores names as typed; the launcher and the manager's search ignore their
+    // case, so the warning does too, by the locale's rules and not only for ASCII.
+    Add("Notes", "File");
+    Add("\xC9lan", "Program");  // "Élan" in the ANSI code page
+    Add("my notes", "File");
+    struct Case {
+        std::string typed;
+        bool warning;
+    };
+    for (const auto& c : std::vector<Case>{{"notes", true}, {"NOTES", true}, {"note", false},
+                                           {"\xE9LAN", true}, {"elan", false},
+                                           {"My|Notes", true}}) {  // stored with a blank for its "|"
+        WizardForm f = wizard.ReadyFields();
+        f.name = c.typed;
+        wizard.nameEDTChange(f);
+        EXPECT_EQ(f.warning, c.warning) << c.typed;
+    }
+}
+
 TEST_F(EditorsTest, NewShortcutDialogStartsReset) {
     // The address is put in as it was copied: an Other address keeps its capitals.
     const WizardForm f = wizard.NewShortcutDialog("C:\\Tools\\X.exe /Q");
