@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <random>
@@ -11,6 +12,7 @@
 #include "editors/more_options_rules.h"
 #include "fake_dialogs.h"
 #include "fake_platform.h"
+#include "platform/trace.h"
 
 namespace vtx {
 namespace {
@@ -83,6 +85,7 @@ TEST_F(ManagerTest, LoadersAndSaversOfTheTenTypes) {
         Page page;
         int type;  // typeCB position; -1: not offered there, so a save writes no field
         std::vector<Control> controls;
+        std::string loader, saver;  // the labels they trace
     };
     const Control browser{kOsw, [](ManagerRules& r) { return Item(r.form().browsers, r.form().browser); },
                           [](ManagerRules& r) { r.form().browser = 0; }, "Fox"};
@@ -95,17 +98,25 @@ TEST_F(ManagerTest, LoadersAndSaversOfTheTenTypes) {
     const std::vector<Case> cases = {
         {type::Program, Page::Program, 0,
          {EditControl<&ManagerForm::prog_addr>(kAddr), EditControl<&ManagerForm::wdir>(kWdir),
-          EditControl<&ManagerForm::param>(kParam)}},
-        {type::File, Page::File, 1, {EditControl<&ManagerForm::file_addr>(kAddr)}},
-        {type::Folder, Page::Folder, 2, {EditControl<&ManagerForm::folder_addr>(kAddr)}},
-        {type::URL, Page::URL, 3, {EditControl<&ManagerForm::url_addr>(kAddr), browser}},
-        {type::ControlPanelApplet, Page::ControlPanelApplet, 4, {applet}},
-        {type::Widget, Page::Widget, -1, {}},
+          EditControl<&ManagerForm::param>(kParam)},
+         "Form2.ProgLoadItem", "Form2.ProgSaveItem"},
+        {type::File, Page::File, 1, {EditControl<&ManagerForm::file_addr>(kAddr)},
+         "Form2.FileLoadItem", "Form2.FileSaveItem"},
+        {type::Folder, Page::Folder, 2, {EditControl<&ManagerForm::folder_addr>(kAddr)},
+         "Form2.FolderLoadItem", "Form2.FolderSaveItem"},
+        {type::URL, Page::URL, 3, {EditControl<&ManagerForm::url_addr>(kAddr), browser},
+         "Form2.URLLoadItem", "Form2.URLSaveItem"},
+        {type::ControlPanelApplet, Page::ControlPanelApplet, 4, {applet},
+         "Form2.CPAppletLoadItem", "Form2.CPAppletSaveItem"},
+        {type::Widget, Page::Widget, -1, {}, "Form2.WidgetLoadItem", ""},
         {type::Search, Page::Search, -1,
-         {EditControl<&ManagerForm::url_part1>(kUrlp1), EditControl<&ManagerForm::url_part2>(kUrlp2)}},
-        {type::Command, Page::Command, -1, {command}},
-        {type::MultiShortcut, Page::MultiShortcut, 5, {members}},
-        {type::Other, Page::Other, 6, {EditControl<&ManagerForm::other_addr>(kAddr)}},
+         {EditControl<&ManagerForm::url_part1>(kUrlp1), EditControl<&ManagerForm::url_part2>(kUrlp2)},
+         "Form2.SearchLoadItem", ""},
+        {type::Command, Page::Command, -1, {command}, "Form2.CommandLoadItem", ""},
+        {type::MultiShortcut, Page::MultiShortcut, 5, {members},
+         "Form2.MultiShortcutLoadItem", "Form2.MultiShortcutSaveItem"},
+        {type::Other, Page::Other, 6, {EditControl<&ManagerForm::other_addr>(kAddr)},
+         "Form2.OtherLoadItem", "Form2.OtherSaveItem"},
     };
     // Every type loads and saves its name and the four item options.
     const std::vector<Control> common = {
@@ -129,7 +140,10 @@ TEST_F(ManagerTest, LoadersAndSaversOfTheTenTypes) {
         if (c.page == Page::Command) fields[kAddr] = "Restart";
         const std::string stored = JoinRecord(fields);
         app.catalogue().Clear();
+        std::vector<std::string> traces;
+        SetTraceSink([&traces](std::string_view label, int) { traces.emplace_back(label); });
         Load({stored});
+        EXPECT_NE(std::find(traces.begin(), traces.end(), c.loader), traces.end());
 
         EXPECT_EQ(rules.form().page, c.page);
         EXPECT_EQ(rules.form().type, c.type);
@@ -138,8 +152,13 @@ TEST_F(ManagerTest, LoadersAndSaversOfTheTenTypes) {
         controls.insert(controls.end(), c.controls.begin(), c.controls.end());
         for (const Control& k : controls) EXPECT_EQ(k.shown(rules), Field(0, k.col)) << "field " << k.col;
 
+        traces.clear();
         rules.saveitem(rules.Edited());
+        SetTraceSink(nullptr);
         EXPECT_EQ(Line(0), stored) << "a save without an edit writes back what was stored";
+        std::vector<std::string> saved = {"Form2.saveitem(index:0)"};
+        if (!c.saver.empty()) saved.push_back(c.saver + "(index:0)");
+        EXPECT_EQ(traces, saved) << "the saver it ran";
 
         for (const Control& k : controls) {
             app.catalogue().lines()[0] = stored;
