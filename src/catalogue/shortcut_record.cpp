@@ -77,6 +77,27 @@ int CountPos(std::string_view pattern, std::string_view text) noexcept {
     return n;
 }
 
+std::vector<std::string> MemberNames(std::string_view ms) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (start < ms.size()) {
+        const auto sep = ms.find(';', start);
+        if (sep == std::string_view::npos) {
+            names.emplace_back(ms.substr(start));
+            break;
+        }
+        names.emplace_back(ms.substr(start, sep - start));
+        start = sep + 1;
+    }
+    return names;
+}
+
+std::string JoinMembers(const std::vector<std::string>& names) {
+    std::string ms;
+    for (const std::string& name : names) ms.append(name).push_back(';');
+    return ms;
+}
+
 int ShowStateCode(std::string_view swst) noexcept {
     if (swst == "SW_SHOWMAXIMIZED") return 3;
     if (swst == "SW_SHOWMINIMIZED") return 2;

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vtx {
 
@@ -58,6 +59,16 @@ using Fields = std::array<std::string, kFieldCount>;
 // Member k (from 1) of a member list: the k-th piece when cut at ";".
 [[nodiscard]] inline std::string_view MemberOf(std::string_view ms, int k) noexcept {
     return CutPiece(ms, ';', k - 1);
+}
+
+// The names of a member list, in order: its pieces cut at ";". A last name whose ";" is
+// missing is a member all the same, so a load and a save never drop it.
+[[nodiscard]] std::vector<std::string> MemberNames(std::string_view ms);
+// A member list: each name followed by ";".
+[[nodiscard]] std::string JoinMembers(const std::vector<std::string>& names);
+// Whether a name can stand in a member list: a ";" in it would read back as two members.
+[[nodiscard]] inline bool FitsAsMember(std::string_view name) noexcept {
+    return name.find(';') == std::string_view::npos;
 }
 
 // Show command of a show state: 3 maximised, 2 minimised, 1 otherwise.

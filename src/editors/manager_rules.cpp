@@ -9,16 +9,46 @@
 namespace vtx {
 namespace {
 
-constexpr std::array<std::string_view, kPageCount> kPageTypes = {
-    "Program", "File", "Folder", "URL", "Control Panel Applet", "Widget", "Search", "Command", "MultiShortcut", "Other"};
-constexpr std::array<int, kPageCount> kPageHeights = {153, 59, 59, 123, 59, 0, 0, 0, 153, 123};
-
 // typeCB's items are the pages without Widget, Search and Command.
 constexpr Page TypePage(int type) noexcept {
     constexpr std::array<Page, 7> pages = {Page::Program, Page::File, Page::Folder, Page::URL,
                                            Page::ControlPanelApplet, Page::MultiShortcut, Page::Other};
     return pages[static_cast<std::size_t>(type)];
 }
+
+// The ten pages, in their order: the type each stands for, its height (0: the page keeps the
+// height it had), the labels its loader and saver trace, its edit fields with the record field
+// each holds, and the one control that is not an edit (a combo or the member list). A page
+// without a saver is not in typeCB, so a save of it writes no field.
+enum class Pick { None, Browser, Applet, Widget, Command, Members };
+struct TextField {
+    std::string ManagerForm::* control = nullptr;
+    int col = 0;
+};
+struct PageFields {
+    std::string_view type;
+    int height;
+    std::string_view loader, saver;
+    std::array<TextField, 3> texts;
+    Pick pick = Pick::None;
+};
+constexpr std::array<PageFields, kPageCount> kPages = {{
+    {type::Program, 153, "Form2.ProgLoadItem", "Form2.ProgSaveItem",
+     {{{&ManagerForm::prog_addr, kAddr}, {&ManagerForm::wdir, kWdir}, {&ManagerForm::param, kParam}}}, Pick::None},
+    {type::File, 59, "Form2.FileLoadItem", "Form2.FileSaveItem", {{{&ManagerForm::file_addr, kAddr}}}, Pick::None},
+    {type::Folder, 59, "Form2.FolderLoadItem", "Form2.FolderSaveItem", {{{&ManagerForm::folder_addr, kAddr}}},
+     Pick::None},
+    {type::URL, 123, "Form2.URLLoadItem", "Form2.URLSaveItem", {{{&ManagerForm::url_addr, kAddr}}}, Pick::Browser},
+    {type::ControlPanelApplet, 59, "Form2.CPAppletLoadItem", "Form2.CPAppletSaveItem", {}, Pick::Applet},
+    {type::Widget, 0, "Form2.WidgetLoadItem", "", {}, Pick::Widget},
+    {type::Search, 0, "Form2.SearchLoadItem", "",
+     {{{&ManagerForm::url_part1, kUrlp1}, {&ManagerForm::url_part2, kUrlp2}}}, Pick::None},
+    {type::Command, 0, "Form2.CommandLoadItem", "", {}, Pick::Command},
+    {type::MultiShortcut, 153, "Form2.MultiShortcutLoadItem", "Form2.MultiShortcutSaveItem", {}, Pick::Members},
+    {type::Other, 123, "Form2.OtherLoadItem", "Form2.OtherSaveItem", {{{&ManagerForm::other_addr, kAddr}}},
+     Pick::None},
+}};
+constexpr const PageFields& PageOf(Page page) noexcept { return kPages[static_cast<std::size_t>(page)]; }
 
 std::string Cut(std::string_view text, std::size_t limit) { return std::string(text.substr(0, limit)); }
 
@@ -46,8 +76,8 @@ bool ContainsNoCase(std::string_view text, std::string_view part) {
 
 }  // namespace
 
-std::string_view PageType(Page page) noexcept { return kPageTypes[static_cast<std::size_t>(page)]; }
-int PageHeight(Page page) noexcept { return kPageHeights[static_cast<std::size_t>(page)]; }
+std::string_view PageType(Page page) noexcept { return PageOf(page).type; }
+int PageHeight(Page page) noexcept { return PageOf(page).height; }
 
 EntryPaint DescribeEntry(std::string_view line) {
     EntryPaint paint;
@@ -192,125 +222,69 @@ void ManagerRules::LoadItem() {
     // loaded as the type the combo shows, so that a save does not store empty fields over it.
     int page = -1;
     for (int p = 0; p < kPageCount; ++p)
-        if (kPageTypes[static_cast<std::size_t>(p)] == ty1) page = p;
+        if (kPages[static_cast<std::size_t>(p)].type == ty1) page = p;
     if (page < 0 && form_.type >= 0) page = static_cast<int>(TypePage(form_.type));
     if (page >= 0) {
         ShowPage(static_cast<Page>(page));
-        switch (static_cast<Page>(page)) {
-            case Page::Program: ProgLoadItem(i); break;
-            case Page::File: FileLoadItem(i); break;
-            case Page::Folder: FolderLoadItem(i); break;
-            case Page::URL: URLLoadItem(i); break;
-            case Page::ControlPanelApplet: CPAppletLoadItem(i); break;
-            case Page::Widget: WidgetLoadItem(i); break;
-            case Page::Search: SearchLoadItem(i); break;
-            case Page::Command: CommandLoadItem(i); break;
-            case Page::MultiShortcut: MultiShortcutLoadItem(i); break;
-            case Page::Other: OtherLoadItem(i); break;
-        }
+        LoadPage(static_cast<Page>(page), i);
     }
     edited_line_ = catalogue.line(i);
     unsaved_ = false;
 }
 
-void ManagerRules::LoadCommon(int i) { form_.name = app_.catalogue().GetShPart(i, kName); }
-
-void ManagerRules::LoadOptions(int i) {
+void ManagerRules::LoadPage(Page page, int i) {
+    const PageFields& fields = PageOf(page);
+    Trace(fields.loader);
     const auto& c = app_.catalogue();
+    form_.name = c.GetShPart(i, kName);
+    for (const TextField& t : fields.texts)
+        if (t.control) form_.*t.control = c.GetShPart(i, t.col);
+    switch (fields.pick) {
+        case Pick::None: break;
+        case Pick::Browser: {
+            // The last browser of that exact name; an empty osw leaves the first one chosen.
+            const std::string osw = c.GetShPart(i, kOsw);
+            if (osw.empty()) break;
+            const auto last = std::find(form_.browsers.rbegin(), form_.browsers.rend(), osw);
+            if (last != form_.browsers.rend()) {
+                form_.browser = static_cast<int>(form_.browsers.rend() - last) - 1;
+            } else {
+                form_.browser = -1;
+                form_.kept_browser = osw;
+            }
+            break;
+        }
+        case Pick::Applet: {
+            // The last row of that exact applet file.
+            const std::string addr = c.GetShPart(i, kAddr);
+            const Lines& applets = app_.lists().cpapplets;
+            form_.applet = -1;
+            for (int r = 0; r < static_cast<int>(applets.size()); ++r)
+                if (Column(applets, r, 1) == addr) form_.applet = r;
+            if (form_.applet < 0) form_.kept_applet = addr;
+            break;
+        }
+        case Pick::Widget: {
+            const std::string addr = c.GetShPart(i, kAddr);
+            for (std::size_t w = 0; w < form_.widgets.size(); ++w)
+                if (EqualsNoCaseAscii(form_.widgets[w], addr)) form_.widget = static_cast<int>(w);
+            break;
+        }
+        case Pick::Command: {
+            const std::string addr = c.GetShPart(i, kAddr);
+            for (std::size_t k = 0; k < form_.commands.size(); ++k)
+                if (EqualsNoCaseAscii(form_.commands[k], addr)) {
+                    form_.command = static_cast<int>(k);
+                    break;
+                }
+            break;
+        }
+        case Pick::Members: form_.members = MemberNames(c.GetShPart(i, kMs)); break;
+    }
     options_.color = Cut(c.GetShPart(i, kColor), 20);
     options_.cat = c.GetShPart(i, kCat);
     options_.swst = Cut(c.GetShPart(i, kSwst), 30);
     options_.vis = Cut(c.GetShPart(i, kVis), 20);
-}
-
-void ManagerRules::ProgLoadItem(int i) {
-    Trace("Form2.ProgLoadItem");
-    LoadCommon(i);
-    const auto& c = app_.catalogue();
-    form_.prog_addr = c.GetShPart(i, kAddr);
-    form_.wdir = c.GetShPart(i, kWdir);
-    form_.param = c.GetShPart(i, kParam);
-    LoadOptions(i);
-}
-
-void ManagerRules::FileLoadItem(int i) {
-    Trace("Form2.FileLoadItem");
-    LoadCommon(i);
-    form_.file_addr = app_.catalogue().GetShPart(i, kAddr);
-    LoadOptions(i);
-}
-
-void ManagerRules::FolderLoadItem(int i) {
-    Trace("Form2.FolderLoadItem");
-    LoadCommon(i);
-    form_.folder_addr = app_.catalogue().GetShPart(i, kAddr);
-    LoadOptions(i);
-}
-
-void ManagerRules::URLLoadItem(int i) {
-    Trace("Form2.URLLoadItem");
-    LoadCommon(i);
-    form_.url_addr = app_.catalogue().GetShPart(i, kAddr);
-    const std::string osw = app_.catalogue().GetShPart(i, kOsw);
-    if (!osw.empty())
-        for (std::size_t b = 0; b < form_.browsers.size(); ++b)
-            if (form_.browsers[b] == osw) form_.browser = static_cast<int>(b);
-    LoadOptions(i);
-}
-
-void ManagerRules::CPAppletLoadItem(int i) {
-    Trace("Form2.CPAppletLoadItem");
-    LoadCommon(i);
-    const std::string addr = app_.catalogue().GetShPart(i, kAddr);
-    const Lines& applets = app_.lists().cpapplets;
-    for (int r = 0; r < static_cast<int>(applets.size()); ++r)
-        if (Column(applets, r, 1) == addr) form_.applet = r;
-    LoadOptions(i);
-}
-
-void ManagerRules::WidgetLoadItem(int i) {
-    Trace("Form2.WidgetLoadItem");
-    LoadCommon(i);
-    const std::string addr = app_.catalogue().GetShPart(i, kAddr);
-    for (std::size_t w = 0; w < form_.widgets.size(); ++w)
-        if (EqualsNoCaseAscii(form_.widgets[w], addr)) form_.widget = static_cast<int>(w);
-    LoadOptions(i);
-}
-
-void ManagerRules::SearchLoadItem(int i) {
-    Trace("Form2.SearchLoadItem");
-    LoadCommon(i);
-    form_.url_part1 = app_.catalogue().GetShPart(i, kUrlp1);
-    form_.url_part2 = app_.catalogue().GetShPart(i, kUrlp2);
-    LoadOptions(i);
-}
-
-void ManagerRules::CommandLoadItem(int i) {
-    Trace("Form2.CommandLoadItem");
-    LoadCommon(i);
-    const std::string addr = app_.catalogue().GetShPart(i, kAddr);
-    for (std::size_t k = 0; k < form_.commands.size(); ++k)
-        if (EqualsNoCaseAscii(form_.commands[k], addr)) {
-            form_.command = static_cast<int>(k);
-            break;
-        }
-    LoadOptions(i);
-}
-
-void ManagerRules::MultiShortcutLoadItem(int i) {
-    Trace("Form2.MultiShortcutLoadItem");
-    LoadCommon(i);
-    const std::string ms = app_.catalogue().GetShPart(i, kMs);
-    const int n = CountPos(";", ms);
-    for (int k = 1; k <= n; ++k) form_.members.emplace_back(MemberOf(ms, k));
-    LoadOptions(i);
-}
-
-void ManagerRules::OtherLoadItem(int i) {
-    Trace("Form2.OtherLoadItem");
-    LoadCommon(i);
-    form_.other_addr = app_.catalogue().GetShPart(i, kAddr);
-    LoadOptions(i);
 }
 
 // ---------------------------------------------------------------- saving
@@ -328,16 +302,8 @@ void ManagerRules::saveitem(int index) {
     // The shortcut the list shows selected, found again after the re-sort.
     const bool selected_is_saved = selected_ == index;
     const std::string selected_line = selected_ >= 0 && selected_ < catalogue.size() ? catalogue.line(selected_) : "";
-    switch (form_.type) {
-        case 0: ProgSaveItem(index); break;
-        case 1: FileSaveItem(index); break;
-        case 2: FolderSaveItem(index); break;
-        case 3: URLSaveItem(index); break;
-        case 4: CPAppletSaveItem(index); break;
-        case 5: MultiShortcutSaveItem(index); break;
-        case 6: OtherSaveItem(index); break;
-        default: break;  // Widget, Search, Command or typed text: no field is written
-    }
+    // Widget, Search, Command or typed text: no position in typeCB, no field is written.
+    if (form_.type >= 0 && form_.type < static_cast<int>(kManagerTypes.size())) SavePage(TypePage(form_.type), index);
     const std::string saved = catalogue.line(index);
     app_.FillMainListBox();
     const int now = FindLine(saved, index);
@@ -350,72 +316,36 @@ void ManagerRules::saveitem(int index) {
     unsaved_ = false;
 }
 
-void ManagerRules::SaveField(int index, int col, std::string_view text) {
-    app_.catalogue().SetShPart(index, col, FieldText(text));
-}
-
-void ManagerRules::SaveCommonEnd(int index) {
-    const bool has_type = form_.type >= 0 && form_.type < static_cast<int>(kManagerTypes.size());
-    SaveField(index, kTy1, has_type ? kManagerTypes[static_cast<std::size_t>(form_.type)] : "");
-    SaveField(index, kColor, options_.color);
-    SaveField(index, kCat, options_.cat);
-    SaveField(index, kSwst, options_.swst);
-    SaveField(index, kVis, options_.vis);
-}
-
-void ManagerRules::ProgSaveItem(int index) {
-    Trace("Form2.ProgSaveItem(index:" + std::to_string(index) + ")");
-    SaveField(index, kName, form_.name);
-    SaveField(index, kAddr, form_.prog_addr);
-    SaveField(index, kWdir, form_.wdir);
-    SaveField(index, kParam, form_.param);
-    SaveCommonEnd(index);
-}
-
-void ManagerRules::FileSaveItem(int index) {
-    Trace("Form2.FileSaveItem(index:" + std::to_string(index) + ")");
-    SaveField(index, kName, form_.name);
-    SaveField(index, kAddr, form_.file_addr);
-    SaveCommonEnd(index);
-}
-
-void ManagerRules::FolderSaveItem(int index) {
-    Trace("Form2.FolderSaveItem(index:" + std::to_string(index) + ")");
-    SaveField(index, kName, form_.name);
-    SaveField(index, kAddr, form_.folder_addr);
-    SaveCommonEnd(index);
-}
-
-void ManagerRules::URLSaveItem(int index) {
-    Trace("Form2.URLSaveItem(index:" + std::to_string(index) + ")");
-    SaveField(index, kName, form_.name);
-    SaveField(index, kAddr, form_.url_addr);
-    const bool has = form_.browser >= 0 && form_.browser < static_cast<int>(form_.browsers.size());
-    SaveField(index, kOsw, has ? form_.browsers[static_cast<std::size_t>(form_.browser)] : "");
-    SaveCommonEnd(index);
-}
-
-void ManagerRules::CPAppletSaveItem(int index) {
-    Trace("Form2.CPAppletSaveItem(index:" + std::to_string(index) + ")");
-    SaveField(index, kName, form_.name);
-    SaveField(index, kAddr, Column(app_.lists().cpapplets, form_.applet, 1));
-    SaveCommonEnd(index);
-}
-
-void ManagerRules::MultiShortcutSaveItem(int index) {
-    Trace("Form2.MultiShortcutSaveItem(index:" + std::to_string(index) + ")");
-    SaveField(index, kName, form_.name);
-    std::string ms;
-    for (const auto& m : form_.members) ms += m + ";";
-    SaveField(index, kMs, ms);
-    SaveCommonEnd(index);
-}
-
-void ManagerRules::OtherSaveItem(int index) {
-    Trace("Form2.OtherSaveItem(index:" + std::to_string(index) + ")");
-    SaveField(index, kName, form_.name);
-    SaveField(index, kAddr, form_.other_addr);
-    SaveCommonEnd(index);
+void ManagerRules::SavePage(Page page, int index) {
+    const PageFields& fields = PageOf(page);
+    Trace(std::string(fields.saver) + "(index:" + std::to_string(index) + ")");
+    auto save = [&](int col, std::string_view text) { app_.catalogue().SetShPart(index, col, FieldText(text)); };
+    // The name as typed first, then the page's fields, then the type and the item options.
+    save(kName, form_.name);
+    for (const TextField& t : fields.texts)
+        if (t.control) save(t.col, form_.*t.control);
+    switch (fields.pick) {
+        case Pick::Browser: {
+            const bool has = form_.browser >= 0 && form_.browser < static_cast<int>(form_.browsers.size());
+            save(kOsw, has ? form_.browsers[static_cast<std::size_t>(form_.browser)] : form_.kept_browser);
+            break;
+        }
+        case Pick::Applet: {
+            const Lines& applets = app_.lists().cpapplets;
+            const bool has = form_.applet >= 0 && form_.applet < static_cast<int>(applets.size());
+            save(kAddr, has ? Column(applets, form_.applet, 1) : form_.kept_applet);
+            break;
+        }
+        case Pick::Members: save(kMs, JoinMembers(form_.members)); break;
+        case Pick::None:
+        case Pick::Widget:
+        case Pick::Command: break;  // not saved
+    }
+    save(kTy1, kManagerTypes[static_cast<std::size_t>(form_.type)]);
+    save(kColor, options_.color);
+    save(kCat, options_.cat);
+    save(kSwst, options_.swst);
+    save(kVis, options_.vis);
 }
 
 // ---------------------------------------------------------------- the list, search and prompts
@@ -488,7 +418,8 @@ void ManagerRules::LMDNewBTNClick() {
     // NewShortcutDialog: the wizard starts on its first page with the address ready.
     Trace("Form2.NewShortcutDialog");
     catalogue_grew_ = true;
-    dialogs_.ShowWizard(address ? app_.platform().text.ToLower(clip) : std::string());
+    // The copied address keeps its capitals: a web address or a parameter may need them.
+    dialogs_.ShowWizard(address ? clip : std::string());
 }
 
 void ManagerRules::DeleteItem() {
@@ -564,9 +495,14 @@ void ManagerRules::Label26Click() {
 }
 
 void ManagerRules::AddMembers(const std::vector<std::string>& names) {
-    if (names.empty()) return;
-    form_.members.insert(form_.members.end(), names.begin(), names.end());
-    unsaved_ = true;
+    // A name holding ";" would read back as two members; the chooser has told the user.
+    bool added = false;
+    for (const std::string& name : names)
+        if (FitsAsMember(name)) {
+            form_.members.push_back(name);
+            added = true;
+        }
+    if (added) unsaved_ = true;
 }
 
 void ManagerRules::SetProgramAddress(const std::string& path, const std::string& folder) {

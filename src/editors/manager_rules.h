@@ -50,6 +50,9 @@ struct ManagerForm {
     std::string url_addr;                    // URL page
     int browser = -1;                        // BrowserCB position
     int applet = -1;                         // CPAppCB position
+    // A stored browser or applet file that its list no longer holds: the combo shows no item,
+    // and while none is chosen a save writes this back instead of re-pointing the shortcut.
+    std::string kept_browser, kept_applet;
     int widget = -1;                         // WidgetCB position
     std::string widget_desc;                 // WidgetDescLBL
     std::string url_part1, url_part2;        // Search page
@@ -142,28 +145,9 @@ private:
     [[nodiscard]] int FindLine(const std::string& line, int hint) const;
     void ShowPage(Page page);
 
-    void ProgLoadItem(int i);
-    void FileLoadItem(int i);
-    void FolderLoadItem(int i);
-    void URLLoadItem(int i);
-    void CPAppletLoadItem(int i);
-    void WidgetLoadItem(int i);
-    void SearchLoadItem(int i);
-    void CommandLoadItem(int i);
-    void MultiShortcutLoadItem(int i);
-    void OtherLoadItem(int i);
-    void LoadCommon(int i);
-    void LoadOptions(int i);
-
-    void SaveField(int index, int col, std::string_view text);
-    void SaveCommonEnd(int index);
-    void ProgSaveItem(int index);
-    void FileSaveItem(int index);
-    void FolderSaveItem(int index);
-    void URLSaveItem(int index);
-    void CPAppletSaveItem(int index);
-    void MultiShortcutSaveItem(int index);
-    void OtherSaveItem(int index);
+    // The loaders and savers of the pages, one table over the ten types.
+    void LoadPage(Page page, int i);
+    void SavePage(Page page, int index);
 
     AppSession& app_;
     Dialogs& dialogs_;

@@ -32,9 +32,15 @@ std::vector<std::string> MultiChooserRules::FormShow(const std::string& caller) 
 void MultiChooserRules::OKBTNClick(const std::vector<bool>& ticked) {
     Trace("Form16.OKBTNClick");
     std::vector<std::string> names;
-    for (std::size_t i = 0; i < entries_.size() && i < ticked.size(); ++i)
-        if (ticked[i]) names.push_back(entries_[i]);
+    bool refused = false;
+    for (std::size_t i = 0; i < entries_.size() && i < ticked.size(); ++i) {
+        if (!ticked[i]) continue;
+        // "a;b" would be stored as the two members "a" and "b".
+        if (FitsAsMember(entries_[i])) names.push_back(entries_[i]);
+        else refused = true;
+    }
     if (PickerTarget* t = target(); t && !names.empty()) t->AppendMembers(names);
+    if (refused) app_.platform().prompts.Message(std::string(kMemberNameMessage));
 }
 
 std::vector<std::string> InstalledProgramsRules::FormShow(const std::string& caller,

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/app_session.h"
@@ -29,6 +30,10 @@ private:
     PickerTargets& targets_;
     std::string caller_;
 };
+
+// A member list cuts names at ";", so a name holding one cannot be a member.
+inline constexpr std::string_view kMemberNameMessage =
+    "A shortcut whose name holds \";\" can not be part of a multishortcut. Please rename it and try again.";
 
 class MultiChooserRules : public TaggedPicker {
 public:

@@ -37,7 +37,9 @@ WizardForm WizardRules::ReadyFields() const {
 WizardForm WizardRules::NewShortcutDialog(const std::string& address) const {
     Trace("Form2.NewShortcutDialog(address:" + address + ")");
     WizardForm f = ReadyFields();
-    f.other_addr = app_.platform().text.ToLower(address);
+    // As it was copied: the Other address is stored as typed, and a command line's
+    // parameters or a web address may depend on their capitals.
+    f.other_addr = address;
     return f;
 }
 
@@ -119,26 +121,26 @@ void WizardRules::MultiShRemoveBTNClick(WizardForm& form) const {
 }
 
 std::string WizardRules::BuildLine(const WizardForm& form) const {
-    Text& text = app_.platform().text;
-    auto lower = [&](const std::string& s) { return FieldText(text.ToLower(s)); };
+    // Only the name is lower-cased, as matching compares it. Addresses, start folders and
+    // parameters stay as typed: web addresses and parameters are case-sensitive.
     std::string addr;
     switch (kind_) {
-        case kKindProgram: addr = lower(form.prog_addr); break;
-        case kKindFile: addr = lower(form.file_addr); break;
-        case kKindFolder: addr = lower(form.folder_addr); break;
-        case kKindURL: addr = lower(form.url_addr); break;
+        case kKindProgram: addr = FieldText(form.prog_addr); break;
+        case kKindFile: addr = FieldText(form.file_addr); break;
+        case kKindFolder: addr = FieldText(form.folder_addr); break;
+        case kKindURL: addr = FieldText(form.url_addr); break;
         case kKindControlPanel: addr = FieldText(Column(app_.lists().cpapplets, form.applet, 1)); break;
         case kKindOther: addr = FieldText(form.other_addr); break;
         default: break;  // MultiShortcut: no address
     }
-    Fields f = NewRecord(lower(form.name), addr, WizardKindType(kind_));
+    Fields f = NewRecord(FieldText(app_.platform().text.ToLower(form.name)), addr, WizardKindType(kind_));
     if (kind_ == kKindProgram) {
-        f[kWdir] = lower(form.wdir);
-        f[kParam] = lower(form.param);
+        f[kWdir] = FieldText(form.wdir);
+        f[kParam] = FieldText(form.param);
     }
     if (form.browser >= 0 && form.browser < static_cast<int>(form.browsers.size()))
         f[kOsw] = FieldText(form.browsers[static_cast<std::size_t>(form.browser)]);
-    for (const std::string& m : form.members) f[kMs] += FieldText(m) + ";";
+    f[kMs] = FieldText(JoinMembers(form.members));
     return JoinRecord(f);
 }
 

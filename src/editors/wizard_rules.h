@@ -56,7 +56,7 @@ public:
 
     // Empties every field, refills the combos and selects their first items; first page.
     [[nodiscard]] WizardForm ReadyFields() const;
-    // The manager's New: reset, the address lower-cased into the Other address, first page.
+    // The manager's New: reset, the copied address as it is into the Other address, first page.
     [[nodiscard]] WizardForm NewShortcutDialog(const std::string& address) const;
     // A first-page link or picture: the kind, then the second page.
     void ChooseKind(int kind, WizardForm& form);

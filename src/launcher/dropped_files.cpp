@@ -51,13 +51,23 @@ bool FitsInField(std::string_view text) noexcept { return text.find_first_of("|\
 
 void CheckNameTaken(const Catalogue& catalogue, Text& text, std::string_view name, bool& warning) {
     if (catalogue.size() == 0) return;
-    const std::string lower = text.ToLower(name);
+    // As the name will be stored: lower-cased, a "|" turned into a blank.
+    const std::string lower = FieldText(text.ToLower(name));
+    // Stored names keep the case they were typed in (the manager does not lower them), and
+    // the launcher finds them in any case: both sides are lower-cased. One call for every
+    // name, each ended by "|", which no name holds and lower-casing leaves alone.
+    std::string names;
+    for (const std::string& line : catalogue.lines()) names.append(FieldOf(line, kName)).push_back('|');
+    const std::string lowered = text.ToLower(names);
     warning = false;
-    for (const std::string& line : catalogue.lines()) {
-        if (FieldOf(line, kName) == lower) {
+    for (std::size_t start = 0; start < lowered.size();) {
+        const std::size_t end = lowered.find('|', start);
+        if (end == std::string::npos) break;
+        if (std::string_view(lowered).substr(start, end - start) == lower) {
             warning = true;
             return;
         }
+        start = end + 1;
     }
 }
 

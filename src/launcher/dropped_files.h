@@ -37,7 +37,8 @@ inline constexpr std::string_view kNotAShortcut = "NOT a shortuct by extension!"
 [[nodiscard]] bool FitsInField(std::string_view text) noexcept;
 
 // The name warning of the quick-add dialog and the wizard: whether a line's name equals
-// `name` lower-cased. An empty catalogue leaves the warning as it was.
+// `name` without regard to case (the locale's lower-casing on both sides). An empty
+// catalogue leaves the warning as it was.
 void CheckNameTaken(const Catalogue& catalogue, Text& text, std::string_view name, bool& warning);
 
 // The record a drop or the quick-add dialog appends.

@@ -139,6 +139,11 @@ TEST_F(DropTest, QuickAddDialogWarnsAndAdds) {
     form.name.clear();
     EXPECT_TRUE(dialog.OKBTNClick(form));             // an empty name is accepted
     EXPECT_EQ(app.catalogue().size(), 3);
+    // A name the manager stored with capitals is taken in any case too, by the locale's rules.
+    app.catalogue().Append(Record("\xC9" "diteur Plus", "c:\\p.exe", "c:\\", "Program"));
+    form.name = "\xE9" "DITEUR plus";
+    dialog.nameEDTChange(form);
+    EXPECT_TRUE(form.warning);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <random>
@@ -11,6 +12,7 @@
 #include "editors/more_options_rules.h"
 #include "fake_dialogs.h"
 #include "fake_platform.h"
+#include "platform/trace.h"
 
 namespace vtx {
 namespace {
@@ -54,52 +56,121 @@ protected:
     ManagerRules rules{app, dialogs};
 };
 
-TEST_F(ManagerTest, LoadAndSaveTableForEachType) {
+// One control of the manager as the field it shows: its value as that field's text, an edit,
+// and what the edit stores in the field.
+struct Control {
+    int col;
+    std::function<std::string(ManagerRules&)> shown;
+    std::function<void(ManagerRules&)> edit;
+    std::string stored;
+};
+template <std::string ManagerForm::* Edit>
+Control EditControl(int col) {
+    return {col, [](ManagerRules& r) { return r.form().*Edit; }, [](ManagerRules& r) { r.form().*Edit = "Edited"; },
+            "Edited"};
+}
+template <std::string ItemOptions::* Option>
+Control OptionControl(int col, std::string edited) {
+    return {col, [](ManagerRules& r) { return r.options().*Option; },
+            [edited](ManagerRules& r) { r.options().*Option = edited; }, edited};
+}
+template <typename T>
+std::string Item(const std::vector<T>& items, int at) {
+    return at >= 0 && at < static_cast<int>(items.size()) ? std::string(items[static_cast<std::size_t>(at)]) : "<none>";
+}
+
+TEST_F(ManagerTest, LoadersAndSaversOfTheTenTypes) {
     struct Case {
         std::string_view ty1;
         Page page;
-        int type;
-        std::function<void(ManagerForm&)> edit;
-        std::map<int, std::string> written;  // fields that change; all others keep their text
+        int type;  // typeCB position; -1: not offered there, so a save writes no field
+        std::vector<Control> controls;
+        std::string loader, saver;  // the labels they trace
     };
-    const Case cases[] = {
-        {type::Program, Page::Program, 0, [](ManagerForm& f) { f.prog_addr = "A"; f.wdir = "W"; f.param = "P"; },
-         {{kAddr, "A"}, {kWdir, "W"}, {kParam, "P"}}},
-        {type::File, Page::File, 1, [](ManagerForm& f) { f.file_addr = "A"; }, {{kAddr, "A"}}},
-        {type::Folder, Page::Folder, 2, [](ManagerForm& f) { f.folder_addr = "A"; }, {{kAddr, "A"}}},
-        {type::URL, Page::URL, 3, [](ManagerForm& f) { f.url_addr = "A"; f.browser = 1; }, {{kAddr, "A"}, {kOsw, "Chrome"}}},
-        {type::ControlPanelApplet, Page::ControlPanelApplet, 4, [](ManagerForm& f) { f.applet = 0; }, {{kAddr, "desk.cpl"}}},
-        {type::MultiShortcut, Page::MultiShortcut, 5, [](ManagerForm& f) { f.members = {"x", "y"}; }, {{kMs, "x;y;"}}},
-        {type::Other, Page::Other, 6, [](ManagerForm& f) { f.other_addr = "A"; }, {{kAddr, "A"}}},
+    const Control browser{kOsw, [](ManagerRules& r) { return Item(r.form().browsers, r.form().browser); },
+                          [](ManagerRules& r) { r.form().browser = 0; }, "Fox"};
+    const Control applet{kAddr, [this](ManagerRules& r) { return Column(app.lists().cpapplets, r.form().applet, 1); },
+                         [](ManagerRules& r) { r.form().applet = 0; }, "desk.cpl"};
+    const Control command{kAddr, [](ManagerRules& r) { return Item(r.form().commands, r.form().command); },
+                          [](ManagerRules& r) { r.form().command = 0; }, "shutdown"};
+    const Control members{kMs, [](ManagerRules& r) { return JoinMembers(r.form().members); },
+                          [](ManagerRules& r) { r.form().members = {"x", "y"}; }, "x;y;"};
+    const std::vector<Case> cases = {
+        {type::Program, Page::Program, 0,
+         {EditControl<&ManagerForm::prog_addr>(kAddr), EditControl<&ManagerForm::wdir>(kWdir),
+          EditControl<&ManagerForm::param>(kParam)},
+         "Form2.ProgLoadItem", "Form2.ProgSaveItem"},
+        {type::File, Page::File, 1, {EditControl<&ManagerForm::file_addr>(kAddr)},
+         "Form2.FileLoadItem", "Form2.FileSaveItem"},
+        {type::Folder, Page::Folder, 2, {EditControl<&ManagerForm::folder_addr>(kAddr)},
+         "Form2.FolderLoadItem", "Form2.FolderSaveItem"},
+        {type::URL, Page::URL, 3, {EditControl<&ManagerForm::url_addr>(kAddr), browser},
+         "Form2.URLLoadItem", "Form2.URLSaveItem"},
+        {type::ControlPanelApplet, Page::ControlPanelApplet, 4, {applet},
+         "Form2.CPAppletLoadItem", "Form2.CPAppletSaveItem"},
+        {type::Widget, Page::Widget, -1, {}, "Form2.WidgetLoadItem", ""},
+        {type::Search, Page::Search, -1,
+         {EditControl<&ManagerForm::url_part1>(kUrlp1), EditControl<&ManagerForm::url_part2>(kUrlp2)},
+         "Form2.SearchLoadItem", ""},
+        {type::Command, Page::Command, -1, {command}, "Form2.CommandLoadItem", ""},
+        {type::MultiShortcut, Page::MultiShortcut, 5, {members},
+         "Form2.MultiShortcutLoadItem", "Form2.MultiShortcutSaveItem"},
+        {type::Other, Page::Other, 6, {EditControl<&ManagerForm::other_addr>(kAddr)},
+         "Form2.OtherLoadItem", "Form2.OtherSaveItem"},
+    };
+    // Every type loads and saves its name and the four item options.
+    const std::vector<Control> common = {
+        EditControl<&ManagerForm::name>(kName),
+        OptionControl<&ItemOptions::color>(kColor, "Red"),
+        OptionControl<&ItemOptions::cat>(kCat, "Cat"),
+        OptionControl<&ItemOptions::swst>(kSwst, "SW_SHOWMAXIMIZED"),
+        OptionControl<&ItemOptions::vis>(kVis, "0"),
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.ty1);
+        // Every field names itself; the browser and the applet are not the first of their
+        // lists, so a loader that leaves the first selected is caught.
+        Fields fields;
+        for (int i = 0; i < kFieldCount; ++i) fields[static_cast<std::size_t>(i)] = "f" + std::to_string(i);
+        fields[kName] = "zed";
+        fields[kTy1] = c.ty1;
+        fields[kOsw] = "Chrome";
+        fields[kMs] = "a;b;c;";
+        if (c.page == Page::ControlPanelApplet) fields[kAddr] = "timedate.cpl";
+        if (c.page == Page::Command) fields[kAddr] = "Restart";
+        const std::string stored = JoinRecord(fields);
         app.catalogue().Clear();
-        Load({FullLine("zed", c.ty1)});
-        const std::string before = Line(0);
-        const ManagerForm& f = rules.form();
-        EXPECT_EQ(f.name, "zed");
-        EXPECT_EQ(f.page, c.page) << c.ty1;
-        EXPECT_EQ(f.type, c.type);
-        EXPECT_EQ(rules.options(), (ItemOptions{"f12", "f11", "f8", "f14"}));
-        if (c.page == Page::URL) { EXPECT_EQ(f.browser, 0) << "Fox is the first browser"; }
-        if (c.page == Page::ControlPanelApplet) { EXPECT_EQ(f.applet, 1); }
-        if (c.page == Page::MultiShortcut) { EXPECT_EQ(f.members, (std::vector<std::string>{"a", "b", "c"})); }
-        if (c.page == Page::Program) { EXPECT_EQ(f.wdir, "f2"); }
-        EXPECT_EQ(f.page_height, PageHeight(c.page));
+        std::vector<std::string> traces;
+        SetTraceSink([&traces](std::string_view label, int) { traces.emplace_back(label); });
+        Load({stored});
+        EXPECT_NE(std::find(traces.begin(), traces.end(), c.loader), traces.end());
 
-        rules.form().name = "Renamed";
-        c.edit(rules.form());
-        rules.options() = {"Red", "Cat", "SW_SHOWMAXIMIZED", "0"};
+        EXPECT_EQ(rules.form().page, c.page);
+        EXPECT_EQ(rules.form().type, c.type);
+        if (PageHeight(c.page) > 0) { EXPECT_EQ(rules.form().page_height, PageHeight(c.page)); }
+        std::vector<Control> controls = common;
+        controls.insert(controls.end(), c.controls.begin(), c.controls.end());
+        for (const Control& k : controls) EXPECT_EQ(k.shown(rules), Field(0, k.col)) << "field " << k.col;
+
+        traces.clear();
         rules.saveitem(rules.Edited());
-        auto expected = SplitRecord(before);
-        expected[kName] = "Renamed";
-        expected[kColor] = "Red";
-        expected[kCat] = "Cat";
-        expected[kSwst] = "SW_SHOWMAXIMIZED";
-        expected[kVis] = "0";
-        for (const auto& [col, text] : c.written) expected[static_cast<std::size_t>(col)] = text;
-        EXPECT_EQ(Line(0), JoinRecord(expected)) << c.ty1;
-        EXPECT_FALSE(rules.Unsaved());
+        SetTraceSink(nullptr);
+        EXPECT_EQ(Line(0), stored) << "a save without an edit writes back what was stored";
+        std::vector<std::string> saved = {"Form2.saveitem(index:0)"};
+        if (!c.saver.empty()) saved.push_back(c.saver + "(index:0)");
+        EXPECT_EQ(traces, saved) << "the saver it ran";
+
+        for (const Control& k : controls) {
+            app.catalogue().lines()[0] = stored;
+            rules.LoadItem();
+            k.edit(rules);
+            rules.FieldChanged();
+            rules.saveitem(rules.Edited());
+            Fields expected = fields;
+            if (c.type >= 0) expected[static_cast<std::size_t>(k.col)] = k.stored;
+            EXPECT_EQ(Line(0), JoinRecord(expected)) << "an edit of field " << k.col;
+            EXPECT_FALSE(rules.Unsaved());
+        }
     }
 }
 
@@ -170,8 +241,14 @@ TEST_F(ManagerTest, ShortLinesAndBarsNeverShiftFields) {
 
 TEST_F(ManagerTest, MemberLists) {
     Load({JoinRecord([] { auto f = NewRecord("m", "", "MultiShortcut"); f[kMs] = "one;two"; return f; }())});
-    EXPECT_EQ(rules.form().members, (std::vector<std::string>{"one"})) << "only names ending in ';' count";
+    // The last name keeps its place without its ";", and a save without an edit keeps it.
+    EXPECT_EQ(rules.form().members, (std::vector<std::string>{"one", "two"}));
+    rules.saveitem(0);
+    EXPECT_EQ(Field(0, kMs), "one;two;");
+    rules.form().members = {"one"};
     rules.AddMembers({});
+    rules.AddMembers({"x;y"});  // would read back as two members
+    EXPECT_EQ(rules.form().members, std::vector<std::string>{"one"});
     EXPECT_FALSE(rules.Unsaved());
     rules.AddMembers({"two", "one"});
     EXPECT_TRUE(rules.Unsaved());
@@ -182,6 +259,39 @@ TEST_F(ManagerTest, MemberLists) {
     rules.form().members.clear();
     rules.saveitem(0);
     EXPECT_EQ(Field(0, kMs), "");
+}
+
+TEST_F(ManagerTest, ABrowserOrAppletMissingFromItsListIsNotRepointed) {
+    Fields url = NewRecord("web", "http://A.org/X", "URL");
+    url[kOsw] = "Gone";
+    const std::string url_line = JoinRecord(url);
+    const std::string cp_line = JoinRecord(NewRecord("panel", "gone.cpl", "Control Panel Applet"));
+    Load({url_line, cp_line});
+    struct Case {
+        std::string line;
+        int ManagerForm::* combo;
+        int chosen;
+        int col;
+        std::string stored;
+    };
+    const Case cases[] = {
+        {url_line, &ManagerForm::browser, 1, kOsw, "Chrome"},
+        {cp_line, &ManagerForm::applet, 0, kAddr, "desk.cpl"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const int i = IndexOf(FieldOf(c.line, kName));
+        rules.ListBox1Click(i);
+        EXPECT_EQ(rules.form().*c.combo, -1) << "no listed item is shown as if it were stored";
+        rules.saveitem(rules.Edited());
+        EXPECT_EQ(Line(i), c.line) << "a save without an edit writes back what was stored";
+        rules.form().*c.combo = c.chosen;
+        rules.FieldChanged();
+        rules.saveitem(rules.Edited());
+        EXPECT_EQ(Field(i, c.col), c.stored) << "a choice in the combo is stored";
+        rules.LoadItem();
+        EXPECT_EQ(rules.form().*c.combo, c.chosen);
+    }
 }
 
 TEST_F(ManagerTest, ClickPromptSavesIntoTheEditedEntryAndLoadsTheClickedOne) {
@@ -304,7 +414,7 @@ TEST_F(ManagerTest, NewSavesTheLoadedShortcutAndOpensTheWizard) {
     rules.LMDNewBTNClick();
     EXPECT_EQ(Field(0, kAddr), "silently saved");
     EXPECT_TRUE(fp.prompts.questions.empty());
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"Wizard()", "Wizard(see www.example.com)"}));
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"Wizard()", "Wizard(See WWW.Example.com)"}));
     rules.FormShow();
     EXPECT_EQ(rules.Selected(), 0) << "the wizard may have added a shortcut";
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace vtx {
 namespace {
@@ -45,6 +46,27 @@ TEST(ShortcutRecord, CountsAndCutsMembers) {
     EXPECT_EQ(MemberOf("a;b;", 2), "b");
     EXPECT_EQ(MemberOf("a;b", 2), "b");
     EXPECT_EQ(MemberOf("a;b;", 3), "");
+}
+
+TEST(ShortcutRecord, MemberNamesKeepALastNameWithoutItsSemicolon) {
+    struct Case {
+        std::string_view ms;
+        std::vector<std::string> names;
+        std::string joined;  // what a save writes back
+    };
+    const Case cases[] = {
+        {"", {}, ""},
+        {"a;b;", {"a", "b"}, "a;b;"},
+        {"a;b", {"a", "b"}, "a;b;"},
+        {"a", {"a"}, "a;"},
+        {";", {""}, ";"},
+        {"a;;b;", {"a", "", "b"}, "a;;b;"},
+        {"one two;x y", {"one two", "x y"}, "one two;x y;"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MemberNames(c.ms), c.names) << c.ms;
+        EXPECT_EQ(JoinMembers(MemberNames(c.ms)), c.joined) << c.ms;
+    }
 }
 
 TEST(ShortcutRecord, ShowStateCodes) {

@@ -55,11 +55,13 @@ TEST_F(EditorsTest, OKBuildsTheLineOfEachKind) {
         int kind;
         std::string line;
     };
+    // Only the name is lower-cased (it is what matching compares); addresses, start folders and
+    // parameters are stored as typed, since web addresses and parameters are case-sensitive.
     const std::vector<Case> cases{
-        {kKindProgram, "my tool|c:\\tools\\tool.exe|c:\\tools\\|-v x|||||SW_SHOWNORMAL|Program" + tail + "|Firefox|||||0"},
-        {kKindFile, "my tool|c:\\docs\\a.doc|||||||SW_SHOWNORMAL|File" + tail + "|Firefox|||||0"},
-        {kKindFolder, "my tool|d:\\music|||||||SW_SHOWNORMAL|Folder" + tail + "|Firefox|||||0"},
-        {kKindURL, "my tool|http://www.example.com/|||||||SW_SHOWNORMAL|URL" + tail + "|Firefox|||||0"},
+        {kKindProgram, "my tool|C:\\Tools\\Tool.exe|C:\\Tools\\|-V X|||||SW_SHOWNORMAL|Program" + tail + "|Firefox|||||0"},
+        {kKindFile, "my tool|C:\\Docs\\A.doc|||||||SW_SHOWNORMAL|File" + tail + "|Firefox|||||0"},
+        {kKindFolder, "my tool|D:\\Music|||||||SW_SHOWNORMAL|Folder" + tail + "|Firefox|||||0"},
+        {kKindURL, "my tool|http://www.Example.com/Docs?Id=Ab|||||||SW_SHOWNORMAL|URL" + tail + "|Firefox|||||0"},
         {kKindControlPanel, "my tool|timedate.cpl|||||||SW_SHOWNORMAL|Control Panel Applet" + tail + "|Firefox|||||0"},
         {kKindMultiShortcut, "my tool||||||||SW_SHOWNORMAL|MultiShortcut" + tail + "|Firefox||a;b;|||0"},
         {kKindOther, "my tool|Notepad C:\\X.TXT|||||||SW_SHOWNORMAL|Other" + tail + "|Firefox|||||0"},
@@ -76,7 +78,7 @@ TEST_F(EditorsTest, OKBuildsTheLineOfEachKind) {
         f.param = "-V X";
         f.file_addr = "C:\\Docs\\A.doc";
         f.folder_addr = "D:\\Music";
-        f.url_addr = "http://www.Example.com/";
+        f.url_addr = "http://www.Example.com/Docs?Id=Ab";
         f.other_addr = "Notepad C:\\X.TXT";
         f.applet = 2;
         f.members = {"a", "b"};
@@ -178,9 +180,30 @@ TEST_F(EditorsTest, DuplicateWarningBackAndTheManagerProtocol) {
     EXPECT_EQ(dialogs.shown.back(), "Manager(Editor)");
 }
 
+TEST_F(EditorsTest, DuplicateWarningIgnoresCaseOnBothSides) {
+    // The manager stores names as typed; the launcher and the manager's search ignore their
+    // case, so the warning does too, by the locale's rules and not only for ASCII.
+    Add("Notes", "File");
+    Add("\xC9lan", "Program");  // "Élan" in the ANSI code page
+    Add("my notes", "File");
+    struct Case {
+        std::string typed;
+        bool warning;
+    };
+    for (const auto& c : std::vector<Case>{{"notes", true}, {"NOTES", true}, {"note", false},
+                                           {"\xE9LAN", true}, {"elan", false},
+                                           {"My|Notes", true}}) {  // stored with a blank for its "|"
+        WizardForm f = wizard.ReadyFields();
+        f.name = c.typed;
+        wizard.nameEDTChange(f);
+        EXPECT_EQ(f.warning, c.warning) << c.typed;
+    }
+}
+
 TEST_F(EditorsTest, NewShortcutDialogStartsReset) {
-    const WizardForm f = wizard.NewShortcutDialog("C:\\Tools\\X.exe");
-    EXPECT_EQ(f.other_addr, "c:\\tools\\x.exe");
+    // The address is put in as it was copied: an Other address keeps its capitals.
+    const WizardForm f = wizard.NewShortcutDialog("C:\\Tools\\X.exe /Q");
+    EXPECT_EQ(f.other_addr, "C:\\Tools\\X.exe /Q");
     EXPECT_FALSE(f.second_page);
     EXPECT_EQ(f.browsers, (std::vector<std::string>{"Firefox", "Opera"}));
     EXPECT_EQ(f.browser, 0);
@@ -206,6 +229,21 @@ TEST_F(EditorsTest, ChooserOffersFiveTypesAndAppendsTicked) {
     (void)chooser.FormShow("Form5");  // tags compare exactly: nobody is filled
     chooser.OKBTNClick({true, true, true, true});
     EXPECT_EQ(wizard_fields.calls.size(), 1u);
+}
+
+TEST_F(EditorsTest, ANameHoldingASemicolonNeverBecomesTwoMembers) {
+    Add("a;b", "Program");
+    Add("c", "File");
+    MultiChooserRules chooser(app, targets);
+    EXPECT_EQ(chooser.FormShow("form2"), (std::vector<std::string>{"a;b", "c"})) << "offered like any other";
+    chooser.OKBTNClick({true, true});
+    EXPECT_EQ(manager.calls, (std::vector<std::string>{"NotOnTop", "Members(c;)"}));
+    EXPECT_EQ(fp.prompts.messages, std::vector<std::string>{std::string(kMemberNameMessage)});
+    chooser.OKBTNClick({true, false});
+    EXPECT_EQ(manager.calls.size(), 2u) << "nothing else to append";
+    EXPECT_EQ(fp.prompts.messages.size(), 2u);
+    chooser.OKBTNClick({false, true});
+    EXPECT_EQ(fp.prompts.messages.size(), 2u) << "no message when every ticked name fits";
 }
 
 TEST_F(EditorsTest, ProgramPickersFillTheirCaller) {
