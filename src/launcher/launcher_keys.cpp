@@ -6,22 +6,26 @@
 namespace vtx {
 namespace {
 
-bool ContainsNoCase(std::string_view text, std::string_view part) {
-    return LowerAscii(text).find(LowerAscii(part)) != std::string::npos;
-}
+// Hotkey values: key code in the low byte, modifier bits above it (app/hotkey.h).
+constexpr int kHotkeyKeyMask = 0xFF;
+constexpr int kHotkeyCtrl = 16384;
+constexpr int kHotkeyModifiers = 8192 | 16384 | 32768 | 65536;
+
+bool HotkeyIsKey(int hotkey_value, int vk) noexcept { return (hotkey_value & kHotkeyKeyMask) == vk; }
 
 }  // namespace
 
-KeyAction FormKeyDown(int vk, bool ctrl, bool /*shift*/, bool alt, std::string_view hotkey_text,
-                      bool manager_showing) {
+KeyAction FormKeyDown(int vk, bool ctrl, bool /*shift*/, bool alt, int hotkey_value, bool manager_showing) {
     // Tested in this order; the first row that applies decides.
     if (vk == vk::kEscape && !manager_showing) return KeyAction::Hide;
     if (vk == vk::kW && ctrl) return KeyAction::Hide;
-    if (vk == vk::kF1 && !ContainsNoCase(hotkey_text, "F1")) return KeyAction::Help;
-    if (vk == vk::kF2 && !ContainsNoCase(hotkey_text, "F2")) return KeyAction::ShowManager;
-    if (vk == vk::kF3 && !ContainsNoCase(hotkey_text, "F3")) return KeyAction::ShowOptions;
-    if (vk == vk::kF4 && !alt && !ContainsNoCase(hotkey_text, "F4")) return KeyAction::ToggleCool;
-    if (vk == vk::kF10 && ctrl && !ContainsNoCase(hotkey_text, "Ctrl+F10")) return KeyAction::ResetAppearance;
+    const bool hotkey_is_this_key = HotkeyIsKey(hotkey_value, vk);
+    if (vk == vk::kF1 && !hotkey_is_this_key) return KeyAction::Help;
+    if (vk == vk::kF2 && !hotkey_is_this_key) return KeyAction::ShowManager;
+    if (vk == vk::kF3 && !hotkey_is_this_key) return KeyAction::ShowOptions;
+    if (vk == vk::kF4 && !alt && !hotkey_is_this_key) return KeyAction::ToggleCool;
+    const bool hotkey_is_ctrl_f10 = hotkey_is_this_key && (hotkey_value & kHotkeyModifiers) == kHotkeyCtrl;
+    if (vk == vk::kF10 && ctrl && !hotkey_is_ctrl_f10) return KeyAction::ResetAppearance;
     return KeyAction::None;
 }
 

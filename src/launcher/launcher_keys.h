@@ -22,15 +22,18 @@ inline constexpr int kF2 = 0x71;
 inline constexpr int kF3 = 0x72;
 inline constexpr int kF4 = 0x73;
 inline constexpr int kF10 = 0x79;
+inline constexpr int kF12 = 0x7B;
 }  // namespace vk
 
 // ---------------------------------------------------------------- window-level keys
 enum class KeyAction { None, Hide, Help, ShowManager, ShowOptions, ToggleCool, ResetAppearance };
 
 // Every key pressed while the window is active, before the focused control sees it.
-// A function key does nothing while the hotkey text (case ignored) holds its name, so
-// the hotkey itself never triggers it.
-[[nodiscard]] KeyAction FormKeyDown(int vk, bool ctrl, bool shift, bool alt, std::string_view hotkey_text,
+// A function key does nothing while the hotkey (its value: key code and modifier bits) is
+// that same key, so the hotkey itself never triggers it: F1 to F4 whatever the hotkey's
+// modifiers, the Ctrl+F10 reset when the hotkey is Ctrl+F10. The key is compared, not the
+// text form, in which "Ctrl+F10" holds "F1" and a layout may call Ctrl "Strg".
+[[nodiscard]] KeyAction FormKeyDown(int vk, bool ctrl, bool shift, bool alt, int hotkey_value,
                                     bool manager_showing);
 
 // Keys the edit box swallows after the window-level handling: F4 with any modifiers

@@ -84,7 +84,7 @@ void LauncherRules::ListEnter() {
 // ---------------------------------------------------------------- keys and menus
 
 std::optional<WindowAction> LauncherRules::FormKeyDown(int vk, bool ctrl, bool shift, bool alt) {
-    switch (vtx::FormKeyDown(vk, ctrl, shift, alt, app_.hotkey_text(), dialogs_.ManagerShowing())) {
+    switch (vtx::FormKeyDown(vk, ctrl, shift, alt, app_.settings().hotkey, dialogs_.ManagerShowing())) {
         case KeyAction::Hide: return WindowAction::Hide;
         case KeyAction::Help: app_.OpenHelpPage("index.htm"); return WindowAction::None;
         case KeyAction::ShowManager: dialogs_.ShowManager(""); return WindowAction::None;

@@ -672,8 +672,11 @@ TEST_F(AppSessionTest, FunctionKeysStepAsideForTheHotkey) {
         KeyAction expected;
     };
     const Case cases[] = {
-        {"Ctrl+F10", vk::kF1, false, KeyAction::None},      {"Ctrl+F10", vk::kF10, true, KeyAction::None},
+        // "Ctrl+F10" and "F12" hold the letters "F1", but F1 is not their key.
+        {"Ctrl+F10", vk::kF1, false, KeyAction::Help},       {"Ctrl+F10", vk::kF10, true, KeyAction::None},
         {"Ctrl+F10", vk::kF4, false, KeyAction::ToggleCool}, {"Ctrl+F10", vk::kF2, false, KeyAction::ShowManager},
+        {"F12", vk::kF1, false, KeyAction::Help},            {"Alt+F11", vk::kF1, false, KeyAction::Help},
+        {"Ctrl+F1", vk::kF1, false, KeyAction::None},        {"Ctrl+Shift+F10", vk::kF10, true, KeyAction::ResetAppearance},
         {"Win+Z", vk::kF1, false, KeyAction::Help},          {"Win+Z", vk::kF10, true, KeyAction::ResetAppearance},
     };
     for (const Case& c : cases) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/hotkey.h"
 #include "app/web_addresses.h"
 #include "catalogue/shortcut_record.h"
 #include "fake_platform.h"
@@ -13,43 +14,68 @@ namespace {
 struct KeyCase {
     int vk;
     bool ctrl, shift, alt;
-    const char* hotkey;
+    int hotkey;
     bool manager;
     KeyAction expected;
 };
 
+constexpr int kWinZ = kWin | 'Z';
+
 TEST(LauncherKeys, WindowLevelTable) {
     using K = KeyAction;
     const KeyCase cases[] = {
-        {vk::kEscape, false, false, false, "Win+Z", false, K::Hide},
-        {vk::kEscape, false, false, false, "Win+Z", true, K::None},  // the manager is showing
-        {vk::kW, true, false, false, "Win+Z", false, K::Hide},
-        {vk::kW, true, true, false, "Win+Z", true, K::Hide},  // Ctrl+Shift+W too
-        {vk::kW, false, false, false, "Win+Z", false, K::None},
-        {vk::kF1, false, false, false, "Win+Z", false, K::Help},
-        {vk::kF1, true, true, true, "Win+Z", false, K::Help},
-        {vk::kF2, false, true, false, "Win+Z", false, K::ShowManager},
-        {vk::kF3, false, false, true, "Win+Z", false, K::ShowOptions},
-        {vk::kF4, true, false, false, "Win+Z", false, K::ToggleCool},
-        {vk::kF4, false, false, true, "Win+Z", false, K::None},  // Alt+F4 is not the toggle
-        {vk::kF10, true, false, false, "Win+Z", false, K::ResetAppearance},
-        {vk::kF10, false, false, false, "Win+Z", false, K::None},
-        // The hotkey's own keys are switched off; "Ctrl+F10" also holds "F1".
-        {vk::kF1, false, false, false, "Ctrl+F10", false, K::None},
-        {vk::kF10, true, false, false, "Ctrl+F10", false, K::None},
-        {vk::kF2, false, false, false, "Ctrl+F10", false, K::ShowManager},
-        {vk::kF3, false, false, false, "Ctrl+F10", false, K::ShowOptions},
-        {vk::kF4, false, false, false, "Ctrl+F10", false, K::ToggleCool},
-        {vk::kF3, false, false, false, "alt+f3", false, K::None},  // case ignored
-        {vk::kF4, false, false, false, "Win+F4", false, K::None},
-        {vk::kF10, true, false, false, "ctrl+f10", false, K::None},
-        {'Z', false, false, false, "Win+Z", false, K::None},
+        {vk::kEscape, false, false, false, kWinZ, false, K::Hide},
+        {vk::kEscape, false, false, false, kWinZ, true, K::None},  // the manager is showing
+        {vk::kW, true, false, false, kWinZ, false, K::Hide},
+        {vk::kW, true, true, false, kWinZ, true, K::Hide},  // Ctrl+Shift+W too
+        {vk::kW, false, false, false, kWinZ, false, K::None},
+        {vk::kF1, false, false, false, kWinZ, false, K::Help},
+        {vk::kF1, true, true, true, kWinZ, false, K::Help},
+        {vk::kF2, false, true, false, kWinZ, false, K::ShowManager},
+        {vk::kF3, false, false, true, kWinZ, false, K::ShowOptions},
+        {vk::kF4, true, false, false, kWinZ, false, K::ToggleCool},
+        {vk::kF4, false, false, true, kWinZ, false, K::None},  // Alt+F4 is not the toggle
+        {vk::kF10, true, false, false, kWinZ, false, K::ResetAppearance},
+        {vk::kF10, false, false, false, kWinZ, false, K::None},
+        // The hotkey's own key is switched off, whatever its modifiers.
+        {vk::kF1, false, false, false, kCtrl | vk::kF10, false, K::Help},
+        {vk::kF10, true, false, false, kCtrl | vk::kF10, false, K::None},
+        {vk::kF10, true, true, false, kCtrl | kShift | vk::kF10, false, K::ResetAppearance},
+        {vk::kF3, false, false, false, kAlt | vk::kF3, false, K::None},
+        {vk::kF4, false, false, false, kWin | vk::kF4, false, K::None},
+        {vk::kF1, true, false, false, kCtrl | vk::kF1, false, K::None},
+        {'Z', false, false, false, kWinZ, false, K::None},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormKeyDown(c.vk, c.ctrl, c.shift, c.alt, c.hotkey, c.manager), c.expected)
             << "vk " << c.vk << " ctrl " << c.ctrl << " alt " << c.alt << " hotkey " << c.hotkey;
     EXPECT_TRUE(EditConsumesKey(vk::kF4));
     EXPECT_FALSE(EditConsumesKey(vk::kF3));
+}
+
+// Every function key as the hotkey, bare and with Ctrl: each of the window's function keys
+// steps aside only for its own key (the reset only for Ctrl+F10 itself).
+TEST(LauncherKeys, EveryFunctionKeyHotkey) {
+    struct Row {
+        int vk;
+        bool ctrl;
+        KeyAction action;
+    };
+    const Row keys[] = {{vk::kF1, false, KeyAction::Help},
+                        {vk::kF2, false, KeyAction::ShowManager},
+                        {vk::kF3, false, KeyAction::ShowOptions},
+                        {vk::kF4, false, KeyAction::ToggleCool},
+                        {vk::kF10, true, KeyAction::ResetAppearance}};
+    for (int f = vk::kF1; f <= vk::kF12; ++f) {
+        for (const int mods : {0, kCtrl, kShift | kAlt}) {
+            const int hotkey = mods | f;
+            for (const Row& k : keys) {
+                const bool same = k.vk == f && (k.vk != vk::kF10 || mods == kCtrl);
+                EXPECT_EQ(FormKeyDown(k.vk, k.ctrl, false, false, hotkey, false), same ? KeyAction::None : k.action)
+                    << "hotkey F" << (f - vk::kF1 + 1) << " modifiers " << mods << " key F" << (k.vk - vk::kF1 + 1);
+            }
+        }
+    }
 }
 
 TEST(LauncherKeys, EnterReleasedInTheEditBox) {
