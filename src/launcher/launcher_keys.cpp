@@ -29,10 +29,10 @@ KeyAction FormKeyDown(int vk, bool ctrl, bool /*shift*/, bool alt, int hotkey_va
     return KeyAction::None;
 }
 
-EnterDecision Edit2KeyUp(int vk, bool ctrl, std::string_view edit_text) {
+EnterDecision Edit2KeyUp(int vk, bool ctrl, std::string_view edit_text, bool shift) {
     EnterDecision decision;
     if (vk != vk::kEnter || edit_text.empty()) return decision;
-    decision.action = ctrl ? EnterAction::Copy : EnterAction::Go;
+    decision.action = ctrl ? (shift ? EnterAction::GoElevated : EnterAction::Copy) : EnterAction::Go;
     decision.trimmed = TrimBlanks(edit_text);
     decision.text_changed = decision.trimmed != edit_text;
     return decision;
@@ -59,7 +59,8 @@ bool CopyAddressAllowed(Prompts& prompts, int selected) {
     return false;
 }
 
-std::string ContainingFolder(std::string_view wdir) {
+std::string ContainingFolder(std::string_view wdir, std::string_view addr) {
+    if (TrimBlanks(wdir).empty()) wdir = addr;
     const auto slash = wdir.rfind('\\');
     if (slash == std::string_view::npos) return {};
     std::string folder(wdir.substr(0, slash));
@@ -74,8 +75,11 @@ void OpenContainingFolder(Platform& platform, const ResultList& list, int select
     }
     const std::string& line = list.Line(selected);
     if (!OpenContainingFolderVisible(FieldOf(line, kTy1))) return;
-    const std::string folder = ContainingFolder(FieldOf(line, kWdir));
-    if (platform.files.FolderExists(folder))
+    Files& files = platform.files;
+    System& system = platform.system;
+    const std::string folder = ContainingFolder(system.ExpandEnvironment(std::string(FieldOf(line, kWdir))),
+                                                system.ExpandEnvironment(std::string(FieldOf(line, kAddr))));
+    if (files.FolderExists(folder))
         platform.shell.Execute(ShellRequest{"open", folder, std::nullopt, std::nullopt, 5});
     else
         platform.prompts.Message("Can not find folder '" + folder + "' ");

@@ -41,7 +41,7 @@ enum class KeyAction { None, Hide, Help, ShowManager, ShowOptions, ToggleCool, R
 [[nodiscard]] constexpr bool EditConsumesKey(int vk) noexcept { return vk == vk::kF4; }
 
 // ---------------------------------------------------------------- Enter in the edit box
-enum class EnterAction { None, Go, Copy };
+enum class EnterAction { None, Go, Copy, GoElevated };
 
 struct EnterDecision {
     EnterAction action = EnterAction::None;
@@ -49,10 +49,10 @@ struct EnterDecision {
     bool text_changed = false;  // putting it back changes the text, so the matching runs again
 };
 
-// Enter released in the edit box (Ctrl held: copy the address instead). An empty edit
-// box does nothing, even with a row selected; a text of blanks trims to nothing and
-// still goes (the typed text then runs).
-[[nodiscard]] EnterDecision Edit2KeyUp(int vk, bool ctrl, std::string_view edit_text);
+// Enter released in the edit box (Ctrl held: copy the address instead; Ctrl and Shift
+// held: run as administrator). An empty edit box does nothing, even with a row selected;
+// a text of blanks trims to nothing and still goes (the typed text then runs).
+[[nodiscard]] EnterDecision Edit2KeyUp(int vk, bool ctrl, std::string_view edit_text, bool shift = false);
 
 // Enter released in the result list, or a double-click: the selected row's name goes
 // into the edit box (its change handler matches again, so of two rows of one name the
@@ -73,8 +73,9 @@ inline constexpr std::string_view kNothingSelected = "Nothing selected! Please s
 [[nodiscard]] bool CopyAddressAllowed(Prompts& prompts, int selected);
 
 // The folder "Open Containing Folder" opens: `wdir` up to its last "\", that "\"
-// excluded, except that a drive root keeps it ("c:\").
-[[nodiscard]] std::string ContainingFolder(std::string_view wdir);
+// excluded, except that a drive root keeps it ("c:\"). A shortcut without a start folder
+// is found through its address instead: the folder the address names it in.
+[[nodiscard]] std::string ContainingFolder(std::string_view wdir, std::string_view addr = {});
 
 // "Open Containing Folder" on the selected row.
 void OpenContainingFolder(Platform& platform, const ResultList& list, int selected);

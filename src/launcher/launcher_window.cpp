@@ -722,7 +722,10 @@ bool LauncherWindow::FormKeyDown(WPARAM vk) {
 
 bool LauncherWindow::EditKeyDown(WPARAM vk) {
     // A quick Ctrl+Enter may let go of Ctrl before Enter comes up; the chord counts as pressed.
-    if (vk == VK_RETURN) enter_with_ctrl_ = ui::KeyHeld(VK_CONTROL);
+    if (vk == VK_RETURN) {
+        enter_with_ctrl_ = ui::KeyHeld(VK_CONTROL);
+        enter_with_shift_ = ui::KeyHeld(VK_SHIFT);
+    }
     if (EditConsumesKey(static_cast<int>(vk))) return true;  // Alt+F4 does nothing in the edit box
     if (vk == VK_UP) rules_.MoveUp();
     if (vk == VK_DOWN) rules_.MoveDown();
@@ -732,14 +735,15 @@ bool LauncherWindow::EditKeyDown(WPARAM vk) {
 bool LauncherWindow::EditKeyUp(WPARAM vk) {
     if (vk != VK_RETURN) return false;
     const bool ctrl = ui::KeyHeld(VK_CONTROL) || enter_with_ctrl_;
-    enter_with_ctrl_ = false;
-    rules_.EditEnter(win32::WindowText(edit_), ctrl);
+    const bool shift = ui::KeyHeld(VK_SHIFT) || enter_with_shift_;
+    enter_with_ctrl_ = enter_with_shift_ = false;
+    rules_.EditEnter(win32::WindowText(edit_), ctrl, shift);
     return true;
 }
 
 bool LauncherWindow::ListKeyUp(WPARAM vk) {
     if (vk != VK_RETURN) return false;
-    rules_.ListEnter();
+    rules_.ListEnter(ui::KeyHeld(VK_CONTROL) && ui::KeyHeld(VK_SHIFT));
     return true;
 }
 

@@ -145,6 +145,7 @@ private:
     bool hide_hot_ = false;
     bool tracking_mouse_ = false;
     bool enter_with_ctrl_ = false;
+    bool enter_with_shift_ = false;
 };
 
 }  // namespace vtx

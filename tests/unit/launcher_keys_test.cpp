@@ -82,6 +82,11 @@ TEST(LauncherKeys, EnterReleasedInTheEditBox) {
     EXPECT_EQ(Edit2KeyUp(vk::kEnter, false, "").action, EnterAction::None);
     EXPECT_EQ(Edit2KeyUp(vk::kEnter, true, "").action, EnterAction::None);
     EXPECT_EQ(Edit2KeyUp(vk::kUp, false, "calc").action, EnterAction::None);
+    // Ctrl+Shift+Enter runs as administrator; Shift alone is a plain Enter.
+    EXPECT_EQ(Edit2KeyUp(vk::kEnter, true, " calc", true).action, EnterAction::GoElevated);
+    EXPECT_EQ(Edit2KeyUp(vk::kEnter, true, " calc", true).trimmed, "calc");
+    EXPECT_EQ(Edit2KeyUp(vk::kEnter, false, "calc", true).action, EnterAction::Go);
+    EXPECT_EQ(Edit2KeyUp(vk::kEnter, true, "", true).action, EnterAction::None);
 
     const EnterDecision go = Edit2KeyUp(vk::kEnter, false, "calc");
     EXPECT_EQ(go.action, EnterAction::Go);
@@ -147,13 +152,26 @@ TEST_F(ListRulesTest, MenuMessagesWhenNothingIsSelected) {
 }
 
 TEST_F(ListRulesTest, OpenContainingFolder) {
-    EXPECT_EQ(ContainingFolder("c:\\tools\\"), "c:\\tools");
-    EXPECT_EQ(ContainingFolder("c:\\tools\\bin"), "c:\\tools");
-    EXPECT_EQ(ContainingFolder("c:\\"), "c:\\");
-    EXPECT_EQ(ContainingFolder("c:\\tools"), "c:\\");
-    EXPECT_EQ(ContainingFolder("\\\\server\\share\\"), "\\\\server\\share");
-    EXPECT_EQ(ContainingFolder("tools"), "");
-    EXPECT_EQ(ContainingFolder(""), "");
+    struct Case {
+        const char *wdir, *addr, *expected;
+    };
+    const Case cases[] = {
+        {"c:\\tools\\", "x", "c:\\tools"},
+        {"c:\\tools\\bin", "x", "c:\\tools"},
+        {"c:\\", "x", "c:\\"},
+        {"c:\\tools", "x", "c:\\"},
+        {"\\\\server\\share\\", "x", "\\\\server\\share"},
+        {"tools", "c:\\a\\b.txt", ""},  // a start folder given is the one used
+        {"", "", ""},
+        // No start folder: the folder the address names the file in.
+        {"", "c:\\docs\\notes.txt", "c:\\docs"},
+        {"  ", "c:\\docs\\notes.txt", "c:\\docs"},
+        {"", "c:\\notes.txt", "c:\\"},
+        {"", "d:\\music", "d:\\"},
+        {"", "notes.txt", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ContainingFolder(c.wdir, c.addr), c.expected) << "wdir [" << c.wdir << "] addr [" << c.addr << "]";
 
     for (const char* t : {"Program", "File", "Folder"}) EXPECT_TRUE(OpenContainingFolderVisible(t)) << t;
     for (const char* t : {"URL", "Other", "MultiShortcut", "Control Panel Applet", "file", ""})
@@ -161,13 +179,18 @@ TEST_F(ListRulesTest, OpenContainingFolder) {
 
     p.files.PutFolder("c:\\tools");
     p.files.PutFolder("c:\\");
-    Load({Rec("a", "File", "c:\\tools\\"), Rec("b", "File", ""), Rec("c", "Folder", "c:\\"),
-          Rec("d", "Program", "c:\\gone\\"), Rec("e", "URL", "c:\\tools\\")});
+    p.files.PutFolder("c:\\docs");
+    p.files.PutFolder("C:\\Users\\tester");
+    Load({Rec("a", "File", "c:\\tools\\"), Rec("b", "File", "", "c:\\docs\\notes.txt"), Rec("c", "Folder", "c:\\"),
+          Rec("d", "Program", "c:\\gone\\"), Rec("e", "URL", "c:\\tools\\"), Rec("f", "File", ""),
+          Rec("g", "File", "", "%USERPROFILE%\\Notes.txt")});
     for (int row = 0; row < list.size(); ++row) OpenContainingFolder(p.platform, list, row);
     EXPECT_EQ(p.shell.executed, (std::vector<ShellRequest>{{"open", "c:\\tools", std::nullopt, std::nullopt, 5},
-                                                           {"open", "c:\\", std::nullopt, std::nullopt, 5}}));
+                                                           {"open", "c:\\docs", std::nullopt, std::nullopt, 5},
+                                                           {"open", "c:\\", std::nullopt, std::nullopt, 5},
+                                                           {"open", "C:\\Users\\tester", std::nullopt, std::nullopt, 5}}));
     EXPECT_EQ(p.prompts.messages,
-              (std::vector<std::string>{"Can not find folder '' ", "Can not find folder 'c:\\gone' "}));
+              (std::vector<std::string>{"Can not find folder 'c:\\gone' ", "Can not find folder '' "}));
 }
 
 TEST(LauncherKeys, HelpAndWebPagesAndHeight) {
