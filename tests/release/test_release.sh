@@ -150,7 +150,7 @@ diff <(listing "$unpacked") <(listing "$inst" | grep -vx './uninstall.exe') >&2 
 [ "$(reg_value "$uninstall_key" UninstallString)" = "\"$inst_win\\uninstall.exe\"" ] ||
   fail "the Apps entry's uninstall command is [$(reg_value "$uninstall_key" UninstallString)]"
 entries="$(run_entries)"
-grep -qiF "=$inst_win\\vantrix.exe ns" <<<"$entries" ||
+grep -qiF "=\"$inst_win\\vantrix.exe\" ns" <<<"$entries" ||
   fail "no start-with-Windows entry for the installed program: [$entries]"
 driver close TForm1 || fail "the program's window did not take WM_CLOSE"
 wait_ended "installed"

@@ -164,7 +164,8 @@ Size Win32System::WorkArea() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-std::string Win32System::FirstParameter() { return CommandLineParam(GetCommandLineA(), 1); }
+// An old start-with-Windows entry named the program without quotes; its "ns" still counts.
+std::string Win32System::FirstParameter() { return FirstParameterAfterProgram(GetCommandLineA(), ExecutablePath()); }
 
 std::string Win32System::ExpandEnvironment(const std::string& text) {
     if (text.find('%') == std::string::npos) return text;
