@@ -155,7 +155,7 @@ TEST_F(AppSessionTest, FirstStartWithNoFiles) {
             EXPECT_TRUE(fresh.shell.executed.empty());
         }
         EXPECT_EQ(run.app.lists().browsers, c.expected_browsers);
-        EXPECT_EQ(fresh.registry.local_machine_run["ovvtx"], kExe + " ns");
+        EXPECT_EQ(fresh.registry.local_machine_run["ovvtx"], "\"" + kExe + "\" ns");
         EXPECT_TRUE(fresh.prompts.messages.empty());
     }
 }
@@ -330,7 +330,7 @@ TEST_F(AppSessionTest, HotkeyRegistration) {
 
 TEST_F(AppSessionTest, RunKeyEntry) {
     using Values = std::map<std::string, std::string>;
-    const std::string entry = kExe + " ns";
+    const std::string entry = "\"" + kExe + "\" ns";
     struct Case {
         const char* name;
         int version_code;
@@ -345,6 +345,8 @@ TEST_F(AppSessionTest, RunKeyEntry) {
          {{"ovvtx", "old"}}, {}, nullptr},
         {"code 8 adds none on the first start", 8, std::nullopt, true, {}, {}, {}, {}, "startonstartup=1"},
         {"missing value adds it", 0, Lines{"firstrun=0"}, true, {}, {}, {{"ovvtx", entry}}, {}, "startonstartup=1"},
+        {"an entry of the old unquoted form is written quoted", 0, Lines{"firstrun=0", "startonstartup=1"}, true,
+         {{"ovvtx", kExe + " ns"}}, {}, {{"ovvtx", entry}}, {}, "startonstartup=1"},
         {"no file at all adds it", 7, std::nullopt, true, {}, {}, {{"ovvtx", entry}}, {}, "startonstartup=1"},
         {"no rights: the user's hive", 0, Lines{"firstrun=0", "startonstartup=1"}, false, {}, {}, {},
          {{"ovvtx", entry}}, "startonstartup=1"},
