@@ -114,7 +114,12 @@ void AppSession::RunFirstRunActions() {
     if (p_.files.FileExists(guide)) p_.shell.Execute({"open", guide, "", "", 5});
     // Only a browser that was found replaces the list: an empty entry would help nobody.
     const std::string browser = p_.shell.DefaultBrowserPath();
-    if (!browser.empty()) SetDefaultBrowser(lists_.browsers, browser);
+    if (!browser.empty()) {
+        SetDefaultBrowser(lists_.browsers, browser);
+        // Written now: otherwise only Define Browsers' OK or the end of the log-on would keep it,
+        // and a user who never opens that dialog would find the list empty at the next start.
+        SaveBrowserList(lists_, p_, folders_.data);
+    }
     view_->ShowBalloon("Ready to go!", "Click its tray icon to open VTX!", 10);
     // Starting with Windows from now on: LoadSettings has turned it on already.
 }

@@ -155,6 +155,15 @@ TEST_F(AppSessionTest, FirstStartWithNoFiles) {
             EXPECT_TRUE(fresh.shell.executed.empty());
         }
         EXPECT_EQ(run.app.lists().browsers, c.expected_browsers);
+        // The browser found is kept without a visit to Define Browsers; with none found the
+        // shipped list is left as it is.
+        run.app.FormClose();
+        const FileRead kept = fresh.files.ReadFile(kData + "browsers.ini");
+        if (c.browser.empty()) {
+            EXPECT_FALSE(kept.ok());
+        } else {
+            EXPECT_EQ(kept.bytes, JoinLines(c.expected_browsers));
+        }
         EXPECT_EQ(fresh.registry.local_machine_run["ovvtx"], "\"" + kExe + "\" ns");
         EXPECT_TRUE(fresh.prompts.messages.empty());
     }
@@ -174,7 +183,8 @@ TEST_F(AppSessionTest, FormCloseWritesSettingsCatalogueAndThreeLists) {
     EXPECT_TRUE(HasLine(saved, "firstrun=0"));
     EXPECT_TRUE(HasLine(saved, "startonstartup=1"));
     EXPECT_EQ(SplitLines(m.files.Get(kData + "list2.ini")).size(), 4u);
-    EXPECT_FALSE(m.files.Has(kData + "browsers.ini"));
+    // The browser list is not among them: the first run wrote it when it found the browser.
+    EXPECT_TRUE(m.files.Has(kData + "browsers.ini"));
 }
 
 TEST_F(AppSessionTest, EndSessionWritesSettingsCatalogueAndBrowsers) {
