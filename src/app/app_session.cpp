@@ -94,18 +94,32 @@ void AppSession::FormCreate(MainView& view, LayoutView& layout_view) {
     view.KeepOnScreen(loaded.position_saved);  // needs the laid-out size
     // 9. The global hotkey. A refused one would leave a new user without a way in, so say so.
     hotkey_text_ = hotkeys_.FormatHotkey(settings_.hotkey);
-    if (!view.RegisterHotkey(settings_.hotkey)) {
-        const std::string name = hotkey_text_.empty() ? std::string("The hotkey") : hotkey_text_;
-        view.ShowBalloon("Hotkey not available",
-                         name + " is taken by Windows or another program. Choose another one in Settings: F3 in the "
-                                "launcher, or the tray icon's menu.",
-                         10);
-    }
+    ReportHotkey(view.RegisterHotkey(settings_.hotkey));
     // 10 to 13.
     view.ShowLabels(CoolLabels{});
     view.ApplyStayOnTop(settings_.stayontop);
     view.AcceptDroppedFiles();
     view.CreateProgramMutex();
+}
+
+void AppSession::ReportHotkey(bool registered) {
+    if (registered) {
+        refused_hotkey_told_ = 0;  // a later loss is news again
+        return;
+    }
+    if (refused_hotkey_told_ == settings_.hotkey || !view_) return;
+    refused_hotkey_told_ = settings_.hotkey;
+    const std::string name = hotkey_text_.empty() ? std::string("The hotkey") : hotkey_text_;
+    view_->ShowBalloon("Hotkey not available",
+                       name + " is taken by Windows or another program. Choose another one in Settings: F3 in the "
+                              "launcher, or the tray icon's menu.",
+                       10);
+}
+
+void AppSession::CheckHotkey() {
+    Trace("Form1.CheckHotkey", 0);
+    if (!view_ || settings_.hotkey == 0) return;
+    ReportHotkey(view_->EnsureHotkey(settings_.hotkey));
 }
 
 void AppSession::RunFirstRunActions() {
@@ -169,7 +183,10 @@ void AppSession::FillMainListBox() {
 bool AppSession::ReplaceHotkey(int value) {
     settings_.hotkey = value;
     hotkey_text_ = hotkeys_.FormatHotkey(value);
-    return view_ && view_->ReplaceHotkey(value);
+    const bool registered = view_ && view_->ReplaceHotkey(value);
+    // A refusal here is told by the Settings dialog itself; a wake-up need not tell it again.
+    refused_hotkey_told_ = registered ? 0 : value;
+    return registered;
 }
 
 void AppSession::SetWindowOpacity(int alpha) {

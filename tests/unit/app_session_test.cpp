@@ -336,6 +336,47 @@ TEST_F(AppSessionTest, HotkeyRegistration) {
     }
 }
 
+TEST_F(AppSessionTest, WakeUpsCheckTheHotkeyAndTellARefusalOnce) {
+    PutSettings({"firstrun=0"});
+    Session run(m);
+    run.Start();
+    ASSERT_EQ(run.view.Count("ShowBalloon("), 0);
+
+    // A wake-up while the hotkey works: checked, nothing said.
+    run.app.CheckHotkey();
+    EXPECT_TRUE(run.view.Has("EnsureHotkey(" + std::to_string(kWinZ) + ")"));
+    EXPECT_EQ(run.view.Count("ShowBalloon(Hotkey not available"), 0);
+
+    // Lost and taken by another program: told at the first wake-up only.
+    run.view.register_result = false;
+    for (int i = 0; i < 3; ++i) run.app.CheckHotkey();
+    EXPECT_EQ(run.view.Count("EnsureHotkey("), 4);
+    EXPECT_EQ(run.view.Count("ShowBalloon(Hotkey not available"), 1);
+
+    // Back again, then lost again: that is news.
+    run.view.register_result = true;
+    run.app.CheckHotkey();
+    run.view.register_result = false;
+    run.app.CheckHotkey();
+    run.app.CheckHotkey();
+    EXPECT_EQ(run.view.Count("ShowBalloon(Hotkey not available"), 2);
+
+    // A hotkey refused in Settings was told there; a wake-up does not tell it again.
+    EXPECT_FALSE(run.app.ReplaceHotkey(kCtrl + 'Q'));
+    run.app.CheckHotkey();
+    EXPECT_EQ(run.view.Count("ShowBalloon(Hotkey not available"), 2);
+}
+
+TEST_F(AppSessionTest, ARefusalAtStartIsNotToldAgainAtTheFirstWakeUp) {
+    PutSettings({"firstrun=0"});
+    Session run(m);
+    run.view.register_result = false;
+    run.Start();
+    run.app.CheckHotkey();
+    run.app.CheckHotkey();
+    EXPECT_EQ(run.view.Count("ShowBalloon(Hotkey not available"), 1);
+}
+
 // ---------------------------------------------------------------- start with Windows
 
 TEST_F(AppSessionTest, RunKeyEntry) {
