@@ -109,6 +109,7 @@ void AppSession::ReportHotkey(bool registered) {
     }
     if (refused_hotkey_told_ == settings_.hotkey || !view_) return;
     refused_hotkey_told_ = settings_.hotkey;
+    Trace("Form1.HotkeyRefused", 0);
     const std::string name = hotkey_text_.empty() ? std::string("The hotkey") : hotkey_text_;
     view_->ShowBalloon("Hotkey not available",
                        name + " is taken by Windows or another program. Choose another one in Settings: F3 in the "
