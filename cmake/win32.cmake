@@ -5,7 +5,7 @@ add_library(vtx_win32 STATIC ${VTX_WIN32_SOURCES})
 target_link_libraries(vtx_win32 PUBLIC vtx_core)
 target_compile_definitions(vtx_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 target_link_libraries(vtx_win32 PUBLIC
-  comctl32 shell32 shlwapi ole32 uuid advapi32 gdi32 user32 version comdlg32 msimg32)
+  comctl32 shell32 shlwapi ole32 uuid advapi32 gdi32 user32 version comdlg32 msimg32 wtsapi32)
 
 add_executable(vantrix WIN32 src/platform/win32/main.cpp res/vantrix.rc)
 target_link_libraries(vantrix PRIVATE vtx_win32)

@@ -31,7 +31,8 @@ ManifestSupportedOS all
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrix"
 ; The program's own start-with-Windows entry (src/app/startup_entry.*): the Run value "ovvtx" whose
-; data is the program's path followed by " ns". The program writes it under HKEY_LOCAL_MACHINE when
+; data is the program's path in double quotes followed by " ns" (uninstalling also knows the older
+; unquoted form). The program writes it under HKEY_LOCAL_MACHINE when
 ; it may, else under HKEY_CURRENT_USER, which is where a per-user installer writes it.
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define RUN_VALUE "ovvtx"
@@ -235,7 +236,7 @@ SectionEnd
 Section "-apply the choices and start"
   ${If} ${SectionIsSelected} ${SecStartup}
     StrCpy $R6 1
-    WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" "$INSTDIR\${EXE} ns"
+    WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${EXE}" ns'
     Delete "$INSTDIR\set.set"
   ${Else}
     StrCpy $R6 0

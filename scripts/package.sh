@@ -32,7 +32,7 @@ x86_64-w64-mingw32-strip --strip-all -o "$stage/vantrix.exe" build/win64/vantrix
 if x86_64-w64-mingw32-objdump -h "$stage/vantrix.exe" | grep -q '\.debug'; then
   echo "package: vantrix.exe still has debug sections" >&2; exit 1
 fi
-system_dlls='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msimg32|msvcrt|ole32|oleaut32|shell32|shlwapi|user32|version)\.dll$'
+system_dlls='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msimg32|msvcrt|ole32|oleaut32|shell32|shlwapi|user32|version|wtsapi32)\.dll$'
 imports="$(x86_64-w64-mingw32-objdump -p "$stage/vantrix.exe" | sed -n 's/^\s*DLL Name: //p' | tr '[:upper:]' '[:lower:]')"
 if grep -Evq "$system_dlls" <<<"$imports"; then
   echo "package: vantrix.exe needs DLLs that Windows does not have: $(grep -Ev "$system_dlls" <<<"$imports" | xargs)" >&2

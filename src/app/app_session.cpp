@@ -94,18 +94,33 @@ void AppSession::FormCreate(MainView& view, LayoutView& layout_view) {
     view.KeepOnScreen(loaded.position_saved);  // needs the laid-out size
     // 9. The global hotkey. A refused one would leave a new user without a way in, so say so.
     hotkey_text_ = hotkeys_.FormatHotkey(settings_.hotkey);
-    if (!view.RegisterHotkey(settings_.hotkey)) {
-        const std::string name = hotkey_text_.empty() ? std::string("The hotkey") : hotkey_text_;
-        view.ShowBalloon("Hotkey not available",
-                         name + " is taken by Windows or another program. Choose another one in Settings: F3 in the "
-                                "launcher, or the tray icon's menu.",
-                         10);
-    }
+    ReportHotkey(view.RegisterHotkey(settings_.hotkey));
     // 10 to 13.
     view.ShowLabels(CoolLabels{});
     view.ApplyStayOnTop(settings_.stayontop);
     view.AcceptDroppedFiles();
     view.CreateProgramMutex();
+}
+
+void AppSession::ReportHotkey(bool registered) {
+    if (registered) {
+        refused_hotkey_told_ = 0;  // a later loss is news again
+        return;
+    }
+    if (refused_hotkey_told_ == settings_.hotkey || !view_) return;
+    refused_hotkey_told_ = settings_.hotkey;
+    Trace("Form1.HotkeyRefused", 0);
+    const std::string name = hotkey_text_.empty() ? std::string("The hotkey") : hotkey_text_;
+    view_->ShowBalloon("Hotkey not available",
+                       name + " is taken by Windows or another program. Choose another one in Settings: F3 in the "
+                              "launcher, or the tray icon's menu.",
+                       10);
+}
+
+void AppSession::CheckHotkey() {
+    Trace("Form1.CheckHotkey", 0);
+    if (!view_ || settings_.hotkey == 0) return;
+    ReportHotkey(view_->EnsureHotkey(settings_.hotkey));
 }
 
 void AppSession::RunFirstRunActions() {
@@ -114,7 +129,12 @@ void AppSession::RunFirstRunActions() {
     if (p_.files.FileExists(guide)) p_.shell.Execute({"open", guide, "", "", 5});
     // Only a browser that was found replaces the list: an empty entry would help nobody.
     const std::string browser = p_.shell.DefaultBrowserPath();
-    if (!browser.empty()) SetDefaultBrowser(lists_.browsers, browser);
+    if (!browser.empty()) {
+        SetDefaultBrowser(lists_.browsers, browser);
+        // Written now: otherwise only Define Browsers' OK or the end of the log-on would keep it,
+        // and a user who never opens that dialog would find the list empty at the next start.
+        SaveBrowserList(lists_, p_, folders_.data);
+    }
     view_->ShowBalloon("Ready to go!", "Click its tray icon to open VTX!", 10);
     // Starting with Windows from now on: LoadSettings has turned it on already.
 }
@@ -164,7 +184,10 @@ void AppSession::FillMainListBox() {
 bool AppSession::ReplaceHotkey(int value) {
     settings_.hotkey = value;
     hotkey_text_ = hotkeys_.FormatHotkey(value);
-    return view_ && view_->ReplaceHotkey(value);
+    const bool registered = view_ && view_->ReplaceHotkey(value);
+    // A refusal here is told by the Settings dialog itself; a wake-up need not tell it again.
+    refused_hotkey_told_ = registered ? 0 : value;
+    return registered;
 }
 
 void AppSession::SetWindowOpacity(int alpha) {

@@ -48,6 +48,10 @@ public:
     // setting and its text form follow whether the system took it or not.
     bool ReplaceHotkey(int value);
     [[nodiscard]] const std::string& hotkey_text() const noexcept { return hotkey_text_; }
+    // The computer woke from sleep, the session was unlocked or connected again: the hotkey's
+    // registration is checked and made again when lost. A hotkey that cannot be had is
+    // reported once (a balloon), not at every wake-up, until it has worked again.
+    void CheckHotkey();
 
     // The launcher window's opacity as it stands now (previews included).
     [[nodiscard]] int window_opacity() const noexcept { return window_opacity_; }
@@ -85,6 +89,8 @@ public:
 
 private:
     void RunFirstRunActions();
+    // The balloon for a hotkey the system refused, once for each refusal.
+    void ReportHotkey(bool registered);
     void SyncSettingsFromLayout();
 
     Platform& p_;
@@ -100,6 +106,7 @@ private:
     Lines settings_list_;
     HotkeyText hotkeys_;
     std::string hotkey_text_;
+    int refused_hotkey_told_ = 0;  // the value whose refusal the user has been told of
     std::optional<LayoutState> layout_;
     int window_opacity_ = 255;
 

@@ -197,6 +197,28 @@ void HotkeyManager::UnregisterAllHotkeys() {
     }
 }
 
+void HotkeyManager::Drop(std::size_t index) {
+    registrar_.DeleteAtom(registered_[index].id);
+    registered_.erase(registered_.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+bool HotkeyManager::EnsureRegistered(int value) {
+    if (value == 0) return false;
+    std::size_t index = 0;
+    while (index < registered_.size() && registered_[index].value != value) ++index;
+    if (index == registered_.size()) return RegisterAppHotkey(value) != 0;  // refused earlier: try again
+    const int id = registered_[index].id;
+    const unsigned flags = ModifierFlags(value);
+    const auto vk = static_cast<unsigned>(value & kKeyMask);
+    // Taken again at once: the system had dropped it.
+    if (registrar_.Register(id, flags, vk)) return true;
+    // Refused: still ours, or another program took the keys while ours was gone. Only ours
+    // unregisters; then it is made afresh, so a registration the system forgot is never kept.
+    if (registrar_.Unregister(id) && registrar_.Register(id, flags, vk)) return true;
+    Drop(index);
+    return false;
+}
+
 std::optional<int> HotkeyManager::OnHotKeyMessage(unsigned flags, unsigned vk) const {
     const int value = ValueFromMessage(flags, vk);
     for (const auto& e : registered_)

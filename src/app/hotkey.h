@@ -84,6 +84,10 @@ public:
     [[nodiscard]] int RegisterAppHotkey(int value);
     // Unregisters every hotkey, last first; an entry stays when the system does not confirm.
     void UnregisterAllHotkeys();
+    // After a resume from sleep, an unlock or a change of user session: the system may have
+    // dropped the registration of `value`. It is checked and made again when lost (or when it
+    // was refused before); true when `value` is registered afterwards.
+    [[nodiscard]] bool EnsureRegistered(int value);
     // The hotkey value of a hotkey message when it is one of ours.
     [[nodiscard]] std::optional<int> OnHotKeyMessage(unsigned flags, unsigned vk) const;
 
@@ -94,6 +98,8 @@ private:
         int value;
         int id;
     };
+    void Drop(std::size_t index);
+
     HotkeyRegistrar& registrar_;
     std::vector<Entry> registered_;
 };

@@ -44,6 +44,9 @@ public:
     virtual bool RegisterHotkey(int value) = 0;
     // Drops every hotkey the window holds, then registers `value`; false when refused.
     virtual bool ReplaceHotkey(int value) = 0;
+    // Checks that `value` is still registered and makes the registration again when the
+    // system dropped it; false when it cannot be had.
+    virtual bool EnsureHotkey(int value) = 0;
 
     // The result list and the four Cool texts.
     virtual void RefillResultList(int rows) = 0;

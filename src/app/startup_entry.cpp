@@ -4,7 +4,9 @@
 
 namespace vtx {
 
-std::string StartupCommand(const std::string& exe_path) { return exe_path + " ns"; }
+// Quoted: Windows reads an unquoted path with blanks as a shorter program ("C:\Program.exe")
+// with parameters, and the "ns" could be lost.
+std::string StartupCommand(const std::string& exe_path) { return "\"" + exe_path + "\" ns"; }
 
 void AddToStartup(Registry& registry, const std::string& exe_path) {
     Trace("Form1.AddToStartup");

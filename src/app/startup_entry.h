@@ -1,6 +1,6 @@
 #pragma once
 // The start-with-Windows entry: the Run key value "ovvtx" whose data starts the program
-// hidden ("<exe> ns").
+// hidden: the quoted path of the executable, then " ns".
 
 #include <string>
 
@@ -10,7 +10,7 @@ namespace vtx {
 
 inline constexpr const char* kRunValueName = "ovvtx";
 
-// The data of the Run key value for this executable.
+// The data of the Run key value for this executable: its path in double quotes, then " ns".
 [[nodiscard]] std::string StartupCommand(const std::string& exe_path);
 
 // Writes the entry for all users; a user who may not write HKEY_LOCAL_MACHINE gets it under

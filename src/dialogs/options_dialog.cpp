@@ -211,8 +211,7 @@ void OptionsDialog::OnCancel() {
 bool OptionsDialog::KeyPreview(const MSG& msg) {
     if (msg.message != WM_KEYUP || !Held(VK_CONTROL)) return false;
     if (msg.wParam == VK_F9) {
-        SetChecked(kShowIcons, false);
-        rules_.IconsOff();
+        SetChecked(kShowIcons, rules_.ToggleIcons());
         return true;
     }
     if (msg.wParam == VK_F11 && msg.hwnd == Item(kThemeList)) {

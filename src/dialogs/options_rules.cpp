@@ -71,7 +71,12 @@ std::optional<ThemeInfo> OptionsRules::ThemeSelected(const std::string& file) {
 
 void OptionsRules::ToggleSkinnable() { app_.ToggleCoolMode(); }
 
-void OptionsRules::IconsOff() { app_.SetShowIcons(false); }
+bool OptionsRules::ToggleIcons() {
+    // The same key turns them on again: "Show Icons" is not shown, so nothing else could.
+    const bool on = !app_.settings().showicons;
+    app_.SetShowIcons(on);
+    return on;
+}
 
 bool OptionsRules::ThemeEditorKey(const std::string& selected) {
     Platform& p = app_.platform();

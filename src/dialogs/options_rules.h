@@ -51,8 +51,9 @@ public:
     // A theme was selected in the list: applied at once. Nothing when its file is gone.
     [[nodiscard]] std::optional<ThemeInfo> ThemeSelected(const std::string& file);
     void ToggleSkinnable();
-    // Ctrl+F9: the icon rows are switched off at once; the window unticks "Show Icons".
-    void IconsOff();
+    // Ctrl+F9: the icon rows are switched off, or on again when they are off, at once; the
+    // window sets "Show Icons" to the result, which it returns.
+    [[nodiscard]] bool ToggleIcons();
     // Ctrl+F11 on the theme list: the warning, then whether the editor may open the theme.
     [[nodiscard]] bool ThemeEditorKey(const std::string& selected);
 

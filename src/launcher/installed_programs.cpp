@@ -65,6 +65,14 @@ std::string FileNameOf(std::string_view path) {
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
+// Uninstallers ("unins000.exe", "Uninstall.exe") and this program, told by the target's own
+// file name: a folder such as "Uninstall Helper" or a program named "devtx.exe" is none of them.
+bool IsUninstallerOrThisProgram(std::string_view lower_name, std::string_view lower_path,
+                                std::string_view lower_own_exe) {
+    return lower_name.find("unins") != std::string_view::npos || lower_name == "vtx.exe" ||
+           lower_name == "vantrix.exe" || lower_path == lower_own_exe;
+}
+
 }  // namespace
 
 void FindLinkFiles(Platform& p, InstalledPrograms& programs, const std::string& folder, const std::string& pattern,
@@ -76,22 +84,27 @@ void FindLinkFiles(Platform& p, InstalledPrograms& programs, const std::string& 
 
 void ScanInstalledPrograms(Platform& p, InstalledPrograms& programs, const std::function<void()>& pump) {
     Trace("Form1.ScanInstalledPrograms");
+    // Every list is made afresh, so a program uninstalled since the last scan is no longer offered.
     programs.found.Clear();
+    programs.map.Clear();
+    programs.names.Clear();
+    const std::string own_exe = p.text.ToLower(p.system.ExecutablePath());
     for (int csidl : {kStartMenuFolder, kCommonStartMenuFolder}) {
         const std::string folder = p.system.SpecialFolder(csidl);
         if (!folder.empty()) FindLinkFiles(p, programs, folder, "*.lnk", pump);
     }
     for (const std::string& link : programs.found.lines()) {
         const std::string target = ResolveShortcutTarget(p, link);
-        if (ExtensionOf(target) != ".exe") continue;
+        // Windows names programs ".exe" and ".EXE" alike.
+        if (!EqualsNoCaseAscii(ExtensionOf(target), ".exe")) continue;
         const std::string lower_target = p.text.ToLower(target);
-        if (lower_target.find("unins") != std::string::npos || lower_target.find("vtx.exe") != std::string::npos)
-            continue;
+        if (IsUninstallerOrThisProgram(FileNameOf(lower_target), lower_target, own_exe)) continue;
         const std::string name = FileNameOf(link);
         if (HasFilterWord(p, name)) continue;
         if (pump) pump();
         const std::string base = p.text.ToLower(BaseNameOf(name));
-        const bool installer = ExtensionOf(link) == ".lnk" && lower_target.find("windows\\installer") != std::string::npos;
+        const bool installer =
+            EqualsNoCaseAscii(ExtensionOf(link), ".lnk") && lower_target.find("windows\\installer") != std::string::npos;
         const std::string path = installer ? p.text.ToLower(link) : lower_target;
         // A line must keep one "=" between name and path to be looked up again.
         if (!FitsInField(path)) continue;

@@ -1,7 +1,7 @@
 #pragma once
 // The installed-programs scan: every shell link under the user's and the shared Start
 // menu that starts a program, less uninstallers, set-ups, read-mes, manuals and Vantrix
-// itself. The map and the names only grow during a run.
+// itself. Every scan makes all three lists afresh.
 
 #include <functional>
 #include <set>
@@ -45,7 +45,7 @@ struct InstalledPrograms {
 void FindLinkFiles(Platform& p, InstalledPrograms& programs, const std::string& folder,
                    const std::string& pattern, const std::function<void()>& pump = {});
 
-// The whole scan. `pump` lets pending window messages be handled; it runs once for every
+// The whole scan; the lists hold what the Start menus hold now. `pump` lets pending window messages be handled; it runs once for every
 // folder searched and for every link kept, so the windows keep repainting through a long scan.
 void ScanInstalledPrograms(Platform& p, InstalledPrograms& programs, const std::function<void()>& pump);
 

@@ -6,29 +6,33 @@
 namespace vtx {
 namespace {
 
-bool ContainsNoCase(std::string_view text, std::string_view part) {
-    return LowerAscii(text).find(LowerAscii(part)) != std::string::npos;
-}
+// Hotkey values: key code in the low byte, modifier bits above it (app/hotkey.h).
+constexpr int kHotkeyKeyMask = 0xFF;
+constexpr int kHotkeyCtrl = 16384;
+constexpr int kHotkeyModifiers = 8192 | 16384 | 32768 | 65536;
+
+bool HotkeyIsKey(int hotkey_value, int vk) noexcept { return (hotkey_value & kHotkeyKeyMask) == vk; }
 
 }  // namespace
 
-KeyAction FormKeyDown(int vk, bool ctrl, bool /*shift*/, bool alt, std::string_view hotkey_text,
-                      bool manager_showing) {
+KeyAction FormKeyDown(int vk, bool ctrl, bool /*shift*/, bool alt, int hotkey_value, bool manager_showing) {
     // Tested in this order; the first row that applies decides.
     if (vk == vk::kEscape && !manager_showing) return KeyAction::Hide;
     if (vk == vk::kW && ctrl) return KeyAction::Hide;
-    if (vk == vk::kF1 && !ContainsNoCase(hotkey_text, "F1")) return KeyAction::Help;
-    if (vk == vk::kF2 && !ContainsNoCase(hotkey_text, "F2")) return KeyAction::ShowManager;
-    if (vk == vk::kF3 && !ContainsNoCase(hotkey_text, "F3")) return KeyAction::ShowOptions;
-    if (vk == vk::kF4 && !alt && !ContainsNoCase(hotkey_text, "F4")) return KeyAction::ToggleCool;
-    if (vk == vk::kF10 && ctrl && !ContainsNoCase(hotkey_text, "Ctrl+F10")) return KeyAction::ResetAppearance;
+    const bool hotkey_is_this_key = HotkeyIsKey(hotkey_value, vk);
+    if (vk == vk::kF1 && !hotkey_is_this_key) return KeyAction::Help;
+    if (vk == vk::kF2 && !hotkey_is_this_key) return KeyAction::ShowManager;
+    if (vk == vk::kF3 && !hotkey_is_this_key) return KeyAction::ShowOptions;
+    if (vk == vk::kF4 && !alt && !hotkey_is_this_key) return KeyAction::ToggleCool;
+    const bool hotkey_is_ctrl_f10 = hotkey_is_this_key && (hotkey_value & kHotkeyModifiers) == kHotkeyCtrl;
+    if (vk == vk::kF10 && ctrl && !hotkey_is_ctrl_f10) return KeyAction::ResetAppearance;
     return KeyAction::None;
 }
 
-EnterDecision Edit2KeyUp(int vk, bool ctrl, std::string_view edit_text) {
+EnterDecision Edit2KeyUp(int vk, bool ctrl, std::string_view edit_text, bool shift) {
     EnterDecision decision;
     if (vk != vk::kEnter || edit_text.empty()) return decision;
-    decision.action = ctrl ? EnterAction::Copy : EnterAction::Go;
+    decision.action = ctrl ? (shift ? EnterAction::GoElevated : EnterAction::Copy) : EnterAction::Go;
     decision.trimmed = TrimBlanks(edit_text);
     decision.text_changed = decision.trimmed != edit_text;
     return decision;
@@ -55,7 +59,8 @@ bool CopyAddressAllowed(Prompts& prompts, int selected) {
     return false;
 }
 
-std::string ContainingFolder(std::string_view wdir) {
+std::string ContainingFolder(std::string_view wdir, std::string_view addr) {
+    if (TrimBlanks(wdir).empty()) wdir = addr;
     const auto slash = wdir.rfind('\\');
     if (slash == std::string_view::npos) return {};
     std::string folder(wdir.substr(0, slash));
@@ -70,8 +75,11 @@ void OpenContainingFolder(Platform& platform, const ResultList& list, int select
     }
     const std::string& line = list.Line(selected);
     if (!OpenContainingFolderVisible(FieldOf(line, kTy1))) return;
-    const std::string folder = ContainingFolder(FieldOf(line, kWdir));
-    if (platform.files.FolderExists(folder))
+    Files& files = platform.files;
+    System& system = platform.system;
+    const std::string folder = ContainingFolder(system.ExpandEnvironment(std::string(FieldOf(line, kWdir))),
+                                                system.ExpandEnvironment(std::string(FieldOf(line, kAddr))));
+    if (files.FolderExists(folder))
         platform.shell.Execute(ShellRequest{"open", folder, std::nullopt, std::nullopt, 5});
     else
         platform.prompts.Message("Can not find folder '" + folder + "' ");

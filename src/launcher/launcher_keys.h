@@ -22,15 +22,18 @@ inline constexpr int kF2 = 0x71;
 inline constexpr int kF3 = 0x72;
 inline constexpr int kF4 = 0x73;
 inline constexpr int kF10 = 0x79;
+inline constexpr int kF12 = 0x7B;
 }  // namespace vk
 
 // ---------------------------------------------------------------- window-level keys
 enum class KeyAction { None, Hide, Help, ShowManager, ShowOptions, ToggleCool, ResetAppearance };
 
 // Every key pressed while the window is active, before the focused control sees it.
-// A function key does nothing while the hotkey text (case ignored) holds its name, so
-// the hotkey itself never triggers it.
-[[nodiscard]] KeyAction FormKeyDown(int vk, bool ctrl, bool shift, bool alt, std::string_view hotkey_text,
+// A function key does nothing while the hotkey (its value: key code and modifier bits) is
+// that same key, so the hotkey itself never triggers it: F1 to F4 whatever the hotkey's
+// modifiers, the Ctrl+F10 reset when the hotkey is Ctrl+F10. The key is compared, not the
+// text form, in which "Ctrl+F10" holds "F1" and a layout may call Ctrl "Strg".
+[[nodiscard]] KeyAction FormKeyDown(int vk, bool ctrl, bool shift, bool alt, int hotkey_value,
                                     bool manager_showing);
 
 // Keys the edit box swallows after the window-level handling: F4 with any modifiers
@@ -38,7 +41,7 @@ enum class KeyAction { None, Hide, Help, ShowManager, ShowOptions, ToggleCool, R
 [[nodiscard]] constexpr bool EditConsumesKey(int vk) noexcept { return vk == vk::kF4; }
 
 // ---------------------------------------------------------------- Enter in the edit box
-enum class EnterAction { None, Go, Copy };
+enum class EnterAction { None, Go, Copy, GoElevated };
 
 struct EnterDecision {
     EnterAction action = EnterAction::None;
@@ -46,10 +49,10 @@ struct EnterDecision {
     bool text_changed = false;  // putting it back changes the text, so the matching runs again
 };
 
-// Enter released in the edit box (Ctrl held: copy the address instead). An empty edit
-// box does nothing, even with a row selected; a text of blanks trims to nothing and
-// still goes (the typed text then runs).
-[[nodiscard]] EnterDecision Edit2KeyUp(int vk, bool ctrl, std::string_view edit_text);
+// Enter released in the edit box (Ctrl held: copy the address instead; Ctrl and Shift
+// held: run as administrator). An empty edit box does nothing, even with a row selected;
+// a text of blanks trims to nothing and still goes (the typed text then runs).
+[[nodiscard]] EnterDecision Edit2KeyUp(int vk, bool ctrl, std::string_view edit_text, bool shift = false);
 
 // Enter released in the result list, or a double-click: the selected row's name goes
 // into the edit box (its change handler matches again, so of two rows of one name the
@@ -70,8 +73,9 @@ inline constexpr std::string_view kNothingSelected = "Nothing selected! Please s
 [[nodiscard]] bool CopyAddressAllowed(Prompts& prompts, int selected);
 
 // The folder "Open Containing Folder" opens: `wdir` up to its last "\", that "\"
-// excluded, except that a drive root keeps it ("c:\").
-[[nodiscard]] std::string ContainingFolder(std::string_view wdir);
+// excluded, except that a drive root keeps it ("c:\"). A shortcut without a start folder
+// is found through its address instead: the folder the address names it in.
+[[nodiscard]] std::string ContainingFolder(std::string_view wdir, std::string_view addr = {});
 
 // "Open Containing Folder" on the selected row.
 void OpenContainingFolder(Platform& platform, const ResultList& list, int selected);

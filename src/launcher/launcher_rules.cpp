@@ -50,12 +50,12 @@ void LauncherRules::SelectRow(int row) { matcher_.Select(row); }
 
 // ---------------------------------------------------------------- launching
 
-void LauncherRules::Go() {
-    if (launcher_.Go(matcher_.selected(), edit_text_, app_.settings().hae)) app_.view()->Hide();
+void LauncherRules::Go(bool elevated) {
+    if (launcher_.Go(matcher_.selected(), edit_text_, app_.settings().hae, elevated)) app_.view()->Hide();
 }
 
-void LauncherRules::EditEnter(const std::string& text, bool ctrl) {
-    const EnterDecision d = Edit2KeyUp(vk::kEnter, ctrl, text);
+void LauncherRules::EditEnter(const std::string& text, bool ctrl, bool shift) {
+    const EnterDecision d = Edit2KeyUp(vk::kEnter, ctrl, text, shift);
     if (d.action == EnterAction::None) return;
     // Putting the trimmed text back runs the matching again through the edit box.
     if (d.text_changed) app_.view()->SetEditText(d.trimmed);
@@ -63,11 +63,11 @@ void LauncherRules::EditEnter(const std::string& text, bool ctrl) {
     if (d.action == EnterAction::Copy) {
         launcher_.GoCopy(matcher_.selected());
     } else {
-        Go();
+        Go(d.action == EnterAction::GoElevated);
     }
 }
 
-void LauncherRules::ListEnter() {
+void LauncherRules::ListEnter(bool elevated) {
     const int row = matcher_.selected();
     const auto name = ListActivationText(app_.results(), row);
     if (!name) return;
@@ -78,13 +78,13 @@ void LauncherRules::ListEnter() {
         matcher_.Select(row);
         app_.view()->ShowSelection(row);
     }
-    Go();
+    Go(elevated);
 }
 
 // ---------------------------------------------------------------- keys and menus
 
 std::optional<WindowAction> LauncherRules::FormKeyDown(int vk, bool ctrl, bool shift, bool alt) {
-    switch (vtx::FormKeyDown(vk, ctrl, shift, alt, app_.hotkey_text(), dialogs_.ManagerShowing())) {
+    switch (vtx::FormKeyDown(vk, ctrl, shift, alt, app_.settings().hotkey, dialogs_.ManagerShowing())) {
         case KeyAction::Hide: return WindowAction::Hide;
         case KeyAction::Help: app_.OpenHelpPage("index.htm"); return WindowAction::None;
         case KeyAction::ShowManager: dialogs_.ShowManager(""); return WindowAction::None;

@@ -44,9 +44,10 @@ public:
     void MoveDown();
     void SelectRow(int row);
 
-    // Enter released in the edit box (Ctrl held: copy the address), in the list, or a double-click.
-    void EditEnter(const std::string& text, bool ctrl);
-    void ListEnter();
+    // Enter released in the edit box (Ctrl held: copy the address; Ctrl+Shift: run as
+    // administrator), in the list (Ctrl+Shift: as administrator), or a double-click.
+    void EditEnter(const std::string& text, bool ctrl, bool shift = false);
+    void ListEnter(bool elevated = false);
 
     // Every key pressed while the window is active, before the focused control. Carries out
     // what the rules own and tells the window what is left for it; nullopt: not consumed.
@@ -64,7 +65,7 @@ public:
     [[nodiscard]] Dialogs& dialogs() noexcept { return dialogs_; }
 
 private:
-    void Go();
+    void Go(bool elevated = false);
     void ShowMatch(bool selected);
     [[nodiscard]] bool OpenContainingFolderAvailable(int row) const;
 

@@ -3,9 +3,11 @@
 #include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
+#include <wtsapi32.h>
 
 #include <algorithm>
 
+#include "app/system_notices.h"
 #include "app/web_addresses.h"
 #include "catalogue/shortcut_record.h"
 #include "launcher/dropped_files.h"
@@ -13,12 +15,14 @@
 #include "launcher/launcher_keys.h"
 #include "platform/win32/gdi_util.h"
 #include "platform/win32/layout_painter.h"
+#include "platform/win32/single_instance.h"
 #include "platform/win32/ui/dpi.h"
 #include "platform/win32/ui/foreground.h"
 #include "platform/win32/ui/keys.h"
 #include "platform/win32/ui/subclass.h"
 #include "platform/win32/win32_icons.h"
 #include "platform/win32/win32_monitors.h"
+#include "platform/trace.h"
 #include "themes/builtin_images.h"
 
 namespace vtx {
@@ -173,16 +177,29 @@ LRESULT LauncherWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_ENDSESSION:
             if (wp) rules_.app().EndSession();
             return 0;
+        // Sleep, a lock or another user's session may have cost the hotkey its registration.
+        case WM_POWERBROADCAST:
+            if (HotkeyMayBeLost(SystemNotice::Power, static_cast<unsigned>(wp))) rules_.app().CheckHotkey();
+            return TRUE;
+        case WM_WTSSESSION_CHANGE:
+            if (HotkeyMayBeLost(SystemNotice::Session, static_cast<unsigned>(wp))) rules_.app().CheckHotkey();
+            return 0;
         case 0x02E0:  // WM_DPICHANGED
             OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
             return 0;
         case WM_DESTROY:
+            WTSUnRegisterSessionNotification(hwnd());
             tray_.Remove();
             hotkeys_.reset();
             PostQuitMessage(0);
             return 0;
         default:
             if (tray_.OnTaskbarCreated(msg)) return 0;
+            if (msg == win32::SingleInstance::SummonMessage() && msg != 0) {  // the program was started again
+                Trace("Form1.SecondStart", 0);
+                BringUpForTyping();
+                return 0;
+            }
             break;
     }
     return DefWindowProcA(hwnd(), msg, wp, lp);
@@ -199,6 +216,7 @@ void LauncherWindow::OnCreate() {
     ui::Subclass(list_, [this](UINT msg, WPARAM wp, LPARAM lp) { return ListMessage(msg, wp, lp); });
     hotkey_registrar_ = std::make_unique<win32::Win32HotkeyRegistrar>(hwnd());
     hotkeys_ = std::make_unique<HotkeyManager>(*hotkey_registrar_);
+    WTSRegisterSessionNotification(hwnd(), NOTIFY_FOR_THIS_SESSION);  // lock, unlock, user switch
     edit_brush_.reset(CreateSolidBrush(RGB(255, 255, 255)));
     list_brush_.reset(CreateSolidBrush(RGB(255, 255, 255)));
     // The built-in images stay on the window until a theme replaces them.
@@ -270,6 +288,10 @@ void LauncherWindow::OnHotKey(WPARAM, LPARAM lp) {
 
 void LauncherWindow::HotKeyPressed() {
     rules_.HKM1HotKeyPressed();
+    BringUpForTyping();
+}
+
+void LauncherWindow::BringUpForTyping() {
     ui::ForgetReleasedModifiers();
     if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_SHOW);
     SetFocus(edit_);
@@ -279,6 +301,8 @@ void LauncherWindow::HotKeyPressed() {
 }
 
 bool LauncherWindow::RegisterHotkey(int value) { return hotkeys_ && hotkeys_->RegisterAppHotkey(value) != 0; }
+
+bool LauncherWindow::EnsureHotkey(int value) { return hotkeys_ && hotkeys_->EnsureRegistered(value); }
 
 bool LauncherWindow::ReplaceHotkey(int value) {
     if (!hotkeys_) return false;
@@ -722,7 +746,10 @@ bool LauncherWindow::FormKeyDown(WPARAM vk) {
 
 bool LauncherWindow::EditKeyDown(WPARAM vk) {
     // A quick Ctrl+Enter may let go of Ctrl before Enter comes up; the chord counts as pressed.
-    if (vk == VK_RETURN) enter_with_ctrl_ = ui::KeyHeld(VK_CONTROL);
+    if (vk == VK_RETURN) {
+        enter_with_ctrl_ = ui::KeyHeld(VK_CONTROL);
+        enter_with_shift_ = ui::KeyHeld(VK_SHIFT);
+    }
     if (EditConsumesKey(static_cast<int>(vk))) return true;  // Alt+F4 does nothing in the edit box
     if (vk == VK_UP) rules_.MoveUp();
     if (vk == VK_DOWN) rules_.MoveDown();
@@ -732,14 +759,15 @@ bool LauncherWindow::EditKeyDown(WPARAM vk) {
 bool LauncherWindow::EditKeyUp(WPARAM vk) {
     if (vk != VK_RETURN) return false;
     const bool ctrl = ui::KeyHeld(VK_CONTROL) || enter_with_ctrl_;
-    enter_with_ctrl_ = false;
-    rules_.EditEnter(win32::WindowText(edit_), ctrl);
+    const bool shift = ui::KeyHeld(VK_SHIFT) || enter_with_shift_;
+    enter_with_ctrl_ = enter_with_shift_ = false;
+    rules_.EditEnter(win32::WindowText(edit_), ctrl, shift);
     return true;
 }
 
 bool LauncherWindow::ListKeyUp(WPARAM vk) {
     if (vk != VK_RETURN) return false;
-    rules_.ListEnter();
+    rules_.ListEnter(ui::KeyHeld(VK_CONTROL) && ui::KeyHeld(VK_SHIFT));
     return true;
 }
 

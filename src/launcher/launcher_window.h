@@ -54,6 +54,7 @@ public:
     void ShowBalloon(const std::string& title, const std::string& text, int seconds) override;
     bool RegisterHotkey(int value) override;
     bool ReplaceHotkey(int value) override;
+    bool EnsureHotkey(int value) override;
     void RefillResultList(int rows) override;
     void ShowSelection(int row) override;
     void ShowLabels(const CoolLabels& labels) override;
@@ -100,6 +101,9 @@ private:
     void TrackMenu(const std::vector<MenuEntry>& entries, POINT screen_pt, bool tray = false);
     void TrayClick();
     void HotKeyPressed();
+    // Shown, in front, the keyboard in the edit box with its text selected: the hotkey and a
+    // second start of the program both do this.
+    void BringUpForTyping();
     void StartMove();
     void LayoutControls();
     [[nodiscard]] COLORREF Colour(std::uint32_t theme_colour) const;
@@ -145,6 +149,7 @@ private:
     bool hide_hot_ = false;
     bool tracking_mouse_ = false;
     bool enter_with_ctrl_ = false;
+    bool enter_with_shift_ = false;
 };
 
 }  // namespace vtx

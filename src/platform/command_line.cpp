@@ -1,5 +1,7 @@
 #include "platform/command_line.h"
 
+#include "platform/ascii.h"
+
 namespace vtx {
 namespace {
 
@@ -42,6 +44,19 @@ std::string CommandLineParam(std::string_view command_line, int index) {
         if (param.empty() && pos >= command_line.size()) return {};
     }
     return param;
+}
+
+std::string FirstParameterAfterProgram(std::string_view command_line, std::string_view exe_path) {
+    std::size_t start = 0;
+    while (start < command_line.size() && IsSeparator(command_line[start])) ++start;
+    const std::string_view rest = command_line.substr(start);
+    const bool unquoted_path = !exe_path.empty() && exe_path.find(' ') != std::string_view::npos &&
+                               rest.size() >= exe_path.size() &&
+                               EqualsNoCaseAscii(rest.substr(0, exe_path.size()), exe_path) &&
+                               (rest.size() == exe_path.size() || IsSeparator(rest[exe_path.size()]));
+    if (!unquoted_path) return CommandLineParam(command_line, 1);
+    // What follows the path, read as the parameters of a program with a one-letter name.
+    return CommandLineParam("x" + std::string(rest.substr(exe_path.size())), 1);
 }
 
 }  // namespace vtx

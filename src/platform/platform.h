@@ -153,6 +153,9 @@ public:
     // The first command-line parameter, empty when there is none.
     [[nodiscard]] virtual std::string FirstParameter() = 0;
     [[nodiscard]] virtual FileVersion FileVersionOf(const std::string& path) = 0;
+    // The text with every %NAME% of a defined environment variable replaced by its value
+    // (ExpandEnvironmentStringsA); an unknown variable stays as written.
+    [[nodiscard]] virtual std::string ExpandEnvironment(const std::string& text) = 0;
 };
 
 // Everything together, handed to the portable code by reference.

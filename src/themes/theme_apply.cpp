@@ -313,10 +313,11 @@ bool LayoutState::ResetAppearance() {
     Trace("Form1.ResetAppearance");
     normal_height_ = kDefaultNormalHeight;
     normal_width_ = kDefaultNormalWidth;
-    if (!EnterNormalMode()) return false;
+    // The default theme goes in before the layout is entered: entering it with the current
+    // theme first would stop at a broken theme, the very one the reset is there to repair.
     createdefaulttheme(files_, program_folder_);
     theme_name_ = std::string(kDefaultThemeFile);
-    if (!LoadTheme()) return false;
+    if (!EnterNormalMode()) return false;
     opacity_ = 255;
     view_.SetOpacity(opacity_);
     return true;

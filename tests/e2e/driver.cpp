@@ -38,6 +38,8 @@
 //   vtx_driver focushandle CLASS      prints the handle of that control, to see the focus move
 //   vtx_driver drop CLASS X Y PATH... posts WM_DROPFILES with the paths, dropped at client point X Y
 //   vtx_driver link LINK TARGET       saves a shell link (".lnk") at LINK that points to TARGET
+//   vtx_driver hold MODS VK FILE      registers the hotkey MODS+VK as another program would, prints 1
+//                                     (held) or 0, and keeps it until FILE exists (at most 2 minutes)
 //   vtx_driver childrect CLASS CHILD  prints the first CHILD-class control's box in the window's client
 //                                     coordinates: left top width height
 //   vtx_driver closekill CLASS MS     posts WM_CLOSE, kills the process MS milliseconds (fractions
@@ -232,6 +234,15 @@ int main(int argc, char** argv) {
     if (argc < 2) return 2;
     const std::string cmd = argv[1];
     if (cmd == "link" && argc > 3) return SaveLink(argv[2], argv[3]) ? 0 : 1;
+    if (cmd == "hold" && argc > 4) {
+        const BOOL held = RegisterHotKey(nullptr, 1, static_cast<UINT>(std::strtoul(argv[2], nullptr, 0)),
+                                         static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)));
+        std::printf("%d\n", held ? 1 : 0);
+        std::fflush(stdout);
+        for (int i = 0; i < 2400 && GetFileAttributesA(argv[4]) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
+        if (held) UnregisterHotKey(nullptr, 1);
+        return held ? 0 : 1;
+    }
     const char* cls = argc > 2 ? argv[2] : "";
     if (cmd == "wait") return WaitFor(cls, argc > 3 ? std::atoi(argv[3]) : 10000, true) ? 0 : 1;
     if (cmd == "ready") {

@@ -56,4 +56,22 @@ cmp -s "$E2E_DIR/themes/Default Theme.th2" "$E2E_DIR/default.copy" || fail "defa
 cmp -s "$E2E_DIR/themes/Default Theme/menu2.bmp" "$E2E_DIR/menu2.copy" || fail "menu2.bmp not rewritten"
 assert_eq "$(cat "$E2E_DIR/themes/Default Theme/menu1.bmp")" "changed" "an existing bitmap is left alone"
 stop_vtx
+
+# A theme broken by hand stops the layout at start; Ctrl+F10 repairs it without applying the
+# broken theme (and showing its error) once more.
+printf 'title=Broken\r\ncoolheight=tall\r\n' >"$E2E_DIR/themes/Broken.th2"
+write_settings coolmode=0 "theme=Broken.th2" hotkey=Win+Z
+start_vtx_early
+shown="$(driver msgbox $((E2E_WAIT * 1000)))"
+[[ "$shown" == *tall* ]] || fail "the broken theme's error at start: [$shown]"
+driver ready $((E2E_WAIT * 1000)) || fail "start-up did not finish after the theme's error"
+summon
+chord ctrl F10
+type_text "calc"
+wait_edit "calc" "typing after Ctrl+F10 (a message box would take the keys)"
+keys_done
+assert_eq "$(driver count '#32770')" "0" "Ctrl+F10 showed the broken theme's error again"
+wait_size "141 200" "normal layout after Ctrl+F10"
+stop_vtx
+tr -d '\r' <"$DATA_DIR/set.set" | grep -qx 'theme=Default Theme.th2' || fail "Ctrl+F10 did not go back to the default theme"
 note "ok"

@@ -1,7 +1,11 @@
 # A first start with no files anywhere: the window stays hidden, and at exit the Data
-# folder holds exactly the default catalogue, settings and reference lists.
+# folder holds exactly the default catalogue, settings, reference lists and the browser found.
 source "$(dirname "$0")/lib.sh"
 fresh_install
+# The default browser is whatever opens ".htm" files: here the probe.
+wine reg add 'HKCR\.htm' /ve /d vtxtesthtml /f >/dev/null 2>&1
+wine reg add 'HKCR\vtxtesthtml\shell\open\command' /ve /d "\"${PROBE_WIN}\" \"%1\"" /f >/dev/null 2>&1
+trap "wine reg delete 'HKCR\\.htm' /f >/dev/null 2>&1; wine reg delete 'HKCR\\vtxtesthtml' /f >/dev/null 2>&1" EXIT
 # The work area shrinks when Wine's task bar appears for the tray icon, so the program may
 # have seen it with or without the task bar.
 read -r wa_w wa_h0 <<<"$(driver workarea)"
@@ -42,6 +46,7 @@ assert_file_lines "$DATA_DIR/defprogs.ini" "Paint|mspaint" "Calculator|calc" "Fo
   "Device Manager|devmgmt.msc" "Disk Management|diskmgmt.msc" "Event Manager|eventvwr.msc" \
   "System Information|msinfo32" "Open Default Email Client|mailto:"
 [ ! -e "$DATA_DIR/previous-list2.ini" ] || fail "no backup is taken when no list existed"
-[ ! -e "$DATA_DIR/browsers.ini" ] || fail "the browser list is not written at exit"
+# The browser the first run found is kept, although Define Browsers was never opened.
+assert_file_lines "$DATA_DIR/browsers.ini" "vtx_probe|${PROBE_WIN}"
 ls "$DATA_DIR" | grep -q '\.tmp$' && fail "a temporary file was left behind"
 note "ok"

@@ -22,12 +22,13 @@ start_vtx
 assert_eq "$(run_entry)" "" "no entry on Windows 7"
 stop_vtx
 
-# Windows 10: the entry names the program and the parameter "ns".
+# Windows 10: the entry names the program in quotes (its folder may hold blanks) and the parameter "ns".
 wine winecfg /v win10 >/dev/null 2>&1
 settings_on
 start_vtx
 entry="$(run_entry || true)"
-[ "${entry,,}" == "${E2E_WIN,,}vantrix.exe ns" ] || fail "Run entry: expected [${E2E_WIN}vantrix.exe ns], got [$entry]"
+[ "${entry,,}" == "\"${E2E_WIN,,}vantrix.exe\" ns" ] ||
+  fail "Run entry: expected [\"${E2E_WIN}vantrix.exe\" ns], got [$entry]"
 stop_vtx
 tr -d '\r' <"$DATA_DIR/set.set" | grep -qx 'startonstartup=1' || fail "startonstartup=1 saved"
 

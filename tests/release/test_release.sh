@@ -48,7 +48,7 @@ imports="$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' |
 for dll in $imports; do
   case "$dll" in
     advapi32.dll|comctl32.dll|comdlg32.dll|gdi32.dll|kernel32.dll|msimg32.dll|msvcrt.dll|ole32.dll|oleaut32.dll| \
-    shell32.dll|shlwapi.dll|user32.dll|version.dll) ;;
+    shell32.dll|shlwapi.dll|user32.dll|version.dll|wtsapi32.dll) ;;
     *) fail "vantrix.exe needs $dll (imports: $imports)" ;;
   esac
 done
@@ -150,7 +150,7 @@ diff <(listing "$unpacked") <(listing "$inst" | grep -vx './uninstall.exe') >&2 
 [ "$(reg_value "$uninstall_key" UninstallString)" = "\"$inst_win\\uninstall.exe\"" ] ||
   fail "the Apps entry's uninstall command is [$(reg_value "$uninstall_key" UninstallString)]"
 entries="$(run_entries)"
-grep -qiF "=$inst_win\\vantrix.exe ns" <<<"$entries" ||
+grep -qiF "=\"$inst_win\\vantrix.exe\" ns" <<<"$entries" ||
   fail "no start-with-Windows entry for the installed program: [$entries]"
 driver close TForm1 || fail "the program's window did not take WM_CLOSE"
 wait_ended "installed"

@@ -223,6 +223,29 @@ std::string FakeKeys::KeyName(int vk) {
     }
 }
 
+std::string FakeSystem::ExpandEnvironment(const std::string& text) {
+    // As ExpandEnvironmentStringsA: %NAME% of a known variable is replaced, anything else kept.
+    std::string out;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto open = text.find('%', pos);
+        if (open == std::string::npos) break;
+        const auto close = text.find('%', open + 1);
+        if (close == std::string::npos) break;
+        const std::string name = LowerAscii(text.substr(open + 1, close - open - 1));
+        const auto it = std::find_if(environment.begin(), environment.end(),
+                                     [&](const auto& e) { return LowerAscii(e.first) == name; });
+        if (it == environment.end()) {
+            out += text.substr(pos, close - pos);  // the second "%" may open the next name
+            pos = close;
+            continue;
+        }
+        out += text.substr(pos, open - pos) + it->second;
+        pos = close + 1;
+    }
+    return out + text.substr(pos);
+}
+
 std::string FakeSystem::SpecialFolder(int csidl) {
     auto it = special_folders.find(csidl);
     return it == special_folders.end() ? std::string() : it->second;

@@ -140,6 +140,9 @@ public:
     Size WorkArea() override { return work_area; }
     std::string FirstParameter() override { return first_parameter; }
     FileVersion FileVersionOf(const std::string&) override { return file_version; }
+    // Names compared without regard to case, as Windows does.
+    std::map<std::string, std::string> environment{{"USERPROFILE", "C:\\Users\\tester"}};
+    std::string ExpandEnvironment(const std::string& text) override;
 };
 
 // All fakes together.

@@ -57,6 +57,11 @@ bool RecordingView::ReplaceHotkey(int value) {
     return register_result;
 }
 
+bool RecordingView::EnsureHotkey(int value) {
+    Note("EnsureHotkey(" + std::to_string(value) + ")");
+    return register_result;
+}
+
 void RecordingView::RefillResultList(int rows) {
     Note("RefillResultList(" + std::to_string(rows) + ")");
     selection = -1;  // a refilled list box has no selection

@@ -60,6 +60,7 @@ public:
     void ShowBalloon(const std::string& title, const std::string& text, int seconds) override;
     bool RegisterHotkey(int value) override;
     bool ReplaceHotkey(int value) override;
+    bool EnsureHotkey(int value) override;
     void RefillResultList(int rows) override;
     void ShowSelection(int row) override;
     void ShowLabels(const CoolLabels& shown) override;

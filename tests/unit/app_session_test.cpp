@@ -155,7 +155,16 @@ TEST_F(AppSessionTest, FirstStartWithNoFiles) {
             EXPECT_TRUE(fresh.shell.executed.empty());
         }
         EXPECT_EQ(run.app.lists().browsers, c.expected_browsers);
-        EXPECT_EQ(fresh.registry.local_machine_run["ovvtx"], kExe + " ns");
+        // The browser found is kept without a visit to Define Browsers; with none found the
+        // shipped list is left as it is.
+        run.app.FormClose();
+        const FileRead kept = fresh.files.ReadFile(kData + "browsers.ini");
+        if (c.browser.empty()) {
+            EXPECT_FALSE(kept.ok());
+        } else {
+            EXPECT_EQ(kept.bytes, JoinLines(c.expected_browsers));
+        }
+        EXPECT_EQ(fresh.registry.local_machine_run["ovvtx"], "\"" + kExe + "\" ns");
         EXPECT_TRUE(fresh.prompts.messages.empty());
     }
 }
@@ -174,7 +183,8 @@ TEST_F(AppSessionTest, FormCloseWritesSettingsCatalogueAndThreeLists) {
     EXPECT_TRUE(HasLine(saved, "firstrun=0"));
     EXPECT_TRUE(HasLine(saved, "startonstartup=1"));
     EXPECT_EQ(SplitLines(m.files.Get(kData + "list2.ini")).size(), 4u);
-    EXPECT_FALSE(m.files.Has(kData + "browsers.ini"));
+    // The browser list is not among them: the first run wrote it when it found the browser.
+    EXPECT_TRUE(m.files.Has(kData + "browsers.ini"));
 }
 
 TEST_F(AppSessionTest, EndSessionWritesSettingsCatalogueAndBrowsers) {
@@ -326,11 +336,52 @@ TEST_F(AppSessionTest, HotkeyRegistration) {
     }
 }
 
+TEST_F(AppSessionTest, WakeUpsCheckTheHotkeyAndTellARefusalOnce) {
+    PutSettings({"firstrun=0"});
+    Session run(m);
+    run.Start();
+    ASSERT_EQ(run.view.Count("ShowBalloon("), 0);
+
+    // A wake-up while the hotkey works: checked, nothing said.
+    run.app.CheckHotkey();
+    EXPECT_TRUE(run.view.Has("EnsureHotkey(" + std::to_string(kWinZ) + ")"));
+    EXPECT_EQ(run.view.Count("ShowBalloon(Hotkey not available"), 0);
+
+    // Lost and taken by another program: told at the first wake-up only.
+    run.view.register_result = false;
+    for (int i = 0; i < 3; ++i) run.app.CheckHotkey();
+    EXPECT_EQ(run.view.Count("EnsureHotkey("), 4);
+    EXPECT_EQ(run.view.Count("ShowBalloon(Hotkey not available"), 1);
+
+    // Back again, then lost again: that is news.
+    run.view.register_result = true;
+    run.app.CheckHotkey();
+    run.view.register_result = false;
+    run.app.CheckHotkey();
+    run.app.CheckHotkey();
+    EXPECT_EQ(run.view.Count("ShowBalloon(Hotkey not available"), 2);
+
+    // A hotkey refused in Settings was told there; a wake-up does not tell it again.
+    EXPECT_FALSE(run.app.ReplaceHotkey(kCtrl + 'Q'));
+    run.app.CheckHotkey();
+    EXPECT_EQ(run.view.Count("ShowBalloon(Hotkey not available"), 2);
+}
+
+TEST_F(AppSessionTest, ARefusalAtStartIsNotToldAgainAtTheFirstWakeUp) {
+    PutSettings({"firstrun=0"});
+    Session run(m);
+    run.view.register_result = false;
+    run.Start();
+    run.app.CheckHotkey();
+    run.app.CheckHotkey();
+    EXPECT_EQ(run.view.Count("ShowBalloon(Hotkey not available"), 1);
+}
+
 // ---------------------------------------------------------------- start with Windows
 
 TEST_F(AppSessionTest, RunKeyEntry) {
     using Values = std::map<std::string, std::string>;
-    const std::string entry = kExe + " ns";
+    const std::string entry = "\"" + kExe + "\" ns";
     struct Case {
         const char* name;
         int version_code;
@@ -345,6 +396,8 @@ TEST_F(AppSessionTest, RunKeyEntry) {
          {{"ovvtx", "old"}}, {}, nullptr},
         {"code 8 adds none on the first start", 8, std::nullopt, true, {}, {}, {}, {}, "startonstartup=1"},
         {"missing value adds it", 0, Lines{"firstrun=0"}, true, {}, {}, {{"ovvtx", entry}}, {}, "startonstartup=1"},
+        {"an entry of the old unquoted form is written quoted", 0, Lines{"firstrun=0", "startonstartup=1"}, true,
+         {{"ovvtx", kExe + " ns"}}, {}, {{"ovvtx", entry}}, {}, "startonstartup=1"},
         {"no file at all adds it", 7, std::nullopt, true, {}, {}, {{"ovvtx", entry}}, {}, "startonstartup=1"},
         {"no rights: the user's hive", 0, Lines{"firstrun=0", "startonstartup=1"}, false, {}, {}, {},
          {{"ovvtx", entry}}, "startonstartup=1"},
@@ -672,8 +725,11 @@ TEST_F(AppSessionTest, FunctionKeysStepAsideForTheHotkey) {
         KeyAction expected;
     };
     const Case cases[] = {
-        {"Ctrl+F10", vk::kF1, false, KeyAction::None},      {"Ctrl+F10", vk::kF10, true, KeyAction::None},
+        // "Ctrl+F10" and "F12" hold the letters "F1", but F1 is not their key.
+        {"Ctrl+F10", vk::kF1, false, KeyAction::Help},       {"Ctrl+F10", vk::kF10, true, KeyAction::None},
         {"Ctrl+F10", vk::kF4, false, KeyAction::ToggleCool}, {"Ctrl+F10", vk::kF2, false, KeyAction::ShowManager},
+        {"F12", vk::kF1, false, KeyAction::Help},            {"Alt+F11", vk::kF1, false, KeyAction::Help},
+        {"Ctrl+F1", vk::kF1, false, KeyAction::None},        {"Ctrl+Shift+F10", vk::kF10, true, KeyAction::ResetAppearance},
         {"Win+Z", vk::kF1, false, KeyAction::Help},          {"Win+Z", vk::kF10, true, KeyAction::ResetAppearance},
     };
     for (const Case& c : cases) {

@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "app/system_notices.h"
 #include "fake_platform.h"
 
 namespace vtx {
@@ -224,6 +225,8 @@ public:
         log.push_back("register " + std::to_string(id) + " " + std::to_string(flags) + " " + std::to_string(vk));
         for (const auto& t : taken)
             if (t == std::pair{flags, vk}) return false;
+        for (const auto& [held_id, keys] : hotkeys)  // a combination is held once, ours included
+            if (keys == std::pair{flags, vk}) return false;
         hotkeys[id] = {flags, vk};
         return true;
     }
@@ -287,6 +290,68 @@ TEST(HotkeyManager, UnregistersLastFirstAndKeepsWhatTheSystemKeeps) {
     // Destruction unregisters what is left.
     EXPECT_TRUE(sys.hotkeys.empty());
     EXPECT_TRUE(sys.atoms.empty());
+}
+
+TEST(HotkeyManager, EnsureRegisteredMakesALostRegistrationAgain) {
+    struct Case {
+        const char* name;
+        bool lost;            // the system dropped ours (sleep, a session change)
+        bool taken_meanwhile; // another program holds the keys now
+        bool registered;      // held afterwards
+    };
+    const Case cases[] = {
+        {"still held", false, false, true},
+        {"lost", true, false, true},
+        {"lost and taken by another program", true, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeRegistrar sys;
+        HotkeyManager m(sys);
+        const int id = m.RegisterAppHotkey(kWin + 'Z');
+        ASSERT_NE(id, 0);
+        if (c.lost) sys.hotkeys.clear();
+        if (c.taken_meanwhile) sys.taken = {{kModWin, 'Z'}};
+        EXPECT_EQ(m.EnsureRegistered(kWin + 'Z'), c.registered);
+        EXPECT_EQ(sys.hotkeys.count(id), c.registered ? 1u : 0u);
+        EXPECT_EQ(m.Count(), c.registered ? 1u : 0u);
+        EXPECT_EQ(m.OnHotKeyMessage(kModWin, 'Z').has_value(), c.registered);
+        if (!c.registered) {
+            EXPECT_TRUE(sys.atoms.empty());
+        }
+    }
+}
+
+TEST(HotkeyManager, EnsureRegisteredTriesARefusedHotkeyAgain) {
+    FakeRegistrar sys;
+    sys.taken = {{kModCtrl, 'Q'}};
+    HotkeyManager m(sys);
+    EXPECT_EQ(m.RegisterAppHotkey(kCtrl + 'Q'), 0);
+    EXPECT_FALSE(m.EnsureRegistered(kCtrl + 'Q'));
+    sys.taken.clear();  // the other program let go of it
+    EXPECT_TRUE(m.EnsureRegistered(kCtrl + 'Q'));
+    EXPECT_EQ(m.OnHotKeyMessage(kModCtrl, 'Q'), kCtrl + 'Q');
+    EXPECT_FALSE(m.EnsureRegistered(0));
+}
+
+TEST(SystemNotices, TheHotkeyIsCheckedWhenTheUserIsBack) {
+    struct Case {
+        SystemNotice kind;
+        unsigned code;
+        bool check;
+    };
+    using enum SystemNotice;
+    const Case cases[] = {
+        {Power, notice::kResumeAutomatic, true}, {Power, notice::kResumeSuspend, true},
+        {Power, notice::kResumeCritical, true},  {Power, notice::kSuspend, false},
+        {Power, 0xA, false},  // PBT_APMPOWERSTATUSCHANGE
+        {Session, notice::kSessionUnlock, true}, {Session, notice::kConsoleConnect, true},
+        {Session, notice::kRemoteConnect, true}, {Session, notice::kSessionLogon, true},
+        {Session, notice::kSessionLock, false},  {Session, notice::kConsoleDisconnect, false},
+        {Session, 0x4, false},  // WTS_REMOTE_DISCONNECT
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(HotkeyMayBeLost(c.kind, c.code), c.check) << static_cast<int>(c.kind) << " " << c.code;
 }
 
 }  // namespace

@@ -39,7 +39,11 @@ TEST_F(ScanTest, KeepsProgramsAndDropsEverythingElse) {
         {kUser + "\\Editor.lnk", "C:\\Tools\\Editor.exe", true},
         {kUser + "\\Uninstall Foo.lnk", "C:\\Foo\\foo.exe", false},       // filter word in the name
         {kUser + "\\Foo Cleaner.lnk", "C:\\Foo\\unins000.exe", false},    // uninstaller by target
-        {kUser + "\\Loud.lnk", "C:\\Loud\\LOUD.EXE", false},              // ".EXE" is not ".exe"
+        {kUser + "\\Loud.lnk", "C:\\Loud\\LOUD.EXE", true},               // ".EXE" is a program too
+        {kUser + "\\Helper.lnk", "C:\\Tools\\Uninstall Helper\\helper.exe", true},  // "unins" in a folder
+        {kUser + "\\Dev.lnk", "C:\\Tools\\devtx.exe", true},             // "vtx.exe" inside a longer name
+        {kUser + "\\Remover.lnk", "C:\\Foo\\UNINS001.EXE", false},       // uninstaller, capitals
+        {kUser + "\\Launcher.lnk", "C:\\Program Files\\Vantrix\\Vantrix.exe", false},  // this program
         {kUser + "\\Manual.lnk", "C:\\Docs\\manual.pdf", false},          // a document
         {kUser + "\\Foo User Manual.lnk", "C:\\Foo\\help.exe", false},    // " manual"
         {kUser + "\\Notes.txt.lnk", "C:\\Foo\\notes.exe", false},         // ".txt"
@@ -53,9 +57,11 @@ TEST_F(ScanTest, KeepsProgramsAndDropsEverythingElse) {
     };
     for (const auto& c : cases) Link(c.link, c.target);
     Scan();
-    EXPECT_EQ(programs.names.lines(), Lines{"editor"});
-    EXPECT_EQ(programs.map.lines(), Lines{"editor=c:\\tools\\editor.exe"});
-    EXPECT_EQ(pumps, 2 + 1);  // once for each of the two menus searched and for every link kept
+    EXPECT_EQ(programs.names.lines(), (Lines{"dev", "editor", "helper", "loud"}));
+    EXPECT_EQ(programs.map.lines(),
+              (Lines{"dev=c:\\tools\\devtx.exe", "editor=c:\\tools\\editor.exe",
+                     "helper=c:\\tools\\uninstall helper\\helper.exe", "loud=c:\\loud\\loud.exe"}));
+    EXPECT_EQ(pumps, 2 + 4);  // once for each of the two menus searched and for every link kept
 }
 
 TEST_F(ScanTest, InstallerShortcutsKeepTheirLinkAndNamesMerge) {
@@ -72,7 +78,7 @@ TEST_F(ScanTest, InstallerShortcutsKeepTheirLinkAndNamesMerge) {
     EXPECT_EQ(InstalledProgramPath(programs, "missing"), "");
 }
 
-TEST_F(ScanTest, ListsOnlyGrowAndAScanTwiceChangesNothing) {
+TEST_F(ScanTest, EachScanHoldsWhatTheMenusHoldNow) {
     Link(kUser + "\\One.lnk", "C:\\one.exe");
     Scan();
     Scan();
@@ -81,8 +87,10 @@ TEST_F(ScanTest, ListsOnlyGrowAndAScanTwiceChangesNothing) {
     fp.files.DeleteFile(kUser + "\\One.lnk");
     Link(kUser + "\\Two.lnk", "C:\\two.exe");
     Scan();
-    EXPECT_EQ(programs.found.lines(), Lines{kUser + "\\Two.lnk"});  // rebuilt by every scan
-    EXPECT_EQ(programs.names.lines(), (Lines{"one", "two"}));        // never emptied
+    EXPECT_EQ(programs.found.lines(), Lines{kUser + "\\Two.lnk"});
+    // The uninstalled program is no longer offered.
+    EXPECT_EQ(programs.names.lines(), Lines{"two"});
+    EXPECT_EQ(programs.map.lines(), Lines{"two=c:\\two.exe"});
 }
 
 TEST_F(ScanTest, SkipsDotFoldersLinksToThemselvesAndMissingMenus) {

@@ -80,9 +80,8 @@ TEST_F(LaunchTest, ProgramStartsWithItsFieldsAndLinksWithoutThem) {
     p.shell.executed.clear();
     EXPECT_EQ(GoOn("link"), (std::vector<ShellRequest>{{nullopt, "c:\\links\\ed.lnk", nullopt, nullopt, 3}}));
     p.shell.executed.clear();
-    // Only the lower-case ".lnk" counts as a link.
-    EXPECT_EQ(GoOn("caps"),
-              (std::vector<ShellRequest>{{"open", "c:\\links\\caps.LNK", "-n file.txt", "c:\\work\\", 3}}));
+    // ".LNK" is a link too: it carries its own parameters and folder.
+    EXPECT_EQ(GoOn("caps"), (std::vector<ShellRequest>{{nullopt, "c:\\links\\caps.LNK", nullopt, nullopt, 3}}));
     p.shell.executed.clear();
     EXPECT_TRUE(GoOn("gone").empty());  // nothing launched, the window still hides
     EXPECT_FALSE(launcher.Go(Row("gone"), "", false));
@@ -91,10 +90,15 @@ TEST_F(LaunchTest, ProgramStartsWithItsFieldsAndLinksWithoutThem) {
 TEST_F(LaunchTest, FileAndFolderNeedAnExistingTarget) {
     p.files.Put("c:\\doc\\a.txt", "");
     p.files.Put("c:\\doc\\b.lnk", "");
+    p.files.Put("c:\\doc\\C.LNK", "");
     p.files.PutFolder("c:\\doc");
     Load({Rec("a", "File", "c:\\doc\\a.txt", {{kSwst, "SW_SHOWMINIMIZED"}, {kParam, "ignored"}}),
           Rec("b", "File", "c:\\doc\\b.lnk", {{kSwst, "sw_showminimized"}}), Rec("nofile", "File", "c:\\doc"),
-          Rec("dir", "Folder", "c:\\doc", {{kWdir, "ignored"}}), Rec("nodir", "Folder", "c:\\doc\\a.txt")});
+          Rec("dir", "Folder", "c:\\doc", {{kWdir, "ignored"}}), Rec("nodir", "Folder", "c:\\doc\\a.txt"),
+          Rec("zcaps", "File", "c:\\doc\\C.LNK")});
+    EXPECT_EQ(GoOn("zcaps"), (std::vector<ShellRequest>{{nullopt, "c:\\doc\\C.LNK", nullopt, nullopt, 1}}));
+    p.shell.executed.clear();
+    traces.clear();
     EXPECT_EQ(GoOn("a"), (std::vector<ShellRequest>{{"open", "c:\\doc\\a.txt", nullopt, nullopt, 2}}));
     p.shell.executed.clear();
     EXPECT_EQ(GoOn("b"), (std::vector<ShellRequest>{{nullopt, "c:\\doc\\b.lnk", nullopt, nullopt, 1}}));
@@ -195,12 +199,13 @@ TEST_F(LaunchTest, TypedTextRunsInFiveSteps) {
               (std::vector<ShellRequest>{{nullopt, "c:\\program files\\tool\\run me.exe", nullopt, nullopt, 1}}));
     EXPECT_EQ(ElseGo("\"c:\\program files\\tool"),
               (std::vector<ShellRequest>{{nullopt, "c:\\program files\\tool", nullopt, nullopt, 1}}));
-    // Otherwise the text is cut at its first blank, quotes kept; the directory is an empty text.
+    // Otherwise a command line: an unquoted program ends at the first blank, a quoted one
+    // at its closing quote; the directory is an empty text.
     EXPECT_EQ(ElseGo("Notepad C:\\A.TXT"), (std::vector<ShellRequest>{{"open", "notepad", "c:\\a.txt", "", 1}}));
     EXPECT_EQ(ElseGo("\"c:\\no such\\x.exe\" -q"),
-              (std::vector<ShellRequest>{{"open", "\"c:\\no", "such\\x.exe\" -q", "", 1}}));
+              (std::vector<ShellRequest>{{"open", "c:\\no such\\x.exe", "-q", "", 1}}));
     EXPECT_EQ(ElseGo("CALC"), (std::vector<ShellRequest>{{"open", "calc", nullopt, nullopt, 1}}));
-    EXPECT_EQ(ElseGo("\"calc\""), (std::vector<ShellRequest>{{"open", "\"calc\"", nullopt, nullopt, 1}}));
+    EXPECT_EQ(ElseGo("\"calc\""), (std::vector<ShellRequest>{{"open", "calc", nullopt, "", 1}}));
     // An empty text names nothing to run (the shell would open some folder instead).
     EXPECT_TRUE(ElseGo("").empty());
     EXPECT_TRUE(p.shell.win_execs.empty());
@@ -210,6 +215,129 @@ TEST_F(LaunchTest, TypedTextRunsInFiveSteps) {
     EXPECT_TRUE(launcher.Go(-1, "calc", true));
     EXPECT_EQ(p.shell.executed, (std::vector<ShellRequest>{{"open", "calc", nullopt, nullopt, 1}}));
     EXPECT_EQ(traces.back(), "Form1.ElseGo");
+}
+
+TEST(CommandLineSplit, QuotedProgramsKeepTheirBlanks) {
+    struct Case {
+        const char* text;
+        CommandLine expected;
+    };
+    const Case cases[] = {
+        {"\"C:\\Program Files\\App\\app.exe\" -x", {"C:\\Program Files\\App\\app.exe", "-x"}},
+        {"\"C:\\Program Files\\App\\app.exe\"", {"C:\\Program Files\\App\\app.exe", nullopt}},
+        {"  \"C:\\A B\\app.exe\"   -x  -y  ", {"C:\\A B\\app.exe", "-x  -y"}},
+        {"\"C:\\A B\\app.exe\"-x", {"C:\\A B\\app.exe", "-x"}},
+        {"notepad c:\\readme.txt", {"notepad", "c:\\readme.txt"}},
+        {"notepad   c:\\readme.txt", {"notepad", "c:\\readme.txt"}},
+        {"calc", {"calc", nullopt}},
+        {"calc   ", {"calc", nullopt}},
+        {"\"C:\\A B\\app.exe -x", {"C:\\A B\\app.exe -x", nullopt}},  // unclosed: to the end
+        {"\"", {"", nullopt}},
+        {"\"\" -x", {"", "-x"}},
+        {"   ", {"", nullopt}},
+        {"", {"", nullopt}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(SplitCommandLine(c.text), c.expected) << "[" << c.text << "]";
+}
+
+TEST_F(LaunchTest, OtherCommandLinesWithQuotedProgramsAndBlanks) {
+    p.files.Put("C:\\Program Files\\App\\app.exe", "");
+    Load({Rec("q", "Other", "\"C:\\Program Files\\App\\app.exe\" -x"),
+          Rec("qa", "Other", "\"C:\\Program Files\\App\\app.exe\""),
+          Rec("whole", "Other", "C:\\Program Files\\App\\app.exe"), Rec("blanks", "Other", "   "),
+          Rec("open", "Other", "\"C:\\Program Files\\App\\app.exe -x")});
+    EXPECT_EQ(GoOn("q"),
+              (std::vector<ShellRequest>{{"open", "C:\\Program Files\\App\\app.exe", "-x", nullopt, 1}}));
+    p.shell.executed.clear();
+    EXPECT_EQ(GoOn("qa"),
+              (std::vector<ShellRequest>{{"open", "C:\\Program Files\\App\\app.exe", nullopt, nullopt, 1}}));
+    p.shell.executed.clear();
+    // An existing program path with blanks is one program even without quotes.
+    EXPECT_EQ(GoOn("whole"),
+              (std::vector<ShellRequest>{{"open", "C:\\Program Files\\App\\app.exe", nullopt, nullopt, 1}}));
+    p.shell.executed.clear();
+    EXPECT_TRUE(GoOn("blanks").empty());  // nothing to run
+    EXPECT_EQ(GoOn("open"),
+              (std::vector<ShellRequest>{{"open", "C:\\Program Files\\App\\app.exe -x", nullopt, nullopt, 1}}));
+}
+
+TEST_F(LaunchTest, EnvironmentVariablesAreExpandedAtLaunchOnly) {
+    p.system.environment["LOCALAPPDATA"] = "C:\\Users\\tester\\AppData\\Local";
+    p.files.Put("C:\\Users\\tester\\Notes.txt", "");
+    p.files.Put("C:\\Users\\tester\\AppData\\Local\\Programs\\ed\\ed.exe", "");
+    p.files.PutFolder("C:\\Users\\tester");
+    Load({Rec("notes", "File", "%USERPROFILE%\\Notes.txt"),
+          Rec("ed", "Program", "%LocalAppData%\\Programs\\ed\\ed.exe",
+              {{kParam, "%USERPROFILE%\\a.txt %NOSUCHVAR%"}, {kWdir, "%USERPROFILE%\\"}}),
+          Rec("home", "Folder", "%USERPROFILE%"), Rec("gone", "File", "%NOSUCHVAR%\\Notes.txt"),
+          Rec("other", "Other", "notepad %USERPROFILE%\\Notes.txt"),
+          Rec("web", "URL", "https://x.example/%USERPROFILE%/a%20b"),
+          Rec("cp", "Control Panel Applet", "%USERPROFILE%\\my.cpl")});
+    const Lines stored = catalogue.lines();
+
+    EXPECT_EQ(GoOn("notes"), (std::vector<ShellRequest>{{"open", "C:\\Users\\tester\\Notes.txt", nullopt, nullopt, 1}}));
+    p.shell.executed.clear();
+    // An unknown variable stays as written.
+    EXPECT_EQ(GoOn("ed"), (std::vector<ShellRequest>{{"open", "C:\\Users\\tester\\AppData\\Local\\Programs\\ed\\ed.exe",
+                                                      "C:\\Users\\tester\\a.txt %NOSUCHVAR%", "C:\\Users\\tester\\", 1}}));
+    p.shell.executed.clear();
+    EXPECT_EQ(GoOn("home"), (std::vector<ShellRequest>{{"open", "C:\\Users\\tester", nullopt, nullopt, 1}}));
+    p.shell.executed.clear();
+    EXPECT_TRUE(GoOn("gone").empty());
+    EXPECT_EQ(GoOn("other"),
+              (std::vector<ShellRequest>{{"open", "notepad", "C:\\Users\\tester\\Notes.txt", nullopt, 1}}));
+    p.shell.executed.clear();
+    // Web addresses are left alone: "%" belongs to them.
+    EXPECT_EQ(GoOn("web").front().file, "https://x.example/%USERPROFILE%/a%20b");
+    (void)GoOn("cp");
+    EXPECT_EQ(p.shell.win_execs.back().command_line,
+              "rundll32.exe shell32.dll,Control_RunDLL C:\\Users\\tester\\my.cpl");
+    // Typed text too.
+    EXPECT_EQ(ElseGo("%USERPROFILE%\\Notes.txt"),
+              (std::vector<ShellRequest>{{nullopt, "c:\\users\\tester\\notes.txt", nullopt, nullopt, 1}}));
+    // The catalogue keeps the variables, and so does the copied address.
+    EXPECT_EQ(catalogue.lines(), stored);
+    launcher.GoCopy(Row("notes"));
+    EXPECT_EQ(p.clipboard.text, "%USERPROFILE%\\Notes.txt");
+}
+
+TEST_F(LaunchTest, ElevatedGoAsksTheShellToRunAsAdministrator) {
+    p.files.Put("c:\\tools\\ed.exe", "");
+    p.files.Put("c:\\doc\\a.txt", "");
+    p.files.Put("c:\\links\\ed.LNK", "");
+    p.files.PutFolder("c:\\doc");
+    Load({Rec("ed", "Program", "c:\\tools\\ed.exe", {{kParam, "-n"}, {kWdir, "c:\\tools\\"}}),
+          Rec("link", "Program", "c:\\links\\ed.LNK"), Rec("doc", "File", "c:\\doc\\a.txt"),
+          Rec("dir", "Folder", "c:\\doc"), Rec("web", "URL", "https://a.example/"),
+          Rec("np", "Other", "notepad c:\\x.txt"), Rec("desk", "Control Panel Applet", "desk.cpl"),
+          Rec("multi", "MultiShortcut", "", {{kMs, "ed;dir;"}})});
+    const auto elevated = [&](std::string_view name, const std::string& typed = "") {
+        p.shell.executed.clear();
+        EXPECT_TRUE(launcher.Go(name.empty() ? -1 : Row(name), typed, true, true));
+        return p.shell.executed;
+    };
+    EXPECT_EQ(elevated("ed"), (std::vector<ShellRequest>{{"runas", "c:\\tools\\ed.exe", "-n", "c:\\tools\\", 1}}));
+    EXPECT_EQ(elevated("link"), (std::vector<ShellRequest>{{"runas", "c:\\links\\ed.LNK", nullopt, nullopt, 1}}));
+    EXPECT_EQ(elevated("doc"), (std::vector<ShellRequest>{{"runas", "c:\\doc\\a.txt", nullopt, nullopt, 1}}));
+    EXPECT_EQ(elevated("np"), (std::vector<ShellRequest>{{"runas", "notepad", "c:\\x.txt", nullopt, 1}}));
+    // Folders and web pages open as usual: there is nothing to elevate.
+    EXPECT_EQ(elevated("dir"), (std::vector<ShellRequest>{{"open", "c:\\doc", nullopt, nullopt, 1}}));
+    EXPECT_EQ(elevated("web"), (std::vector<ShellRequest>{{"open", "https://a.example/", nullopt, nullopt, 1}}));
+    // The applet's command goes through the shell, which knows the verb.
+    EXPECT_EQ(elevated("desk"), (std::vector<ShellRequest>{
+                                    {"runas", "rundll32.exe", "shell32.dll,Control_RunDLL desk.cpl", nullopt, 1}}));
+    EXPECT_TRUE(p.shell.win_execs.empty());
+    const auto members = elevated("multi");
+    ASSERT_EQ(members.size(), 2u);
+    EXPECT_EQ(members[0].operation, "runas");
+    EXPECT_EQ(members[1].operation, "open");
+    // The typed command.
+    EXPECT_EQ(elevated("", "cmd /k echo"), (std::vector<ShellRequest>{{"runas", "cmd", "/k echo", "", 1}}));
+    EXPECT_EQ(elevated("", "regedit"), (std::vector<ShellRequest>{{"runas", "regedit", nullopt, nullopt, 1}}));
+    // The next plain Go is not elevated.
+    p.shell.executed.clear();
+    EXPECT_TRUE(launcher.Go(Row("ed"), "", true));
+    EXPECT_EQ(p.shell.executed.front().operation, "open");
 }
 
 TEST_F(LaunchTest, CopyAddressOnlyForAddressTypes) {

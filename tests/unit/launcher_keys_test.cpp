@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/hotkey.h"
 #include "app/web_addresses.h"
 #include "catalogue/shortcut_record.h"
 #include "fake_platform.h"
@@ -13,37 +14,37 @@ namespace {
 struct KeyCase {
     int vk;
     bool ctrl, shift, alt;
-    const char* hotkey;
+    int hotkey;
     bool manager;
     KeyAction expected;
 };
 
+constexpr int kWinZ = kWin | 'Z';
+
 TEST(LauncherKeys, WindowLevelTable) {
     using K = KeyAction;
     const KeyCase cases[] = {
-        {vk::kEscape, false, false, false, "Win+Z", false, K::Hide},
-        {vk::kEscape, false, false, false, "Win+Z", true, K::None},  // the manager is showing
-        {vk::kW, true, false, false, "Win+Z", false, K::Hide},
-        {vk::kW, true, true, false, "Win+Z", true, K::Hide},  // Ctrl+Shift+W too
-        {vk::kW, false, false, false, "Win+Z", false, K::None},
-        {vk::kF1, false, false, false, "Win+Z", false, K::Help},
-        {vk::kF1, true, true, true, "Win+Z", false, K::Help},
-        {vk::kF2, false, true, false, "Win+Z", false, K::ShowManager},
-        {vk::kF3, false, false, true, "Win+Z", false, K::ShowOptions},
-        {vk::kF4, true, false, false, "Win+Z", false, K::ToggleCool},
-        {vk::kF4, false, false, true, "Win+Z", false, K::None},  // Alt+F4 is not the toggle
-        {vk::kF10, true, false, false, "Win+Z", false, K::ResetAppearance},
-        {vk::kF10, false, false, false, "Win+Z", false, K::None},
-        // The hotkey's own keys are switched off; "Ctrl+F10" also holds "F1".
-        {vk::kF1, false, false, false, "Ctrl+F10", false, K::None},
-        {vk::kF10, true, false, false, "Ctrl+F10", false, K::None},
-        {vk::kF2, false, false, false, "Ctrl+F10", false, K::ShowManager},
-        {vk::kF3, false, false, false, "Ctrl+F10", false, K::ShowOptions},
-        {vk::kF4, false, false, false, "Ctrl+F10", false, K::ToggleCool},
-        {vk::kF3, false, false, false, "alt+f3", false, K::None},  // case ignored
-        {vk::kF4, false, false, false, "Win+F4", false, K::None},
-        {vk::kF10, true, false, false, "ctrl+f10", false, K::None},
-        {'Z', false, false, false, "Win+Z", false, K::None},
+        {vk::kEscape, false, false, false, kWinZ, false, K::Hide},
+        {vk::kEscape, false, false, false, kWinZ, true, K::None},  // the manager is showing
+        {vk::kW, true, false, false, kWinZ, false, K::Hide},
+        {vk::kW, true, true, false, kWinZ, true, K::Hide},  // Ctrl+Shift+W too
+        {vk::kW, false, false, false, kWinZ, false, K::None},
+        {vk::kF1, false, false, false, kWinZ, false, K::Help},
+        {vk::kF1, true, true, true, kWinZ, false, K::Help},
+        {vk::kF2, false, true, false, kWinZ, false, K::ShowManager},
+        {vk::kF3, false, false, true, kWinZ, false, K::ShowOptions},
+        {vk::kF4, true, false, false, kWinZ, false, K::ToggleCool},
+        {vk::kF4, false, false, true, kWinZ, false, K::None},  // Alt+F4 is not the toggle
+        {vk::kF10, true, false, false, kWinZ, false, K::ResetAppearance},
+        {vk::kF10, false, false, false, kWinZ, false, K::None},
+        // The hotkey's own key is switched off, whatever its modifiers.
+        {vk::kF1, false, false, false, kCtrl | vk::kF10, false, K::Help},
+        {vk::kF10, true, false, false, kCtrl | vk::kF10, false, K::None},
+        {vk::kF10, true, true, false, kCtrl | kShift | vk::kF10, false, K::ResetAppearance},
+        {vk::kF3, false, false, false, kAlt | vk::kF3, false, K::None},
+        {vk::kF4, false, false, false, kWin | vk::kF4, false, K::None},
+        {vk::kF1, true, false, false, kCtrl | vk::kF1, false, K::None},
+        {'Z', false, false, false, kWinZ, false, K::None},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormKeyDown(c.vk, c.ctrl, c.shift, c.alt, c.hotkey, c.manager), c.expected)
@@ -52,10 +53,40 @@ TEST(LauncherKeys, WindowLevelTable) {
     EXPECT_FALSE(EditConsumesKey(vk::kF3));
 }
 
+// Every function key as the hotkey, bare and with Ctrl: each of the window's function keys
+// steps aside only for its own key (the reset only for Ctrl+F10 itself).
+TEST(LauncherKeys, EveryFunctionKeyHotkey) {
+    struct Row {
+        int vk;
+        bool ctrl;
+        KeyAction action;
+    };
+    const Row keys[] = {{vk::kF1, false, KeyAction::Help},
+                        {vk::kF2, false, KeyAction::ShowManager},
+                        {vk::kF3, false, KeyAction::ShowOptions},
+                        {vk::kF4, false, KeyAction::ToggleCool},
+                        {vk::kF10, true, KeyAction::ResetAppearance}};
+    for (int f = vk::kF1; f <= vk::kF12; ++f) {
+        for (const int mods : {0, kCtrl, kShift | kAlt}) {
+            const int hotkey = mods | f;
+            for (const Row& k : keys) {
+                const bool same = k.vk == f && (k.vk != vk::kF10 || mods == kCtrl);
+                EXPECT_EQ(FormKeyDown(k.vk, k.ctrl, false, false, hotkey, false), same ? KeyAction::None : k.action)
+                    << "hotkey F" << (f - vk::kF1 + 1) << " modifiers " << mods << " key F" << (k.vk - vk::kF1 + 1);
+            }
+        }
+    }
+}
+
 TEST(LauncherKeys, EnterReleasedInTheEditBox) {
     EXPECT_EQ(Edit2KeyUp(vk::kEnter, false, "").action, EnterAction::None);
     EXPECT_EQ(Edit2KeyUp(vk::kEnter, true, "").action, EnterAction::None);
     EXPECT_EQ(Edit2KeyUp(vk::kUp, false, "calc").action, EnterAction::None);
+    // Ctrl+Shift+Enter runs as administrator; Shift alone is a plain Enter.
+    EXPECT_EQ(Edit2KeyUp(vk::kEnter, true, " calc", true).action, EnterAction::GoElevated);
+    EXPECT_EQ(Edit2KeyUp(vk::kEnter, true, " calc", true).trimmed, "calc");
+    EXPECT_EQ(Edit2KeyUp(vk::kEnter, false, "calc", true).action, EnterAction::Go);
+    EXPECT_EQ(Edit2KeyUp(vk::kEnter, true, "", true).action, EnterAction::None);
 
     const EnterDecision go = Edit2KeyUp(vk::kEnter, false, "calc");
     EXPECT_EQ(go.action, EnterAction::Go);
@@ -121,13 +152,26 @@ TEST_F(ListRulesTest, MenuMessagesWhenNothingIsSelected) {
 }
 
 TEST_F(ListRulesTest, OpenContainingFolder) {
-    EXPECT_EQ(ContainingFolder("c:\\tools\\"), "c:\\tools");
-    EXPECT_EQ(ContainingFolder("c:\\tools\\bin"), "c:\\tools");
-    EXPECT_EQ(ContainingFolder("c:\\"), "c:\\");
-    EXPECT_EQ(ContainingFolder("c:\\tools"), "c:\\");
-    EXPECT_EQ(ContainingFolder("\\\\server\\share\\"), "\\\\server\\share");
-    EXPECT_EQ(ContainingFolder("tools"), "");
-    EXPECT_EQ(ContainingFolder(""), "");
+    struct Case {
+        const char *wdir, *addr, *expected;
+    };
+    const Case cases[] = {
+        {"c:\\tools\\", "x", "c:\\tools"},
+        {"c:\\tools\\bin", "x", "c:\\tools"},
+        {"c:\\", "x", "c:\\"},
+        {"c:\\tools", "x", "c:\\"},
+        {"\\\\server\\share\\", "x", "\\\\server\\share"},
+        {"tools", "c:\\a\\b.txt", ""},  // a start folder given is the one used
+        {"", "", ""},
+        // No start folder: the folder the address names the file in.
+        {"", "c:\\docs\\notes.txt", "c:\\docs"},
+        {"  ", "c:\\docs\\notes.txt", "c:\\docs"},
+        {"", "c:\\notes.txt", "c:\\"},
+        {"", "d:\\music", "d:\\"},
+        {"", "notes.txt", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ContainingFolder(c.wdir, c.addr), c.expected) << "wdir [" << c.wdir << "] addr [" << c.addr << "]";
 
     for (const char* t : {"Program", "File", "Folder"}) EXPECT_TRUE(OpenContainingFolderVisible(t)) << t;
     for (const char* t : {"URL", "Other", "MultiShortcut", "Control Panel Applet", "file", ""})
@@ -135,13 +179,18 @@ TEST_F(ListRulesTest, OpenContainingFolder) {
 
     p.files.PutFolder("c:\\tools");
     p.files.PutFolder("c:\\");
-    Load({Rec("a", "File", "c:\\tools\\"), Rec("b", "File", ""), Rec("c", "Folder", "c:\\"),
-          Rec("d", "Program", "c:\\gone\\"), Rec("e", "URL", "c:\\tools\\")});
+    p.files.PutFolder("c:\\docs");
+    p.files.PutFolder("C:\\Users\\tester");
+    Load({Rec("a", "File", "c:\\tools\\"), Rec("b", "File", "", "c:\\docs\\notes.txt"), Rec("c", "Folder", "c:\\"),
+          Rec("d", "Program", "c:\\gone\\"), Rec("e", "URL", "c:\\tools\\"), Rec("f", "File", ""),
+          Rec("g", "File", "", "%USERPROFILE%\\Notes.txt")});
     for (int row = 0; row < list.size(); ++row) OpenContainingFolder(p.platform, list, row);
     EXPECT_EQ(p.shell.executed, (std::vector<ShellRequest>{{"open", "c:\\tools", std::nullopt, std::nullopt, 5},
-                                                           {"open", "c:\\", std::nullopt, std::nullopt, 5}}));
+                                                           {"open", "c:\\docs", std::nullopt, std::nullopt, 5},
+                                                           {"open", "c:\\", std::nullopt, std::nullopt, 5},
+                                                           {"open", "C:\\Users\\tester", std::nullopt, std::nullopt, 5}}));
     EXPECT_EQ(p.prompts.messages,
-              (std::vector<std::string>{"Can not find folder '' ", "Can not find folder 'c:\\gone' "}));
+              (std::vector<std::string>{"Can not find folder 'c:\\gone' ", "Can not find folder '' "}));
 }
 
 TEST(LauncherKeys, HelpAndWebPagesAndHeight) {

@@ -140,11 +140,21 @@ TEST(OptionsRulesTest, GarbageSettingsGiveSaneValues) {
     EXPECT_EQ(o.p.prompts.messages.size(), 1u) << "the empty key field is explained";
 }
 
-TEST(OptionsRulesTest, CtrlF9SwitchesTheIconRowsOff) {
+TEST(OptionsRulesTest, CtrlF9SwitchesTheIconRowsOffAndOnAgain) {
     Options o({"firstrun=0", "showicons=1"});
-    o.rules.IconsOff();
+    EXPECT_FALSE(o.rules.ToggleIcons());
     EXPECT_FALSE(o.app.settings().showicons);
     EXPECT_TRUE(o.view.Has("SetItemHeight(16)"));
+    o.view.calls.clear();
+    // Nothing else in the program turns them on: the same key does.
+    EXPECT_TRUE(o.rules.ToggleIcons());
+    EXPECT_TRUE(o.app.settings().showicons);
+    EXPECT_TRUE(o.view.Has("SetItemHeight(18)"));
+    // "OK" with the box as the key left it keeps them on.
+    OptionsForm form = o.rules.FormShow({});
+    EXPECT_TRUE(form.showicons);
+    o.rules.OKBTNClick(form);
+    EXPECT_EQ(o.Saved("showicons"), "1");
 }
 
 TEST(AboutRulesTest, VersionShowsMajorMinorAndBuild) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/windows_version.h"
+#include "platform/command_line.h"
 #include "fake_platform.h"
 
 namespace vtx {
@@ -15,8 +16,29 @@ TEST(StartupEntry, WritesForAllUsersWhenAllowed) {
     fake::FakeRegistry reg;
     reg.current_user_run = {{"ovvtx", "C:\\old\\vantrix.exe ns"}, {"other", "x"}};
     AddToStartup(reg, kExe);
-    EXPECT_EQ(reg.local_machine_run, (RunValues{{"ovvtx", "C:\\Program Files\\Vantrix\\vantrix.exe ns"}}));
+    EXPECT_EQ(reg.local_machine_run, (RunValues{{"ovvtx", "\"C:\\Program Files\\Vantrix\\vantrix.exe\" ns"}}));
     EXPECT_EQ(reg.current_user_run, (RunValues{{"other", "x"}}));  // no second start from the user's hive
+}
+
+TEST(StartupEntry, TheCommandIsQuotedAndReadsBackAsStartedWithWindows) {
+    const char* paths[] = {"C:\\Program Files\\Vantrix\\vantrix.exe", "C:\\Users\\John Smith\\VTX\\vantrix.exe",
+                           "C:\\VTX\\vantrix.exe"};
+    for (const std::string exe : paths) {
+        const std::string command = StartupCommand(exe);
+        EXPECT_EQ(command, "\"" + exe + "\" ns");
+        // As Windows hands the command line to the program it starts.
+        EXPECT_EQ(CommandLineParam(command, 0), exe);
+        EXPECT_EQ(FirstParameterAfterProgram(command, exe), "ns") << command;
+        // An entry of the old form, the bare path and " ns", is still a start with Windows.
+        EXPECT_EQ(FirstParameterAfterProgram(exe + " ns", exe), "ns") << exe;
+        EXPECT_EQ(FirstParameterAfterProgram(exe, exe), "") << exe;
+    }
+    // A start by hand: the program as Windows names it, maybe with other parameters.
+    const std::string exe = paths[0];
+    EXPECT_EQ(FirstParameterAfterProgram("\"" + exe + "\"", exe), "");
+    EXPECT_EQ(FirstParameterAfterProgram("vantrix.exe ns", exe), "ns");
+    EXPECT_EQ(FirstParameterAfterProgram("c:\\program files\\vantrix\\VANTRIX.EXE ns", exe), "ns");
+    EXPECT_EQ(FirstParameterAfterProgram(exe + "x ns", exe), "Files\\Vantrix\\vantrix.exex");  // another program
 }
 
 TEST(StartupEntry, FallsBackToTheUserWithoutAdminRights) {
@@ -24,9 +46,9 @@ TEST(StartupEntry, FallsBackToTheUserWithoutAdminRights) {
     reg.local_machine_writable = false;
     AddToStartup(reg, kExe);
     EXPECT_TRUE(reg.local_machine_run.empty());
-    EXPECT_EQ(reg.current_user_run, (RunValues{{"ovvtx", kExe + " ns"}}));
+    EXPECT_EQ(reg.current_user_run, (RunValues{{"ovvtx", "\"" + kExe + "\" ns"}}));
     AddToStartup(reg, kExe);  // again: unchanged
-    EXPECT_EQ(reg.current_user_run, (RunValues{{"ovvtx", kExe + " ns"}}));
+    EXPECT_EQ(reg.current_user_run, (RunValues{{"ovvtx", "\"" + kExe + "\" ns"}}));
 }
 
 TEST(StartupEntry, RemovesFromBothHives) {

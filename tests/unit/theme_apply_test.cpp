@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "fake_platform.h"
@@ -481,8 +482,8 @@ TEST_F(LayoutTest, ResetAppearanceFromCoolMode) {
     view.calls.clear();
 
     ASSERT_TRUE(state.ResetAppearance());
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"size 141x200", "list top 40", "look", "geometry normal", "look",
-                                                    "opacity 255"}));
+    EXPECT_EQ(view.calls,
+              (std::vector<std::string>{"size 141x200", "list top 40", "look", "geometry normal", "opacity 255"}));
     EXPECT_FALSE(state.cool_mode());
     EXPECT_EQ(state.normal_width(), 141);
     EXPECT_EQ(state.normal_height(), 200);
@@ -491,6 +492,21 @@ TEST_F(LayoutTest, ResetAppearanceFromCoolMode) {
     EXPECT_EQ(state.current_theme(), DefaultThemeLines());
     EXPECT_EQ(view.last_look.cool_width, 300);
     EXPECT_EQ(view.last_look.form_color, kWhite);
+}
+
+TEST_F(LayoutTest, ResetAppearanceRepairsABrokenTheme) {
+    files.Put(kThemes + "broken.th2", "coolheight=tall\r\n");
+    state.set_theme_name("broken.th2");
+    state.set_opacity(120);
+    EXPECT_FALSE(state.EnterNormalMode());  // the broken theme stops the layout
+    view.calls.clear();
+
+    ASSERT_TRUE(state.ResetAppearance());
+    EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "error"), 0) << "the broken theme was applied again";
+    EXPECT_EQ(state.theme_name(), "Default Theme.th2");
+    EXPECT_EQ(state.current_theme(), DefaultThemeLines());
+    EXPECT_EQ(state.opacity(), 255);
+    EXPECT_EQ(view.calls.back(), "opacity 255");
 }
 
 TEST_F(LayoutTest, ResetAppearanceStopsWhenTheDefaultThemeFailsToApply) {

@@ -56,5 +56,38 @@ TEST(Win32Scan, ReadsAStartMenuOfShellLinks) {
     EXPECT_EQ(pumps, 3 + 2);  // the folders "User", "User\\Tools" and "Common", and two links kept
 }
 
+// The traps of real Start menus: capitals, an uninstaller's word in a folder name, a program
+// whose name ends in "vtx.exe", a link file named ".LNK", and a program removed between scans.
+TEST(Win32Scan, TellsProgramsByTheTargetsFileName) {
+    TempFolder root;
+    for (const char* f : {"User", "Common", "Apps", "Uninstall Helper"})
+        ASSERT_TRUE(CreateDirectoryA((root / f).c_str(), nullptr)) << f;
+    for (const char* f : {"Apps\\LOUD.EXE", "Apps\\devtx.exe", "Apps\\unins000.exe", "Uninstall Helper\\helper.exe",
+                          "Apps\\caps.exe"})
+        ASSERT_TRUE(PutFile(root / f, "MZ")) << f;
+    ASSERT_TRUE(MakeLink(root / "User\\Loud.lnk", root / "Apps\\LOUD.EXE"));
+    ASSERT_TRUE(MakeLink(root / "User\\Dev.lnk", root / "Apps\\devtx.exe"));
+    ASSERT_TRUE(MakeLink(root / "User\\Cleaner.lnk", root / "Apps\\unins000.exe"));
+    ASSERT_TRUE(MakeLink(root / "Common\\Helper.lnk", root / "Uninstall Helper\\helper.exe"));
+    ASSERT_TRUE(MakeLink(root / "Common\\Caps.LNK", root / "Apps\\caps.exe"));
+
+    Win32Platform w;
+    StartMenus menus;
+    menus.user = root / "User";
+    menus.common = root / "Common";
+    fake::FakeKeys keys;
+    Platform p{w.files, w.shell, w.registry, w.clipboard, w.prompts, w.text, keys, menus};
+    InstalledPrograms programs;
+    ScanInstalledPrograms(p, programs, {});
+    EXPECT_EQ(programs.names.lines(), (Lines{"caps", "dev", "helper", "loud"}));
+    EXPECT_EQ(InstalledProgramPath(programs, "loud"), w.text.ToLower(root / "Apps\\LOUD.EXE"));
+
+    // Uninstalled since: the next scan no longer offers it.
+    ASSERT_TRUE(DeleteFileA((root / "User\\Loud.lnk").c_str()));
+    ScanInstalledPrograms(p, programs, {});
+    EXPECT_EQ(programs.names.lines(), (Lines{"caps", "dev", "helper"}));
+    EXPECT_EQ(InstalledProgramPath(programs, "loud"), "");
+}
+
 }  // namespace
 }  // namespace vtx::win32

@@ -34,7 +34,7 @@ TEST(SingleInstance, OnlyTheFirstClaimRunsUntilItEnds) {
     EXPECT_FALSE(second.Claim(nullptr));
 }
 
-TEST(SingleInstance, SecondClaimBringsBackTheFirstWindow) {
+TEST(SingleInstance, ASecondStartAsksTheFirstToBringUpItsLauncher) {
     const HWND window = CreateWindowExA(0, "STATIC", "first", WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, nullptr,
                                         nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window) GTEST_SKIP() << "no display";
@@ -46,8 +46,17 @@ TEST(SingleInstance, SecondClaimBringsBackTheFirstWindow) {
     ASSERT_TRUE(first.Claim(window));
     SingleInstance second(name);
     EXPECT_FALSE(second.Claim(nullptr));
+    EXPECT_EQ(second.first_window(), window);
+    ASSERT_NE(SingleInstance::SummonMessage(), 0u);
+    MSG msg{};
+    EXPECT_FALSE(PeekMessageA(&msg, window, SingleInstance::SummonMessage(), SingleInstance::SummonMessage(),
+                              PM_NOREMOVE))
+        << "the claim alone asks for nothing (a start with Windows)";
+
+    second.SummonFirst();
     EXPECT_FALSE(IsIconic(window));
-    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(PeekMessageA(&msg, window, SingleInstance::SummonMessage(), SingleInstance::SummonMessage(),
+                             PM_REMOVE));
     DestroyWindow(window);
 }
 
@@ -59,7 +68,10 @@ TEST(SingleInstance, StaleWindowInTheRecordIsHarmless) {
     SingleInstance first(name);
     ASSERT_TRUE(first.Claim(window));
     DestroyWindow(window);
-    EXPECT_FALSE(SingleInstance(name).Claim(nullptr));
+    SingleInstance second(name);
+    EXPECT_FALSE(second.Claim(nullptr));
+    EXPECT_EQ(second.first_window(), nullptr);
+    second.SummonFirst();  // nothing to ask
 }
 
 TEST(ProgramMutex, IsNamedAndHeld) {

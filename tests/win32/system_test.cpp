@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "platform/win32/win32_icons.h"
 #include "platform/win32/win32_misc.h"
 #include "temp_folder.h"
@@ -47,6 +49,25 @@ TEST(Win32System, GivesTheWorkAreaAndNoParameter) {
     EXPECT_LE(area.width, GetSystemMetrics(SM_CXVIRTUALSCREEN));
     // The test runner is started with gtest's own flags at most, never with "ns".
     EXPECT_NE(system.FirstParameter(), "ns");
+}
+
+TEST(Win32System, ExpandsEnvironmentVariablesAndKeepsUnknownOnes) {
+    Win32System system;
+    ASSERT_TRUE(SetEnvironmentVariableA("VTX_TEST_HOME", "C:\\Users\\John Smith"));
+    const std::string long_value(400, 'x');
+    ASSERT_TRUE(SetEnvironmentVariableA("VTX_TEST_LONG", long_value.c_str()));
+    const std::pair<const char*, std::string> cases[] = {
+        {"%VTX_TEST_HOME%\\Notes.txt", "C:\\Users\\John Smith\\Notes.txt"},
+        {"%vtx_test_home%\\a %VTX_TEST_HOME%", "C:\\Users\\John Smith\\a C:\\Users\\John Smith"},
+        {"%VTX_NO_SUCH_VARIABLE%\\Notes.txt", "%VTX_NO_SUCH_VARIABLE%\\Notes.txt"},
+        {"100% sure", "100% sure"},
+        {"c:\\plain.txt", "c:\\plain.txt"},
+        {"", ""},
+        {"%VTX_TEST_LONG%\\x", long_value + "\\x"},  // longer than a path buffer
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(system.ExpandEnvironment(text), expected) << text;
+    SetEnvironmentVariableA("VTX_TEST_HOME", nullptr);
+    SetEnvironmentVariableA("VTX_TEST_LONG", nullptr);
 }
 
 TEST(Win32Clipboard, RoundTripsText) {

@@ -20,12 +20,23 @@
 
 namespace {
 
+// The launcher window, once there: a second start's request goes on to it.
+HWND g_launcher = nullptr;
+
+LRESULT CALLBACK ApplicationWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == vtx::win32::SingleInstance::SummonMessage() && msg != 0) {
+        if (g_launcher) PostMessageA(g_launcher, msg, wp, lp);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
 // The application's own hidden window: the one the single-instance record names and
 // the owner of the launcher window, so the program has no task-bar button.
 HWND CreateApplicationWindow(HINSTANCE instance) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpfnWndProc = ApplicationWindowProc;
     wc.hInstance = instance;
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
     wc.lpszClassName = "TApplication";
@@ -58,8 +69,11 @@ int Run(HINSTANCE instance) {
     if (!app) return 1;
     vtx::win32::SingleInstance single;
     if (!single.Claim(app)) {
-        // A second copy: the first one has been brought forward; this one ends without
-        // showing, starting or saving anything.
+        // A second copy: the user asked for the launcher, so the running one brings it up
+        // (a start with Windows, "ns", asks for nothing). This copy ends without showing,
+        // starting or saving anything.
+        vtx::win32::Win32System system;
+        if (system.FirstParameter() != "ns") single.SummonFirst();
         DestroyWindow(app);
         return 0;
     }
@@ -74,6 +88,7 @@ int Run(HINSTANCE instance) {
 
     vtx::LauncherWindow window(instance, rules);
     if (!window.Create(app)) return 1;
+    g_launcher = window.hwnd();
     services.set_owner(window.hwnd());
     window.AddTrayIcon();
     session.FormCreate(window, window);
@@ -92,6 +107,7 @@ int Run(HINSTANCE instance) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    g_launcher = nullptr;
     DestroyWindow(app);
     return static_cast<int>(msg.wParam);
 }

@@ -83,11 +83,24 @@ bool SingleInstance::Claim(HWND app_window) {
         return true;
     }
     const HWND first = WindowFrom(record.window);
-    if (first && IsWindow(first)) {
-        if (IsIconic(first)) ShowWindow(first, SW_RESTORE);
-        SetForegroundWindow(first);
-    }
+    if (first && IsWindow(first)) first_ = first;
     return false;
+}
+
+UINT SingleInstance::SummonMessage() noexcept {
+    static const UINT message = RegisterWindowMessageA("Vantrix.BringUpLauncher");
+    return message;
+}
+
+void SingleInstance::SummonFirst() const noexcept {
+    if (!first_) return;
+    // This copy was started by the user and may hand the foreground on; the running one
+    // could not take it by itself.
+    DWORD pid = 0;
+    GetWindowThreadProcessId(first_, &pid);
+    if (pid) AllowSetForegroundWindow(pid);
+    if (IsIconic(first_)) ShowWindow(first_, SW_RESTORE);
+    PostMessageA(first_, SummonMessage(), 0, 0);
 }
 
 SingleInstance::~SingleInstance() {

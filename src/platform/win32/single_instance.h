@@ -28,10 +28,19 @@ public:
     ~SingleInstance();
 
     // Counts this instance in and remembers app_window when there is room, returning true.
-    // Otherwise restores the first instance's window if minimised, brings it to the
-    // foreground and returns false: this copy must end without showing anything.
+    // Otherwise returns false: this copy must end without showing anything; first_window()
+    // is then the running instance's application window.
     [[nodiscard]] bool Claim(HWND app_window);
     [[nodiscard]] bool counted() const noexcept { return counted_; }
+    [[nodiscard]] HWND first_window() const noexcept { return first_; }
+
+    // The message a second start sends the running instance's application window: bring the
+    // launcher up for typing, as the hotkey does. The application window passes it on to
+    // the launcher window, which acts on it.
+    [[nodiscard]] static UINT SummonMessage() noexcept;
+    // A second copy, started by the user: lets the running instance take the foreground and
+    // asks it to bring its launcher up. Nothing is shown by this copy.
+    void SummonFirst() const noexcept;
 
     // The record name for an executable path: every "\" and every blank removed.
     [[nodiscard]] static std::string RecordNameFor(std::string_view exe_path);
@@ -41,6 +50,7 @@ private:
     std::string guard_name_;
     UniqueHandleH mapping_;
     bool counted_ = false;
+    HWND first_ = nullptr;
 };
 
 // The mutex "OVVantrix", created (not owned) and held for the life of the process.

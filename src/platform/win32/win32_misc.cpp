@@ -164,7 +164,23 @@ Size Win32System::WorkArea() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-std::string Win32System::FirstParameter() { return CommandLineParam(GetCommandLineA(), 1); }
+// An old start-with-Windows entry named the program without quotes; its "ns" still counts.
+std::string Win32System::FirstParameter() { return FirstParameterAfterProgram(GetCommandLineA(), ExecutablePath()); }
+
+std::string Win32System::ExpandEnvironment(const std::string& text) {
+    if (text.find('%') == std::string::npos) return text;
+    std::string out(MAX_PATH, '\0');
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const DWORD n = ExpandEnvironmentStringsA(text.c_str(), out.data(), static_cast<DWORD>(out.size()));
+        if (n == 0) return text;  // nothing could be expanded: the text as written
+        if (n <= out.size()) {
+            out.resize(n - 1);  // n counts the terminating zero
+            return out;
+        }
+        out.assign(n, '\0');
+    }
+    return text;
+}
 
 FileVersion Win32System::FileVersionOf(const std::string& path) {
     DWORD ignored = 0;

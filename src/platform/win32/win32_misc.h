@@ -53,6 +53,7 @@ public:
     Size WorkArea() override;
     std::string FirstParameter() override;
     FileVersion FileVersionOf(const std::string& path) override;
+    std::string ExpandEnvironment(const std::string& text) override;
 };
 
 }  // namespace vtx::win32

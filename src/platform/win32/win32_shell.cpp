@@ -8,6 +8,8 @@
 
 #include <utility>
 
+#include "platform/trace.h"
+
 namespace vtx::win32 {
 namespace {
 
@@ -69,8 +71,40 @@ void EnsureComInitialised() noexcept {
 
 void Win32Shell::Execute(const ShellRequest& request) {
     EnsureComInitialised();  // some shell extensions need it
+    if (request.operation == "runas") {
+        RunAsAdministrator(request);
+        return;
+    }
     ShellExecuteA(nullptr, OrNull(request.operation), request.file.c_str(), OrNull(request.parameters),
                   OrNull(request.directory), request.show);
+}
+
+void Win32Shell::RunAsAdministrator(const ShellRequest& request) {
+    Trace("Shell.Execute(operation:runas; file:" + request.file + "; parameters:" + request.parameters.value_or("") +
+              ")",
+          0);
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    // The shell's own error boxes are off: a declined elevation prompt is the user's answer, not an error.
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.lpVerb = "runas";
+    info.lpFile = request.file.c_str();
+    info.lpParameters = OrNull(request.parameters);
+    info.lpDirectory = OrNull(request.directory);
+    info.nShow = request.show;
+    if (ShellExecuteExA(&info)) return;
+    const DWORD error = GetLastError();
+    if (error == ERROR_CANCELLED) {
+        Trace("Shell.Execute: the elevation was declined", 0);
+        return;
+    }
+    // Any other failure is told as the shell would have told it.
+    char* text = nullptr;
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    const std::string message = request.file + "\n\n" + (text ? text : "The program could not be started.");
+    if (text) LocalFree(text);
+    MessageBoxA(nullptr, message.c_str(), "Vantrix", MB_OK | MB_ICONERROR);
 }
 
 void Win32Shell::WinExec(const std::string& command_line, int show) {

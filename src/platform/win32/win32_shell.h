@@ -14,6 +14,10 @@ public:
     void WinExec(const std::string& command_line, int show) override;
     std::string DefaultBrowserPath() override;
     std::string ResolveLink(const std::string& path) override;
+
+private:
+    // ShellExecuteExA with "runas": Windows asks for an administrator's consent first.
+    static void RunAsAdministrator(const ShellRequest& request);
 };
 
 // The full file-system path the shell parses text into; the text unchanged when it cannot.
