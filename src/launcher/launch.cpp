@@ -182,11 +182,11 @@ void Launcher::CPAppletGo(int selected) {
 
 void Launcher::MultiShortcutGo(int selected) {
     Trace("Form1.MultiShortcutGo");
-    const std::string ms(FieldOf(list_.Line(selected), kMs));
-    const int count = CountPos(";", ms);
+    // The same reading of the member list as the manager's, so a last name without its ";"
+    // starts as the manager shows it.
+    const std::vector<std::string> members = MemberNames(FieldOf(list_.Line(selected), kMs));
     const auto& lines = catalogue_.lines();
-    for (int k = 1; k <= count; ++k) {
-        const std::string_view member = MemberOf(ms, k);
+    for (const std::string& member : members) {
         // Every line of that exact name, invisible ones included.
         for (std::size_t i = 0; i < lines.size(); ++i) {
             if (FieldOf(lines[i], kName) != member) continue;
