@@ -437,6 +437,12 @@ void ManagerRules::ListBox1Click(int entry) {
     Trace("Form2.ListBox1Click");
     Resync();
     if (entry < 0 || entry >= EntryCount()) entry = -1;
+    if (item_loaded_ && entry >= 0 && entry == edited_) {
+        // The entry whose shortcut the fields show: a click on it (the list reports a click
+        // at its press and again at its release) keeps the fields and their edits as they are.
+        selected_ = entry;
+        return;
+    }
     selected_ = entry;
     if (EntryCount() > 0 && unsaved_) {
         // The save re-sorts the catalogue; the clicked shortcut is carried along as the selection.

@@ -102,7 +102,8 @@ public:
     void LoadItem();
     void saveitem(int index);
 
-    // A click or a keyboard move in the list; -1 for nothing selected.
+    // A click or a keyboard move in the list; -1 for nothing selected. The entry whose shortcut
+    // the fields show changes nothing.
     void ListBox1Click(int entry);
     void ListBox1KeyUp(int key);
     void SeaEDTChange(const std::string& search);

@@ -4,7 +4,9 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "platform/win32/gdi_util.h"
 #include "platform/win32/ui/dpi.h"
@@ -286,32 +288,37 @@ void ManagerWindow::PlaceMoreOptions() {
 
 void ManagerWindow::OnCommand(int id, int code, HWND) {
     if (writing_) return;
-    if (code == EN_CHANGE) {
-        if (id == kSearchEdit) {
-            ReadForm();
-            rules_.SeaEDTChange(Text(kSearchEdit));
-            WriteForm();
-            SetFocus(Item(kSearchEdit));
+    // Notification codes mean something only together with the kind of control that sends
+    // them (a list's LBN_SELCHANGE has the value of a combo's CBN_SELCHANGE), so each control
+    // is asked for its own codes only.
+    switch (id) {
+        case kList:
+            if (code == LBN_SELCHANGE) ListSelectionChanged();
             return;
-        }
-        for (int marking : kMarkingEdits)
-            if (marking == id) rules_.FieldChanged();
-        return;
+        case kSearchEdit:
+            if (code == EN_CHANGE) {
+                ReadForm();
+                rules_.SeaEDTChange(Text(kSearchEdit));
+                WriteForm();
+                SetFocus(Item(kSearchEdit));
+            }
+            return;
+        case kTypeCombo:
+            if (code == CBN_SELCHANGE) {
+                ReadForm();
+                rules_.typeCBChange(ComboIndex(kTypeCombo));
+                WriteForm();
+            }
+            return;
+        case kBrowserCombo:
+        case kCPAppCombo:
+            if (code == CBN_SELCHANGE) rules_.FieldChanged();
+            return;
+        default:
+            break;
     }
-    if (code == CBN_SELCHANGE) {
-        if (id == kTypeCombo) {
-            ReadForm();
-            rules_.typeCBChange(ComboIndex(kTypeCombo));
-            WriteForm();
-        } else if (id == kBrowserCombo || id == kCPAppCombo) {
-            rules_.FieldChanged();
-        }
-        return;
-    }
-    if (id == kList && code == LBN_SELCHANGE) {
-        ReadForm();
-        rules_.ListBox1Click(static_cast<int>(SendMessageA(Item(kList), LB_GETCURSEL, 0, 0)));
-        WriteForm();
+    if (std::find(std::begin(kMarkingEdits), std::end(kMarkingEdits), id) != std::end(kMarkingEdits)) {
+        if (code == EN_CHANGE) rules_.FieldChanged();
         return;
     }
     if (code != BN_CLICKED) return;
@@ -350,6 +357,19 @@ void ManagerWindow::OnCommand(int id, int code, HWND) {
         default: return;
     }
     WriteForm();
+}
+
+// A click sends the change twice under Wine (press and release), and the save question a
+// change may ask lets further list messages through: a change seen while one is being
+// handled is left alone, and the list shows afterwards what the rules selected.
+void ManagerWindow::ListSelectionChanged() {
+    if (in_list_change_) return;
+    in_list_change_ = true;
+    ReadForm();
+    const LRESULT sel = SendMessageA(Item(kList), LB_GETCURSEL, 0, 0);
+    rules_.ListBox1Click(sel == LB_ERR ? -1 : static_cast<int>(sel));
+    WriteForm();
+    in_list_change_ = false;
 }
 
 void ManagerWindow::SelectMenu() {

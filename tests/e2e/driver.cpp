@@ -20,6 +20,8 @@
 //   vtx_driver shown CLASS [ms]       waits until a visible top-level window of CLASS exists
 //   vtx_driver listsel CLASS          prints the selected row of the window's first ListBox child (-1: none)
 //   vtx_driver listcount CLASS        prints the number of rows of that list (or of its list view)
+//   vtx_driver listpoint CLASS N      prints the screen point at the middle of row N of that list (a
+//                                     row scrolled out of sight fails)
 //   vtx_driver region CLASS           prints the window region's type (0 = ERROR, none set) and its box
 //   vtx_driver post CLASS MSG W L     posts a message (for commands that open a modal box)
 //   vtx_driver launch DIR EXE [ms]    starts EXE in DIR, waits until the program is ready and prints
@@ -385,6 +387,18 @@ int main(int argc, char** argv) {
         if (!l) return 1;
         const LRESULT r = SendMessageA(l, cmd == "listsel" ? LB_GETCURSEL : LB_GETCOUNT, 0, 0);
         std::printf("%lld\n", static_cast<long long>(r));
+    } else if (cmd == "listpoint" && argc > 3) {
+        HWND l = FindWindowExA(w, nullptr, "ListBox", nullptr);
+        RECT r{}, client{};
+        if (!l || SendMessageA(l, LB_GETITEMRECT, static_cast<WPARAM>(std::atoi(argv[3])),
+                               reinterpret_cast<LPARAM>(&r)) == LB_ERR) {
+            return 1;
+        }
+        GetClientRect(l, &client);
+        POINT mid{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        if (mid.y < client.top || mid.y >= client.bottom) return 1;
+        ClientToScreen(l, &mid);
+        std::printf("%ld %ld\n", mid.x, mid.y);
     } else if (cmd == "region") {
         HRGN rgn = CreateRectRgn(0, 0, 0, 0);
         const int type = GetWindowRgn(w, rgn);
