@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <memory>
+#include <type_traits>
 
 #include "platform/win32/gdi_util.h"
 #include "platform/win32/ui/dpi.h"
@@ -150,6 +152,20 @@ constexpr EditField kEdits[] = {
 // Typing in these marks the shortcut as changed; the others do not.
 constexpr int kMarkingEdits[] = {kNameEdit, kProgAddrEdit, kWdirEdit, kParamEdit, kFileAddrEdit,
                                  kFolderAddrEdit, kURLAddrEdit, kOtherAddrEdit};
+
+// The shell's folder browser; the chosen folder's path, or empty text.
+std::string ChooseFolder(HWND owner) {
+    BROWSEINFOA info{};
+    info.hwndOwner = owner;
+    info.lpszTitle = "Select Folder";
+    struct PidlDeleter {
+        void operator()(std::remove_pointer_t<PIDLIST_ABSOLUTE>* p) const noexcept { CoTaskMemFree(p); }
+    };
+    const std::unique_ptr<std::remove_pointer_t<PIDLIST_ABSOLUTE>, PidlDeleter> chosen(SHBrowseForFolderA(&info));
+    std::array<char, MAX_PATH> path{};
+    if (!chosen || !SHGetPathFromIDListA(chosen.get(), path.data())) return {};
+    return std::string(path.data());
+}
 
 HFONT EntryFont(UINT dpi, int points, bool bold) {
     return CreateFontA(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
@@ -335,16 +351,12 @@ void ManagerWindow::OnCommand(int id, int code, HWND) {
             if (auto path = PickFile(hwnd(), kFileFilters, nullptr); !path.empty()) rules_.FileAddrBTNClick(path);
             break;
         case kFolderAddrBtn: {
+            // The folder browser must not sit under the manager; switching the style back runs
+            // the show steps, which read the fields, so the chosen folder goes in after that.
             SetStayOnTop(false);
-            BROWSEINFOA info{};
-            info.hwndOwner = GetWindow(hwnd(), GW_OWNER);
-            info.lpszTitle = "Select Folder";
-            std::array<char, MAX_PATH> path{};
-            if (PIDLIST_ABSOLUTE pidl = SHBrowseForFolderA(&info)) {
-                if (SHGetPathFromIDListA(pidl, path.data())) rules_.FolderAddrBTNClick(path.data());
-                CoTaskMemFree(pidl);
-            }
+            const std::string folder = ChooseFolder(GetWindow(hwnd(), GW_OWNER));
             SetStayOnTop(true);
+            if (!folder.empty()) rules_.FolderAddrBTNClick(folder);
             break;
         }
         case kMultiAddBtn: rules_.MultiShAddBTNClick(); break;
