@@ -88,6 +88,12 @@ EntryPaint ManagerRules::PaintEntry(int entry) const {
     return DescribeEntry(app_.catalogue().line(entry));
 }
 
+std::string ManagerRules::EntryReadout(int entry) const {
+    if (entry < 0 || entry >= EntryCount()) return {};
+    const EntryPaint paint = PaintEntry(entry);
+    return paint.first + ", " + paint.second;
+}
+
 // ---------------------------------------------------------------- creation and showing
 
 void ManagerRules::FormCreate() {

@@ -84,6 +84,8 @@ public:
     [[nodiscard]] int EntryCount() const noexcept { return app_.catalogue().size(); }
     [[nodiscard]] std::string EntryText(int entry) const;
     [[nodiscard]] EntryPaint PaintEntry(int entry) const;
+    // What a screen reader reads for an entry: its two lines.
+    [[nodiscard]] std::string EntryReadout(int entry) const;
     [[nodiscard]] int Selected() const noexcept { return selected_; }
     [[nodiscard]] int Edited() const noexcept { return edited_; }
     [[nodiscard]] bool Unsaved() const noexcept { return unsaved_; }

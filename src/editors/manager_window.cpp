@@ -12,6 +12,7 @@
 
 #include "platform/win32/gdi_util.h"
 #include "platform/win32/ui/dpi.h"
+#include "platform/win32/ui/list_texts.h"
 
 namespace vtx {
 namespace {
@@ -184,6 +185,8 @@ bool ManagerWindow::Create(HINSTANCE instance, HWND owner) {
         SendMessageA(Item(kTypeCombo), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     }
     SendMessageA(Item(kList), LB_SETITEMHEIGHT, 0, controls_.Scaled(kEntryHeight));
+    // What an entry shows, its two lines, is what a screen reader reads.
+    ui::GiveRowTexts(Item(kList), [this](int entry) { return rules_.EntryReadout(entry); });
     rules_.FormCreate();
     WriteForm();
     // The remembered place; the session centres it in the work area when there is none.

@@ -20,6 +20,8 @@
 //   vtx_driver shown CLASS [ms]       waits until a visible top-level window of CLASS exists
 //   vtx_driver listsel CLASS          prints the selected row of the window's first ListBox child (-1: none)
 //   vtx_driver listcount CLASS        prints the number of rows of that list (or of its list view)
+//   vtx_driver listtext CLASS N       prints row N of that list as LB_GETTEXTLEN and LB_GETTEXT give it
+//                                     to another process, as a screen reader reads it
 //   vtx_driver listpoint CLASS N      prints the screen point at the middle of row N of that list (a
 //                                     row scrolled out of sight fails)
 //   vtx_driver region CLASS           prints the window region's type (0 = ERROR, none set) and its box
@@ -56,6 +58,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -387,6 +390,22 @@ int main(int argc, char** argv) {
         if (!l) return 1;
         const LRESULT r = SendMessageA(l, cmd == "listsel" ? LB_GETCURSEL : LB_GETCOUNT, 0, 0);
         std::printf("%lld\n", static_cast<long long>(r));
+    } else if (cmd == "listtext" && argc > 3) {
+        // In wide characters, as screen readers ask.
+        HWND l = FindWindowExA(w, nullptr, "ListBox", nullptr);
+        if (!l) return 1;
+        const WPARAM row = static_cast<WPARAM>(std::atoi(argv[3]));
+        const LRESULT length = SendMessageW(l, LB_GETTEXTLEN, row, 0);
+        if (length == LB_ERR || length < 0) return 1;
+        std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+        const LRESULT got = SendMessageW(l, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide.data()));
+        if (got == LB_ERR || got < 0) return 1;
+        wide.resize(std::min(static_cast<std::size_t>(got), std::wcslen(wide.c_str())));
+        std::string text(wide.size() * 2 + 1, '\0');
+        const int n = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
+                                          static_cast<int>(text.size()), nullptr, nullptr);
+        text.resize(static_cast<std::size_t>(std::max(n, 0)));
+        std::printf("%s\n", text.c_str());
     } else if (cmd == "listpoint" && argc > 3) {
         HWND l = FindWindowExA(w, nullptr, "ListBox", nullptr);
         RECT r{}, client{};

@@ -1,7 +1,8 @@
 # The manager's list as a user meets it: a click on an entry loads that shortcut, and so do the
 # list's keys (Down, End, Page Up, Home) and the wheel followed by a click. With unsaved edits a
 # click on another entry asks to save first: Yes keeps the edits in the shortcut that was being
-# edited, No drops them; a click on the entry already shown changes nothing.
+# edited, No drops them; a click on the entry already shown changes nothing. Every entry, and
+# every row of the launcher's list, carries its text for other programs (screen readers).
 source "$(dirname "$0")/lib.sh"
 fresh_install
 write_settings hotkey=Win+Z
@@ -99,8 +100,14 @@ click_entry 0
 answer n "the second round of edits did not ask to save"
 wait_loaded alpha "after No the clicked entry was not loaded"
 
+# What another program reads from the lists: the manager's entries (name and what it opens)
+# and the launcher's rows (names).
+assert_eq "$(driver listtext TForm2 2)" "charlie2, Open program: c:\\charlie.exe" "the manager's third entry read from outside"
+assert_eq "$(driver listtext TForm2 11)" "lima, Open program: c:\\lima.exe" "the manager's last entry read from outside"
 driver close TForm2
 wait_eq 0 "the manager did not close" driver visible TForm2
+assert_eq "$(driver listtext TForm1 0)" alpha "the launcher's first row read from outside"
+assert_eq "$(driver listtext TForm1 2)" charlie2 "the launcher's third row read from outside"
 
 stop_vtx
 lines[2]="charlie2|c:\\charlie.exe|c:\\|-charlie|||||SW_SHOWNORMAL|Program|||None||1|||||||||0"

@@ -341,6 +341,14 @@ TEST_F(ManagerTest, AddressButtonsAndDialogsMarkTheShortcut) {
                                                       "InstalledPrograms(form2)", "StandardPrograms(form2)"}));
 }
 
+TEST_F(ManagerTest, AnEntryReadsAsItsTwoLines) {
+    Load({FullLine("alpha", type::Other), JoinRecord(NewRecord("beta", "c:\\b.exe", "Program"))});
+    EXPECT_EQ(rules.EntryReadout(IndexOf("beta")), "beta, Open program: c:\\b.exe");
+    EXPECT_EQ(rules.EntryReadout(IndexOf("alpha")), "alpha (Invisible), Open other: f1");
+    EXPECT_EQ(rules.EntryReadout(2), "");
+    EXPECT_EQ(rules.EntryReadout(-1), "");
+}
+
 TEST(DescribeEntry, TwoLinesByType) {
     struct Case {
         std::string line, first, second;
