@@ -5,6 +5,8 @@
 #   match   one change of the typed text, matched by the program (WM_SETTEXT round trip):
 #           "hit" finds a name in the middle of the list, "miss" scans the whole list;
 #           "msg" is the round trip of an empty message (WM_NULL), the part that is Wine's
+#   manager the launcher's "Shortcuts" command handled: the manager shown with its list set and
+#           the first shortcut loaded (WM_COMMAND round trip; its painting follows)
 #   exit    from WM_CLOSE until the process has ended (settings, catalogue and lists saved)
 # Each figure is the median of REPS runs. Usage:
 #   VTX_BUILD=build/win64 bench/program_bench.sh [sizes...]     (default sizes: 0 1000 10000 100000)
@@ -62,10 +64,11 @@ prepare 0
 wine "$VTX_BUILD/vtx_driver.exe" launch "$PROGRAM_WIN" "${PROGRAM_WIN}vantrix.exe" 300000 >/dev/null 2>&1
 driver closewait TForm1 300000 >/dev/null
 
-printf '\n%9s %9s %13s %14s %8s %8s %9s\n' records "ready ms" "match hit us" "match miss us" "msg us" "exit ms" "list2 KB"
+printf '\n%9s %9s %13s %14s %8s %11s %8s %9s\n' records "ready ms" "match hit us" "match miss us" "msg us" \
+  "manager ms" "exit ms" "list2 KB"
 for n in "${SIZES[@]}"; do
   [ "$n" -gt 0 ] && catalogue "$n" >"$PROGRAM_DIR/list-$n.ini"
-  ready=() hit=() miss=() leave=() msg=()
+  ready=() hit=() miss=() leave=() msg=() manager=()
   for _ in $(seq 1 "$REPS"); do
     prepare "$n"
     # The started program keeps the driver's output open: read it from a file, not a pipe.
@@ -79,12 +82,16 @@ for n in "${SIZES[@]}"; do
     read -r us sel _ <<<"$(driver matchtime TForm1 'zzzzzz~' 200)"
     [ "$sel" = "-1" ] || { echo "the miss text selected row $sel" >&2; exit 1; }
     miss+=("$us")
+    driver matchtime TForm1 '' 1 >/dev/null  # no typed text for the manager's search box
+    manager+=("$(driver sendtime TForm1 0x0111 1002 0)")
+    driver close TForm2
     leave+=("$(driver closewait TForm1 300000)")
     driver gone TForm1 10000 || true
   done
   size_kb=$(( $(stat -c %s "$DATA_DIR/list2.ini") / 1024 ))
-  printf '%9s %9s %13s %14s %8s %8s %9s\n' "$n" \
+  printf '%9s %9s %13s %14s %8s %11s %8s %9s\n' "$n" \
     "$(printf '%s\n' "${ready[@]}" | median)" "$(printf '%s\n' "${hit[@]}" | median)" \
     "$(printf '%s\n' "${miss[@]}" | median)" "$(printf '%s\n' "${msg[@]}" | median)" \
+    "$(printf '%s\n' "${manager[@]}" | median)" \
     "$(printf '%s\n' "${leave[@]}" | median)" "$size_kb"
 done

@@ -118,6 +118,12 @@ EntryPaint ManagerRules::PaintEntry(int entry) const {
     return DescribeEntry(app_.catalogue().line(entry));
 }
 
+std::string ManagerRules::EntryReadout(int entry) const {
+    if (entry < 0 || entry >= EntryCount()) return {};
+    const EntryPaint paint = PaintEntry(entry);
+    return paint.first + ", " + paint.second;
+}
+
 // ---------------------------------------------------------------- creation and showing
 
 void ManagerRules::FormCreate() {
@@ -367,6 +373,12 @@ void ManagerRules::ListBox1Click(int entry) {
     Trace("Form2.ListBox1Click");
     Resync();
     if (entry < 0 || entry >= EntryCount()) entry = -1;
+    if (item_loaded_ && entry >= 0 && entry == edited_) {
+        // The entry whose shortcut the fields show: a click on it (the list reports a click
+        // at its press and again at its release) keeps the fields and their edits as they are.
+        selected_ = entry;
+        return;
+    }
     selected_ = entry;
     if (EntryCount() > 0 && unsaved_) {
         // The save re-sorts the catalogue; the clicked shortcut is carried along as the selection.

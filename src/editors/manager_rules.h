@@ -87,6 +87,8 @@ public:
     [[nodiscard]] int EntryCount() const noexcept { return app_.catalogue().size(); }
     [[nodiscard]] std::string EntryText(int entry) const;
     [[nodiscard]] EntryPaint PaintEntry(int entry) const;
+    // What a screen reader reads for an entry: its two lines.
+    [[nodiscard]] std::string EntryReadout(int entry) const;
     [[nodiscard]] int Selected() const noexcept { return selected_; }
     [[nodiscard]] int Edited() const noexcept { return edited_; }
     [[nodiscard]] bool Unsaved() const noexcept { return unsaved_; }
@@ -105,7 +107,8 @@ public:
     void LoadItem();
     void saveitem(int index);
 
-    // A click or a keyboard move in the list; -1 for nothing selected.
+    // A click or a keyboard move in the list; -1 for nothing selected. The entry whose shortcut
+    // the fields show changes nothing.
     void ListBox1Click(int entry);
     void ListBox1KeyUp(int key);
     void SeaEDTChange(const std::string& search);

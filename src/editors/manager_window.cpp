@@ -4,10 +4,15 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
+#include <memory>
+#include <type_traits>
 
 #include "platform/win32/gdi_util.h"
 #include "platform/win32/ui/dpi.h"
+#include "platform/win32/ui/list_texts.h"
 
 namespace vtx {
 namespace {
@@ -149,6 +154,20 @@ constexpr EditField kEdits[] = {
 constexpr int kMarkingEdits[] = {kNameEdit, kProgAddrEdit, kWdirEdit, kParamEdit, kFileAddrEdit,
                                  kFolderAddrEdit, kURLAddrEdit, kOtherAddrEdit};
 
+// The shell's folder browser; the chosen folder's path, or empty text.
+std::string ChooseFolder(HWND owner) {
+    BROWSEINFOA info{};
+    info.hwndOwner = owner;
+    info.lpszTitle = "Select Folder";
+    struct PidlDeleter {
+        void operator()(std::remove_pointer_t<PIDLIST_ABSOLUTE>* p) const noexcept { CoTaskMemFree(p); }
+    };
+    const std::unique_ptr<std::remove_pointer_t<PIDLIST_ABSOLUTE>, PidlDeleter> chosen(SHBrowseForFolderA(&info));
+    std::array<char, MAX_PATH> path{};
+    if (!chosen || !SHGetPathFromIDListA(chosen.get(), path.data())) return {};
+    return std::string(path.data());
+}
+
 HFONT EntryFont(UINT dpi, int points, bool bold) {
     return CreateFontA(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
                        DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma");
@@ -166,6 +185,8 @@ bool ManagerWindow::Create(HINSTANCE instance, HWND owner) {
         SendMessageA(Item(kTypeCombo), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     }
     SendMessageA(Item(kList), LB_SETITEMHEIGHT, 0, controls_.Scaled(kEntryHeight));
+    // What an entry shows, its two lines, is what a screen reader reads.
+    ui::GiveRowTexts(Item(kList), [this](int entry) { return rules_.EntryReadout(entry); });
     rules_.FormCreate();
     WriteForm();
     // The remembered place; the session centres it in the work area when there is none.
@@ -286,32 +307,37 @@ void ManagerWindow::PlaceMoreOptions() {
 
 void ManagerWindow::OnCommand(int id, int code, HWND) {
     if (writing_) return;
-    if (code == EN_CHANGE) {
-        if (id == kSearchEdit) {
-            ReadForm();
-            rules_.SeaEDTChange(Text(kSearchEdit));
-            WriteForm();
-            SetFocus(Item(kSearchEdit));
+    // Notification codes mean something only together with the kind of control that sends
+    // them (a list's LBN_SELCHANGE has the value of a combo's CBN_SELCHANGE), so each control
+    // is asked for its own codes only.
+    switch (id) {
+        case kList:
+            if (code == LBN_SELCHANGE) ListSelectionChanged();
             return;
-        }
-        for (int marking : kMarkingEdits)
-            if (marking == id) rules_.FieldChanged();
-        return;
+        case kSearchEdit:
+            if (code == EN_CHANGE) {
+                ReadForm();
+                rules_.SeaEDTChange(Text(kSearchEdit));
+                WriteForm();
+                SetFocus(Item(kSearchEdit));
+            }
+            return;
+        case kTypeCombo:
+            if (code == CBN_SELCHANGE) {
+                ReadForm();
+                rules_.typeCBChange(ComboIndex(kTypeCombo));
+                WriteForm();
+            }
+            return;
+        case kBrowserCombo:
+        case kCPAppCombo:
+            if (code == CBN_SELCHANGE) rules_.FieldChanged();
+            return;
+        default:
+            break;
     }
-    if (code == CBN_SELCHANGE) {
-        if (id == kTypeCombo) {
-            ReadForm();
-            rules_.typeCBChange(ComboIndex(kTypeCombo));
-            WriteForm();
-        } else if (id == kBrowserCombo || id == kCPAppCombo) {
-            rules_.FieldChanged();
-        }
-        return;
-    }
-    if (id == kList && code == LBN_SELCHANGE) {
-        ReadForm();
-        rules_.ListBox1Click(static_cast<int>(SendMessageA(Item(kList), LB_GETCURSEL, 0, 0)));
-        WriteForm();
+    if (std::find(std::begin(kMarkingEdits), std::end(kMarkingEdits), id) != std::end(kMarkingEdits)) {
+        if (code == EN_CHANGE) rules_.FieldChanged();
         return;
     }
     if (code != BN_CLICKED) return;
@@ -328,16 +354,12 @@ void ManagerWindow::OnCommand(int id, int code, HWND) {
             if (auto path = PickFile(hwnd(), kFileFilters, nullptr); !path.empty()) rules_.FileAddrBTNClick(path);
             break;
         case kFolderAddrBtn: {
+            // The folder browser must not sit under the manager; switching the style back runs
+            // the show steps, which read the fields, so the chosen folder goes in after that.
             SetStayOnTop(false);
-            BROWSEINFOA info{};
-            info.hwndOwner = GetWindow(hwnd(), GW_OWNER);
-            info.lpszTitle = "Select Folder";
-            std::array<char, MAX_PATH> path{};
-            if (PIDLIST_ABSOLUTE pidl = SHBrowseForFolderA(&info)) {
-                if (SHGetPathFromIDListA(pidl, path.data())) rules_.FolderAddrBTNClick(path.data());
-                CoTaskMemFree(pidl);
-            }
+            const std::string folder = ChooseFolder(GetWindow(hwnd(), GW_OWNER));
             SetStayOnTop(true);
+            if (!folder.empty()) rules_.FolderAddrBTNClick(folder);
             break;
         }
         case kMultiAddBtn: rules_.MultiShAddBTNClick(); break;
@@ -350,6 +372,19 @@ void ManagerWindow::OnCommand(int id, int code, HWND) {
         default: return;
     }
     WriteForm();
+}
+
+// A click sends the change twice under Wine (press and release), and the save question a
+// change may ask lets further list messages through: a change seen while one is being
+// handled is left alone, and the list shows afterwards what the rules selected.
+void ManagerWindow::ListSelectionChanged() {
+    if (in_list_change_) return;
+    in_list_change_ = true;
+    ReadForm();
+    const LRESULT sel = SendMessageA(Item(kList), LB_GETCURSEL, 0, 0);
+    rules_.ListBox1Click(sel == LB_ERR ? -1 : static_cast<int>(sel));
+    WriteForm();
+    in_list_change_ = false;
 }
 
 void ManagerWindow::SelectMenu() {

@@ -37,6 +37,7 @@ private:
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
     void CloseManager();
+    void ListSelectionChanged();
     void ReadForm();
     void WriteForm();
     void PlaceMoreOptions();
@@ -50,6 +51,7 @@ private:
     HINSTANCE instance_ = nullptr;
     bool writing_ = false;  // controls are being filled: their change notices are not edits
     bool shown_once_ = false;
+    bool in_list_change_ = false;  // a change of the list's selection is being handled
     win32::UniqueFont bold_font_, small_font_;
     UINT font_dpi_ = 0;
 };

@@ -32,6 +32,8 @@ public:
 
     // The result list.
     [[nodiscard]] int RowCount() const noexcept { return app_.results().size(); }
+    // What a row says to a screen reader: the shortcut's name.
+    [[nodiscard]] std::string RowText(int row) const { return std::string(app_.results().Name(row)); }
     [[nodiscard]] RowDrawing PaintRow(int row);
     [[nodiscard]] int ItemHeight() const noexcept { return RowHeight(app_.settings().showicons); }
     [[nodiscard]] int Selected() const noexcept { return matcher_.selected(); }

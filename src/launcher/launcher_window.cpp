@@ -19,6 +19,7 @@
 #include "platform/win32/ui/dpi.h"
 #include "platform/win32/ui/foreground.h"
 #include "platform/win32/ui/keys.h"
+#include "platform/win32/ui/list_texts.h"
 #include "platform/win32/ui/subclass.h"
 #include "platform/win32/win32_icons.h"
 #include "platform/win32/win32_monitors.h"
@@ -214,6 +215,7 @@ void LauncherWindow::OnCreate() {
                             S(5), S(40), S(131), S(152), hwnd(), reinterpret_cast<HMENU>(kListId), instance_, nullptr);
     ui::Subclass(edit_, [this](UINT msg, WPARAM wp, LPARAM lp) { return EditMessage(msg, wp, lp); });
     ui::Subclass(list_, [this](UINT msg, WPARAM wp, LPARAM lp) { return ListMessage(msg, wp, lp); });
+    ui::MarkHoldsTexts(list_);
     hotkey_registrar_ = std::make_unique<win32::Win32HotkeyRegistrar>(hwnd());
     hotkeys_ = std::make_unique<HotkeyManager>(*hotkey_registrar_);
     WTSRegisterSessionNotification(hwnd(), NOTIFY_FOR_THIS_SESSION);  // lock, unlock, user switch
@@ -787,6 +789,8 @@ std::optional<LRESULT> LauncherWindow::EditMessage(UINT msg, WPARAM wp, LPARAM) 
 }
 
 std::optional<LRESULT> LauncherWindow::ListMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == LB_GETTEXTLEN || msg == LB_GETTEXT)
+        return ui::AnswerRowText(list_, msg, wp, lp, [this](int row) { return rules_.RowText(row); });
     switch (msg) {
         case WM_KEYUP:
             if (ListKeyUp(wp)) return 0;

@@ -13,6 +13,7 @@
 //   vtx_driver edit CLASS             prints the text of the window's first Edit child
 //   vtx_driver layered CLASS          prints colour key, alpha and flags of a layered window
 //   vtx_driver message CLASS MSG W L  sends a message and prints its result
+//   vtx_driver sendtime CLASS MSG W L sends a message and prints the milliseconds until it is handled
 //   vtx_driver count CLASS            prints how many top-level windows of CLASS exist
 //   vtx_driver workarea               prints the work area's width and height
 //   vtx_driver fgclass                prints the class of the foreground window and of the focus in it
@@ -20,6 +21,10 @@
 //   vtx_driver shown CLASS [ms]       waits until a visible top-level window of CLASS exists
 //   vtx_driver listsel CLASS          prints the selected row of the window's first ListBox child (-1: none)
 //   vtx_driver listcount CLASS        prints the number of rows of that list (or of its list view)
+//   vtx_driver listtext CLASS N       prints row N of that list as LB_GETTEXTLEN and LB_GETTEXT give it
+//                                     to another process, as a screen reader reads it
+//   vtx_driver listpoint CLASS N      prints the screen point at the middle of row N of that list (a
+//                                     row scrolled out of sight fails)
 //   vtx_driver region CLASS           prints the window region's type (0 = ERROR, none set) and its box
 //   vtx_driver post CLASS MSG W L     posts a message (for commands that open a modal box)
 //   vtx_driver launch DIR EXE [ms]    starts EXE in DIR, waits until the program is ready and prints
@@ -56,6 +61,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -396,6 +402,34 @@ int main(int argc, char** argv) {
         if (!l) return 1;
         const LRESULT r = SendMessageA(l, cmd == "listsel" ? LB_GETCURSEL : LB_GETCOUNT, 0, 0);
         std::printf("%lld\n", static_cast<long long>(r));
+    } else if (cmd == "listtext" && argc > 3) {
+        // In wide characters, as screen readers ask.
+        HWND l = FindWindowExA(w, nullptr, "ListBox", nullptr);
+        if (!l) return 1;
+        const WPARAM row = static_cast<WPARAM>(std::atoi(argv[3]));
+        const LRESULT length = SendMessageW(l, LB_GETTEXTLEN, row, 0);
+        if (length == LB_ERR || length < 0) return 1;
+        std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+        const LRESULT got = SendMessageW(l, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide.data()));
+        if (got == LB_ERR || got < 0) return 1;
+        wide.resize(std::min(static_cast<std::size_t>(got), std::wcslen(wide.c_str())));
+        std::string text(wide.size() * 2 + 1, '\0');
+        const int n = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
+                                          static_cast<int>(text.size()), nullptr, nullptr);
+        text.resize(static_cast<std::size_t>(std::max(n, 0)));
+        std::printf("%s\n", text.c_str());
+    } else if (cmd == "listpoint" && argc > 3) {
+        HWND l = FindWindowExA(w, nullptr, "ListBox", nullptr);
+        RECT r{}, client{};
+        if (!l || SendMessageA(l, LB_GETITEMRECT, static_cast<WPARAM>(std::atoi(argv[3])),
+                               reinterpret_cast<LPARAM>(&r)) == LB_ERR) {
+            return 1;
+        }
+        GetClientRect(l, &client);
+        POINT mid{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        if (mid.y < client.top || mid.y >= client.bottom) return 1;
+        ClientToScreen(l, &mid);
+        std::printf("%ld %ld\n", mid.x, mid.y);
     } else if (cmd == "region") {
         HRGN rgn = CreateRectRgn(0, 0, 0, 0);
         const int type = GetWindowRgn(w, rgn);
@@ -520,6 +554,12 @@ int main(int argc, char** argv) {
         if (!e) return 1;
         const auto sel = static_cast<DWORD>(SendMessageA(e, EM_GETSEL, 0, 0));
         std::printf("%u %u\n", static_cast<unsigned>(LOWORD(sel)), static_cast<unsigned>(HIWORD(sel)));
+    } else if (cmd == "sendtime" && argc > 5) {
+        const double t0 = Seconds();
+        SendMessageA(w, static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
+                     static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),
+                     static_cast<LPARAM>(std::strtoll(argv[5], nullptr, 0)));
+        std::printf("%.1f\n", (Seconds() - t0) * 1000);
     } else if (cmd == "message" && argc > 5) {
         const LRESULT r = SendMessageA(w, static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
                                        static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),

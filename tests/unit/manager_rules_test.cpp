@@ -313,6 +313,18 @@ TEST_F(ManagerTest, ClickPromptSavesIntoTheEditedEntryAndLoadsTheClickedOne) {
     EXPECT_FALSE(rules.Unsaved());
     rules.ListBox1Click(1);
     EXPECT_EQ(fp.prompts.questions.size(), 2u) << "no prompt without a change";
+    // A click on the entry the fields show, also after a later show cleared the selection,
+    // neither asks nor reloads: the edit and its flag stay.
+    for (const bool reshown : {false, true}) {
+        if (reshown) rules.FormShow();
+        rules.form().other_addr = "still typing";
+        rules.FieldChanged();
+        rules.ListBox1Click(1);
+        EXPECT_EQ(fp.prompts.questions.size(), 2u) << reshown;
+        EXPECT_EQ(rules.form().other_addr, "still typing") << reshown;
+        EXPECT_TRUE(rules.Unsaved()) << reshown;
+        EXPECT_EQ(rules.Selected(), 1) << reshown;
+    }
 }
 
 TEST_F(ManagerTest, EntryStaysOnItsLineAcrossResorts) {
@@ -323,7 +335,8 @@ TEST_F(ManagerTest, EntryStaysOnItsLineAcrossResorts) {
     for (int round = 0; round < 60; ++round) {
         const int n = rules.EntryCount();
         const int edited = std::uniform_int_distribution<int>(0, n - 1)(rng);
-        const int clicked = std::uniform_int_distribution<int>(0, n - 1)(rng);
+        // Another entry than the edited one: a click on that one changes nothing (above).
+        const int clicked = (edited + std::uniform_int_distribution<int>(1, n - 1)(rng)) % n;
         rules.ListBox1Click(edited);
         const std::string fresh = std::string(1, static_cast<char>('a' + round % 26)) + std::to_string(round);
         rules.form().name = fresh;
@@ -334,9 +347,8 @@ TEST_F(ManagerTest, EntryStaysOnItsLineAcrossResorts) {
         // The rename landed on the edited shortcut, the clicked one is loaded, and every
         // entry is its catalogue line.
         ASSERT_NE(IndexOf(fresh), -1);
-        const std::string want = clicked == edited ? fresh : clicked_name;
-        ASSERT_EQ(rules.form().name, want) << round;
-        ASSERT_EQ(rules.EntryText(rules.Selected()), want);
+        ASSERT_EQ(rules.form().name, clicked_name) << round;
+        ASSERT_EQ(rules.EntryText(rules.Selected()), clicked_name);
         ASSERT_EQ(rules.Edited(), rules.Selected());
         for (int i = 0; i < rules.EntryCount(); ++i) ASSERT_EQ(rules.EntryText(i), Field(i, kName));
     }
@@ -437,6 +449,14 @@ TEST_F(ManagerTest, AddressButtonsAndDialogsMarkTheShortcut) {
     rules.ViewDefProgsLBLClick();
     EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"Browsers(form2)", "MoreOptions", "MultiChooser(form2)",
                                                       "InstalledPrograms(form2)", "StandardPrograms(form2)"}));
+}
+
+TEST_F(ManagerTest, AnEntryReadsAsItsTwoLines) {
+    Load({FullLine("alpha", type::Other), JoinRecord(NewRecord("beta", "c:\\b.exe", "Program"))});
+    EXPECT_EQ(rules.EntryReadout(IndexOf("beta")), "beta, Open program: c:\\b.exe");
+    EXPECT_EQ(rules.EntryReadout(IndexOf("alpha")), "alpha (Invisible), Open other: f1");
+    EXPECT_EQ(rules.EntryReadout(2), "");
+    EXPECT_EQ(rules.EntryReadout(-1), "");
 }
 
 TEST(DescribeEntry, TwoLinesByType) {
