@@ -16,6 +16,7 @@
 #include "platform/win32/ui/dpi.h"
 #include "platform/win32/ui/foreground.h"
 #include "platform/win32/ui/keys.h"
+#include "platform/win32/ui/message_box.h"
 #include "platform/win32/ui/subclass.h"
 #include "platform/win32/win32_icons.h"
 #include "platform/win32/win32_monitors.h"
@@ -384,7 +385,7 @@ void LauncherWindow::ShowAtStart() {
 }
 
 void LauncherWindow::ShowError(const std::string& text) {
-    MessageBoxA(hwnd(), text.c_str(), "Vantrix", MB_OK | MB_ICONERROR);
+    (void)ui::ShowMessage(ui::MessageOwner(hwnd()), text, "Vantrix", MB_OK | MB_ICONERROR);
 }
 
 // ---------------------------------------------------------------- theme and layout
