@@ -374,7 +374,7 @@ void LauncherWindow::SetEditText(const std::string& text) { SetWindowTextA(edit_
 bool LauncherWindow::IsShowing() { return IsWindowVisible(hwnd()) != FALSE; }
 
 void LauncherWindow::Hide() {
-    enter_with_ctrl_ = false;  // a chord begun before the hide never ends here
+    chords_.Forget();  // a chord begun before the hide never ends here
     ShowWindow(hwnd(), SW_HIDE);
 }
 
@@ -723,7 +723,7 @@ bool LauncherWindow::FormKeyDown(WPARAM vk) {
 
 bool LauncherWindow::EditKeyDown(WPARAM vk) {
     // A quick Ctrl+Enter may let go of Ctrl before Enter comes up; the chord counts as pressed.
-    if (vk == VK_RETURN) enter_with_ctrl_ = ui::KeyHeld(VK_CONTROL);
+    chords_.KeyDown(vk);
     if (EditConsumesKey(static_cast<int>(vk))) return true;  // Alt+F4 does nothing in the edit box
     if (vk == VK_UP) rules_.MoveUp();
     if (vk == VK_DOWN) rules_.MoveDown();
@@ -732,8 +732,7 @@ bool LauncherWindow::EditKeyDown(WPARAM vk) {
 
 bool LauncherWindow::EditKeyUp(WPARAM vk) {
     if (vk != VK_RETURN) return false;
-    const bool ctrl = ui::KeyHeld(VK_CONTROL) || enter_with_ctrl_;
-    enter_with_ctrl_ = false;
+    const bool ctrl = chords_.KeyUp(VK_RETURN).ctrl;
     rules_.EditEnter(win32::WindowText(edit_), ctrl);
     return true;
 }
