@@ -222,12 +222,9 @@ void LauncherWindow::TrackMenu(const std::vector<MenuEntry>& entries, POINT scre
     std::size_t at = 0;
     win32::UniqueMenu menu(BuildMenu(entries, at, 0));
     if (tray) SetMenuDefaultItem(menu.get(), static_cast<UINT>(Command::ShowVtx), FALSE);
-    // The owner must be foreground, or the menu does not close when the user clicks elsewhere.
-    SetForegroundWindow(hwnd());
-    const int id = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen_pt.x, screen_pt.y, 0, hwnd(),
-                                  nullptr);
-    PostMessageA(hwnd(), WM_NULL, 0, 0);
-    if (id) Do(rules_.RunCommand(static_cast<Command>(id)));
+    // Its owner takes the keyboard while it is open, also when the launcher is hidden.
+    tray_.TrackMenu(menu.get(), screen_pt, hwnd(),
+                    [this](int id) { Do(rules_.RunCommand(static_cast<Command>(id))); });
 }
 
 void LauncherWindow::Do(WindowAction action) {

@@ -457,6 +457,12 @@ int main(int argc, char** argv) {
         HWND next = label ? GetWindow(label, GW_HWNDNEXT) : nullptr;
         if (!next) return 1;
         std::printf("%s\n", TextOf(next).c_str());
+    } else if (cmd == "textrect" && argc > 3) {
+        // The screen rectangle of the control with this text (a button to click).
+        HWND c = ChildWithText(w, argv[3]);
+        RECT r{};
+        if (!c || !GetWindowRect(c, &r)) return 1;
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     } else if (cmd == "before" && argc > 3) {
         HWND c = ChildWithText(w, argv[3]);
         HWND prev = c ? GetWindow(c, GW_HWNDPREV) : nullptr;
