@@ -16,6 +16,7 @@ have wine || need+=(wine)
 have Xvfb || need+=(xvfb)
 have xdotool || need+=(xdotool)
 have xauth || need+=(xauth)
+have xprop || need+=(x11-utils)  # which program has the keyboard, in the tray test
 have import || need+=(imagemagick)
 # The fuzz targets: clang with its libFuzzer runtime.
 have clang++ || need+=(clang)

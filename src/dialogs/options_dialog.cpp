@@ -88,8 +88,6 @@ bool IsModifier(WPARAM vk) {
     }
 }
 
-bool Held(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
-
 }  // namespace
 
 std::span<const ui::Control> OptionsDialog::Table() noexcept { return kTable; }
@@ -209,7 +207,8 @@ void OptionsDialog::OnCancel() {
 }
 
 bool OptionsDialog::KeyPreview(const MSG& msg) {
-    if (msg.message != WM_KEYUP || !Held(VK_CONTROL)) return false;
+    if (msg.message != WM_KEYUP || (msg.wParam != VK_F9 && msg.wParam != VK_F11)) return false;
+    if (!chords_.KeyUp(msg.wParam).ctrl) return false;
     if (msg.wParam == VK_F9) {
         SetChecked(kShowIcons, rules_.ToggleIcons());
         return true;

@@ -230,8 +230,6 @@ void ManagerWindow::SetStayOnTop(bool on) {
     WriteForm();
 }
 
-void ManagerWindow::Refresh() { WriteForm(); }
-
 void ManagerWindow::OnShowing() {
     if (shown_once_) ReadForm();
     shown_once_ = true;

@@ -5,12 +5,13 @@
 
 #include "app/dialogs.h"
 #include "editors/manager_rules.h"
+#include "editors/manager_target.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/ui/dialog.h"
 
 namespace vtx {
 
-class ManagerWindow final : public ui::Dialog {
+class ManagerWindow final : public ui::Dialog, public ManagerView {
 public:
     ManagerWindow(AppSession& app, Dialogs& dialogs) : rules_(app, dialogs), app_(app) {}
     bool Create(HINSTANCE instance, HWND owner);
@@ -23,9 +24,10 @@ public:
     // The launcher's "New Shortcut...": shown, then New pressed.
     void ShowAndNew();
     // Every switch of the stay-on-top style runs the show steps again.
-    void SetStayOnTop(bool on);
-    // What a picker or the browser definitions changed in the rules' form, shown.
-    void Refresh();
+    void SetStayOnTop(bool on) override;
+    // ManagerView: the controls into the rules' form and back.
+    void ReadForm() override;
+    void WriteForm() override;
 
 private:
     void OnShowing() override;
@@ -38,8 +40,6 @@ private:
 
     void CloseManager();
     void ListSelectionChanged();
-    void ReadForm();
-    void WriteForm();
     void PlaceMoreOptions();
     void DrawEntry(const DRAWITEMSTRUCT& item);
     void SelectMenu();

@@ -20,6 +20,7 @@
 #include "platform/win32/ui/foreground.h"
 #include "platform/win32/ui/keys.h"
 #include "platform/win32/ui/list_texts.h"
+#include "platform/win32/ui/message_box.h"
 #include "platform/win32/ui/subclass.h"
 #include "platform/win32/win32_icons.h"
 #include "platform/win32/win32_monitors.h"
@@ -241,12 +242,9 @@ void LauncherWindow::TrackMenu(const std::vector<MenuEntry>& entries, POINT scre
     std::size_t at = 0;
     win32::UniqueMenu menu(BuildMenu(entries, at, 0));
     if (tray) SetMenuDefaultItem(menu.get(), static_cast<UINT>(Command::ShowVtx), FALSE);
-    // The owner must be foreground, or the menu does not close when the user clicks elsewhere.
-    SetForegroundWindow(hwnd());
-    const int id = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen_pt.x, screen_pt.y, 0, hwnd(),
-                                  nullptr);
-    PostMessageA(hwnd(), WM_NULL, 0, 0);
-    if (id) Do(rules_.RunCommand(static_cast<Command>(id)));
+    // Its owner takes the keyboard while it is open, also when the launcher is hidden.
+    tray_.TrackMenu(menu.get(), screen_pt, hwnd(),
+                    [this](int id) { Do(rules_.RunCommand(static_cast<Command>(id))); });
 }
 
 void LauncherWindow::Do(WindowAction action) {
@@ -399,7 +397,7 @@ void LauncherWindow::SetEditText(const std::string& text) { SetWindowTextA(edit_
 bool LauncherWindow::IsShowing() { return IsWindowVisible(hwnd()) != FALSE; }
 
 void LauncherWindow::Hide() {
-    enter_with_ctrl_ = false;  // a chord begun before the hide never ends here
+    chords_.Forget();  // a chord begun before the hide never ends here
     ShowWindow(hwnd(), SW_HIDE);
 }
 
@@ -410,7 +408,7 @@ void LauncherWindow::ShowAtStart() {
 }
 
 void LauncherWindow::ShowError(const std::string& text) {
-    MessageBoxA(hwnd(), text.c_str(), "Vantrix", MB_OK | MB_ICONERROR);
+    (void)ui::ShowMessage(ui::MessageOwner(hwnd()), text, "Vantrix", MB_OK | MB_ICONERROR);
 }
 
 // ---------------------------------------------------------------- theme and layout
@@ -748,10 +746,7 @@ bool LauncherWindow::FormKeyDown(WPARAM vk) {
 
 bool LauncherWindow::EditKeyDown(WPARAM vk) {
     // A quick Ctrl+Enter may let go of Ctrl before Enter comes up; the chord counts as pressed.
-    if (vk == VK_RETURN) {
-        enter_with_ctrl_ = ui::KeyHeld(VK_CONTROL);
-        enter_with_shift_ = ui::KeyHeld(VK_SHIFT);
-    }
+    chords_.KeyDown(vk);
     if (EditConsumesKey(static_cast<int>(vk))) return true;  // Alt+F4 does nothing in the edit box
     if (vk == VK_UP) rules_.MoveUp();
     if (vk == VK_DOWN) rules_.MoveDown();
@@ -760,10 +755,8 @@ bool LauncherWindow::EditKeyDown(WPARAM vk) {
 
 bool LauncherWindow::EditKeyUp(WPARAM vk) {
     if (vk != VK_RETURN) return false;
-    const bool ctrl = ui::KeyHeld(VK_CONTROL) || enter_with_ctrl_;
-    const bool shift = ui::KeyHeld(VK_SHIFT) || enter_with_shift_;
-    enter_with_ctrl_ = enter_with_shift_ = false;
-    rules_.EditEnter(win32::WindowText(edit_), ctrl, shift);
+    const ui::Modifiers held = chords_.KeyUp(VK_RETURN);
+    rules_.EditEnter(win32::WindowText(edit_), held.ctrl, held.shift);
     return true;
 }
 

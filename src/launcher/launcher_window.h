@@ -17,6 +17,7 @@
 #include "app/main_view.h"
 #include "launcher/launcher_rules.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/ui/keys.h"
 #include "platform/win32/ui/tray_icon.h"
 #include "platform/win32/ui/window.h"
 #include "platform/win32/win32_hotkeys.h"
@@ -148,8 +149,7 @@ private:
     bool menu_hot_ = false;
     bool hide_hot_ = false;
     bool tracking_mouse_ = false;
-    bool enter_with_ctrl_ = false;
-    bool enter_with_shift_ = false;
+    ui::ChordKeys chords_;  // the modifiers held with each key pressed in the edit box
 };
 
 }  // namespace vtx

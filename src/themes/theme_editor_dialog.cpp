@@ -12,6 +12,7 @@
 #include "platform/win32/gdi_util.h"
 #include "platform/win32/layout_painter.h"
 #include "platform/win32/ui/dpi.h"
+#include "platform/win32/ui/message_box.h"
 #include "platform/win32/ui/subclass.h"
 #include "themes/builtin_images.h"
 
@@ -312,7 +313,7 @@ void ThemeEditorDialog::CloseEditor() {
 }
 
 void ThemeEditorDialog::OnCancel() {
-    if (MessageBoxA(hwnd(), std::string(kCancelQuestion).c_str(), "Quit?", MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (ui::ShowMessage(hwnd(), std::string(kCancelQuestion), "Quit?", MB_YESNO | MB_ICONQUESTION) == IDYES)
         CloseEditor();
 }
 
@@ -422,8 +423,8 @@ void ThemeEditorDialog::PickImage(ImageSlot slot, int field_id) {
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameA(&ofn)) return;
     if (!rules_.ImagePicked(slot, path)) {
-        MessageBoxA(hwnd(), (std::string(path) + "\r\nis not a bitmap that can be used.").c_str(), "Theme Editor",
-                    MB_OK | MB_ICONWARNING);
+        (void)ui::ShowMessage(hwnd(), std::string(path) + "\r\nis not a bitmap that can be used.", "Theme Editor",
+                              MB_OK | MB_ICONWARNING);
         return;
     }
     SetText(field_id, path);

@@ -360,6 +360,23 @@ int main(int argc, char** argv) {
         }
         return 1;
     }
+    if (cmd == "boxover") {
+        // The visible message box against the window of the class that raised it: the box's
+        // owner's class, 1 when the box lies above that window in the z-order, whether that
+        // window takes input meanwhile, and whether the box is top-most.
+        BoxData d{nullptr};
+        EnumWindows(BoxProc, reinterpret_cast<LPARAM>(&d));
+        HWND raiser = Find(cls);
+        if (!d.box || !raiser) return 1;
+        char owner[256] = {};
+        if (HWND o = GetWindow(d.box, GW_OWNER)) GetClassNameA(o, owner, sizeof owner);
+        bool above = false;
+        for (HWND h = GetWindow(d.box, GW_HWNDNEXT); h && !above; h = GetWindow(h, GW_HWNDNEXT)) above = h == raiser;
+        const bool topmost = (GetWindowLongA(d.box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        std::printf("%s %d %d %d\n", owner[0] ? owner : "-", above ? 1 : 0, IsWindowEnabled(raiser) ? 1 : 0,
+                    topmost ? 1 : 0);
+        return 0;
+    }
     HWND w = Find(cls);
     if (!w) {
         std::fprintf(stderr, "no window of class %s\n", cls);
@@ -367,6 +384,8 @@ int main(int argc, char** argv) {
     }
     if (cmd == "visible") {
         std::printf("%d\n", IsWindowVisible(w) ? 1 : 0);
+    } else if (cmd == "enabled") {
+        std::printf("%d\n", IsWindowEnabled(w) ? 1 : 0);
     } else if (cmd == "rect") {
         RECT r{};
         GetWindowRect(w, &r);
@@ -483,6 +502,12 @@ int main(int argc, char** argv) {
         HWND next = label ? GetWindow(label, GW_HWNDNEXT) : nullptr;
         if (!next) return 1;
         std::printf("%s\n", TextOf(next).c_str());
+    } else if (cmd == "textrect" && argc > 3) {
+        // The screen rectangle of the control with this text (a button to click).
+        HWND c = ChildWithText(w, argv[3]);
+        RECT r{};
+        if (!c || !GetWindowRect(c, &r)) return 1;
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     } else if (cmd == "before" && argc > 3) {
         HWND c = ChildWithText(w, argv[3]);
         HWND prev = c ? GetWindow(c, GW_HWNDPREV) : nullptr;

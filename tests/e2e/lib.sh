@@ -305,6 +305,16 @@ wait_no_menu() {
 # Waits until a command prints the expected text, at most E2E_WAIT seconds.
 wait_eq() { wait_output "$@"; }
 
+# Waits until the keyboard (X's input focus) is on a window of vantrix.exe. A tray menu opened
+# while none of the program's windows shows is given the keyboard a moment after it appears;
+# keys typed before would go to the desktop.
+keyboard_ours() {
+  local id
+  id="$(xdotool getwindowfocus 2>/dev/null)" || return 1
+  xprop -id "$id" WM_CLASS 2>/dev/null | grep -q '"vantrix.exe"'
+}
+wait_keyboard_ours() { until_ok keyboard_ours || fail "${1:-the program} does not get the keyboard"; }
+
 # Waits until the control with the keyboard in a window of CLASS is "CONTROL-CLASS TEXT".
 wait_focus() { wait_output "$2" "${3:-focus}" driver focus "$1"; }
 

@@ -37,7 +37,11 @@ chord Control_L Tab
 tab_to TForm3 ListBox 12
 press Home
 wait_eq "Default Theme" "the default theme is selected" driver after TForm3 'Title:'
-chord Control_L F11
+# Typed at xdotool's speed, which lets Ctrl go before F11 comes up: the chord still counts.
+xdotool key ctrl+F11
+driver shown '#32770' $((E2E_WAIT * 1000)) || fail "a quick Ctrl+F11 did not warn"
+# The warning belongs to the top-most Settings dialog: above it, and Settings waits for it.
+assert_eq "$(driver boxover TForm3)" "TForm3 1 0 1" "the warning and the Settings dialog"
 assert_eq "$(driver msgbox 5000)" $'Theme editor is NOT supported in this version.\nUse it at your own risk!' \
   "the warning before the editor"
 driver shown TForm6 5000 || fail "the theme editor did not open"

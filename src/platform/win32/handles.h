@@ -40,6 +40,7 @@ struct IconDeleter { void operator()(HICON h) const noexcept { DestroyIcon(h); }
 struct MenuDeleter { void operator()(HMENU h) const noexcept { DestroyMenu(h); } };
 struct ViewDeleter { void operator()(void* p) const noexcept { UnmapViewOfFile(p); } };
 struct RegionDeleter { void operator()(HRGN h) const noexcept { DeleteObject(h); } };
+struct WindowDeleter { void operator()(HWND h) const noexcept { if (IsWindow(h)) DestroyWindow(h); } };
 
 using UniqueHandleH = UniqueHandle<HANDLE, CloseHandleDeleter>;  // null means none
 inline HANDLE const kInvalidFile = INVALID_HANDLE_VALUE;
@@ -57,6 +58,7 @@ using UniqueRegion = UniqueHandle<HRGN, RegionDeleter>;
 using UniqueIcon = UniqueHandle<HICON, IconDeleter>;
 using UniqueMenu = UniqueHandle<HMENU, MenuDeleter>;
 using UniqueView = UniqueHandle<void*, ViewDeleter>;
+using UniqueWindow = UniqueHandle<HWND, WindowDeleter>;
 
 // GetDC / ReleaseDC for the lifetime of a scope.
 class ScopedDC {

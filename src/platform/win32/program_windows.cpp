@@ -80,33 +80,6 @@ void ProgramWindows::RefillBrowserCombo(const std::string& caller) {
 
 namespace {
 
-// The manager as the pickers see it: what they choose goes into its rules' form and shows.
-class ManagerTarget final : public PickerTarget {
-public:
-    explicit ManagerTarget(ManagerWindow& manager) noexcept : m_(manager) {}
-    void SetProgram(const std::string& address, const std::string& start_folder) override {
-        m_.rules().SetProgramAddress(address, start_folder);
-        m_.Refresh();
-    }
-    void SetOtherAddress(const std::string& address) override {
-        m_.rules().SetOtherAddress(address);
-        m_.Refresh();
-    }
-    void SetName(const std::string&) override {}  // the pickers leave the manager's name alone
-    void AppendMembers(const std::vector<std::string>& names) override {
-        m_.rules().AddMembers(names);
-        m_.Refresh();
-    }
-    void RefillBrowsers() override {
-        m_.rules().RefillBrowsers();
-        m_.Refresh();
-    }
-    void SetStayOnTop(bool on) override { m_.SetStayOnTop(on); }
-
-private:
-    ManagerWindow& m_;
-};
-
 // Made hidden; a window that cannot be made is dropped and its requests do nothing.
 template <typename T>
 void Make(std::unique_ptr<T>& window, HINSTANCE instance, HWND owner) {
@@ -127,7 +100,7 @@ bool ProgramWindows::CreateNext() {
         case 0:
             manager_ = std::make_unique<ManagerWindow>(app_, *this);
             Make(manager_, instance, launcher);
-            if (manager_) manager_target_ = std::make_unique<ManagerTarget>(*manager_);
+            if (manager_) manager_target_ = std::make_unique<ManagerPickerTarget>(manager_->rules(), *manager_);
             picker_targets_.form2 = manager_target_.get();
             return true;
         case 1:

@@ -7,6 +7,7 @@
 
 #include "app/windows_version.h"
 #include "platform/command_line.h"
+#include "platform/win32/ui/message_box.h"
 
 namespace vtx::win32 {
 namespace {
@@ -94,19 +95,12 @@ std::string Win32Clipboard::GetText() {
 
 // ---------------------------------------------------------------- prompts
 
-void Win32Prompts::Message(const std::string& text) { MessageBoxA(owner_, text.c_str(), kTitle, MB_OK); }
-
-HWND Win32Prompts::QuestionOwner() const noexcept {
-    HWND active = GetActiveWindow();
-    return active ? active : owner_;
-}
+void Win32Prompts::Message(const std::string& text) { (void)ui::ShowMessage(ui::MessageOwner(owner_), text, kTitle, MB_OK); }
 
 bool Win32Prompts::AskYesNo(const std::string& text) { return AskYesNoCaptioned(kTitle, text); }
 
 bool Win32Prompts::AskYesNoCaptioned(const std::string& caption, const std::string& text) {
-    HWND owner = QuestionOwner();
-    const UINT top = (GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST) ? MB_TOPMOST : 0;
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), MB_YESNO | top) == IDYES;
+    return ui::ShowMessage(ui::MessageOwner(owner_), text, caption, MB_YESNO) == IDYES;
 }
 
 // ---------------------------------------------------------------- system

@@ -27,7 +27,8 @@ private:
     HWND own_window_ = nullptr;
 };
 
-// Message boxes titled with the application's name.
+// Message boxes titled with the application's name, owned by the window that raised them
+// (ui::ShowMessage); the launcher's when none of ours is active.
 class Win32Prompts : public Prompts {
 public:
     static constexpr const char* kTitle = "Vantrix";
@@ -37,9 +38,6 @@ public:
     bool AskYesNoCaptioned(const std::string& caption, const std::string& text) override;
 
 private:
-    // A question belongs to the window the user is working in (the shortcut manager, say),
-    // which it blocks and stays above; otherwise to the launcher.
-    [[nodiscard]] HWND QuestionOwner() const noexcept;
     HWND owner_ = nullptr;
 };
 

@@ -64,12 +64,13 @@ bool Dialog::PreTranslate(MSG& msg) {
     HWND self = hwnd();
     if (!self || !IsWindowVisible(self)) return false;
     if (msg.hwnd != self && !IsChild(self, msg.hwnd)) return false;
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) chords_.KeyDown(msg.wParam);
     if (KeyPreview(msg)) return true;
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && (GetKeyState(VK_CONTROL) & 0x8000) && frame_.tabs_id) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && KeyHeld(VK_CONTROL) && frame_.tabs_id) {
         HWND tabs = Item(frame_.tabs_id);
         const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
         const int current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
-        const bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+        const bool back = KeyHeld(VK_SHIFT);
         if (count > 0) SelectPage((current + (back ? count - 1 : 1)) % count);
         SetFocus(tabs);  // the control that had the keyboard may be on the page just hidden
         return true;
@@ -81,6 +82,7 @@ void Dialog::Show() {
     HWND self = hwnd();
     if (!self) return;
     if (!IsWindowVisible(self)) {
+        chords_.Forget();
         OnShowing();
         if (!placed_) {
             // Centred on the monitor that holds the mouse pointer, at its first showing.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/win32/ui/controls.h"
+#include "platform/win32/ui/keys.h"
 #include "platform/win32/ui/window.h"
 
 namespace vtx::ui {
@@ -47,7 +48,8 @@ protected:
     virtual void OnCommand(int id, int code, HWND control) { (void)id, (void)code, (void)control; }
     virtual void OnOK() { Close(); }
     virtual void OnCancel() { Close(); }
-    // Keys seen before the focused control (key preview); true consumes the message.
+    // Keys seen before the focused control (key preview); true consumes the message. A chord
+    // acted on at a key's release reads its modifiers from `chords_.KeyUp(msg.wParam)`.
     virtual bool KeyPreview(const MSG& msg) { (void)msg; return false; }
     virtual LRESULT OnNotify(const NMHDR& header) { (void)header; return 0; }
     // Anything else the form handles itself; false passes the message on.
@@ -69,6 +71,7 @@ protected:
 
     ControlSet controls_;
     DialogFrame frame_{};
+    ChordKeys chords_;  // every key press of the dialog, with the modifiers held at it
 
 private:
     bool PreTranslate(MSG& msg);
