@@ -60,3 +60,9 @@ endforeach()
 # The installed-programs scan over a generated Start menu (bench/scan_bench.sh, not run by CI).
 add_executable(vtx_scan_bench bench/wine/scan_bench.cpp)
 target_link_libraries(vtx_scan_bench PRIVATE vtx_win32)
+
+# The whole program beside a bare tray program (bench/program_bench.sh, not run by CI).
+add_executable(vtx_bare_tray WIN32 bench/wine/bare_tray.cpp)
+target_link_libraries(vtx_bare_tray PRIVATE user32 gdi32 shell32)
+add_executable(vtx_program_driver bench/wine/program_driver.cpp)
+target_link_libraries(vtx_program_driver PRIVATE user32 gdi32 shell32 psapi)
