@@ -28,6 +28,8 @@
 #   REPS=7 LAUNCHES=1000 SHOWS=5 KEYS=15 (the defaults) change the number of runs, of launches,
 #   of hotkey presses and of keystrokes per run. VTX_BEFORE=path/to/an/older/vantrix.exe adds it
 #   as a third program to the same alternation, for before-and-after figures of a change.
+#   BARE_PARTS=1 also shows the bare program's window with the launcher window's layered style,
+#   with its edit box and list, and with both: what each part costs the hotkey's show.
 # A private Wine prefix (in VTX_BUILD) and, when DISPLAY is not set, a private Xvfb are used.
 set -euo pipefail
 VTX_SOURCE="${VTX_SOURCE:-$(cd "$(dirname "$0")/.." && pwd)}"
@@ -141,16 +143,17 @@ run_vantrix() {  # size run label exe
   # Each window's first opening and what it added to the private memory.
   local step=0 was cls
   read -r was _ <<<"$(memory "$4")"
-  OPENED=""
+  local opened=""
   while out="$(try_measure openstep "$step" "${PROGRAM_WIN}vtx_probe.exe" 2>/dev/null)"; do
     read -r priv _ <<<"$(memory "$4")"
     for cls in $(awk '$1 == "opened" { print $2 }' <<<"$out"); do
       record "$n" "$vtx" "window_$cls" $(( priv - was ))
-      OPENED="$OPENED $cls"
+      opened="$opened $cls"
     done
     was="$priv"
     step=$((step + 1))
   done
+  OPENED[$n]="${opened# }"
   measure settle TForm1 >/dev/null
   read -r priv rss <<<"$(memory "$4")"
   record "$n" "$vtx" priv_all "$priv"
@@ -192,6 +195,18 @@ run_bare() {  # size
   driver gone VtxBareWindow 10000 || true
 }
 
+# The bare program's window with one of the launcher window's parts, for what each costs the show.
+run_parts() {  # size
+  local n="$1" part line
+  for part in layered children layered+children; do
+    measure start "$PROGRAM_WIN" "${PROGRAM_WIN}vtx_bare_tray.exe" VtxBareTray "$part" >/dev/null
+    line="$(measure hotkey VtxBareWindow "$SHOWS")"
+    record "$n" "bare_$part" show "$(rest_median <<<"$line")"
+    measure close VtxBareWindow >/dev/null
+    driver gone VtxBareWindow 10000 || true
+  done
+}
+
 # The bare program with the system libraries vantrix.exe loads: how much of the difference is Wine's.
 run_libs() {  # size
   local n="$1" out priv rss
@@ -214,7 +229,7 @@ measure close TForm1 >/dev/null
 measure start "$PROGRAM_WIN" "${PROGRAM_WIN}vtx_bare_tray.exe" VtxBareTray >/dev/null
 measure close VtxBareWindow >/dev/null
 
-OPENED=""
+declare -A OPENED
 for n in "${SIZES[@]}"; do
   catalogue "$n" >"$PROGRAM_DIR/list-$n.ini"
   for run in $(seq 1 "$REPS"); do
@@ -224,7 +239,11 @@ for n in "${SIZES[@]}"; do
       case "${PROGRAMS[$(( (i + run - 1) % ${#PROGRAMS[@]} ))]}" in
         vtx) run_vantrix "$n" "$run" vtx vantrix.exe ;;
         before) run_vantrix "$n" "$run" before vantrix-before.exe ;;
-        bare) run_bare "$n"; run_libs "$n" ;;
+        bare)
+          run_bare "$n"
+          run_libs "$n"
+          [ "${BARE_PARTS:-0}" = 0 ] || run_parts "$n"
+          ;;
       esac
     done
   done
@@ -233,7 +252,7 @@ done
 # One row per measure and size: median (lowest..highest) of each program, each one's ratio to the
 # bare program or its difference from it, and the target (checked for vantrix.exe).
 echo
-echo "Windows opened once for the second memory figure: ${OPENED:-none}"
+for n in "${SIZES[@]}"; do echo "Windows opened once at $n shortcuts (last run): ${OPENED[$n]:-none}"; done
 awk -v sizes="${SIZES[*]}" -v launches="$LAUNCHES" -v programs="${PROGRAMS[*]}" '
   function med(k,   n, i, j, t, a) {
     if (vals[k] == "") return "";
@@ -284,6 +303,14 @@ awk -v sizes="${SIZES[*]}" -v launches="$LAUNCHES" -v programs="${PROGRAMS[*]}" 
       row(n, "start to ready, ms", "ready", 1, "%.0f", "ratio", 1.3, 1);
       row(n, "hotkey to painted, first, ms", "show1", 1, "%.1f", "ratio", 2, 0);
       row(n, "hotkey to painted, ms", "show", 1, "%.1f", "ratio", 2, 1);
+      b = med(n SUBSEP "bare" SUBSEP "show");
+      np = split("layered children layered+children", part, " ");
+      for (i = 1; i <= np; i++) {
+        a = med(n SUBSEP "bare_" part[i] SUBSEP "show");
+        if (a != "")
+          line(n, "  bare window + " part[i] ", ms", cell(n SUBSEP "bare_" part[i] SUBSEP "show", 1, "%.1f"), "-", "-",
+               compare(a, b, "ratio"), "-", "");
+      }
       row(n, "keystroke to drawn, ms", "key", 1, "%.2f", "ratio", 2, big);
       row(n, "WM_NULL round trip, us", "null", 1, "%.0f", "ratio", 0, 0);
       row(n, "match hit (WM_SETTEXT), us", "hit", 1, "%.0f", "", 0, 0);

@@ -111,9 +111,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     window_class.lpszClassName = kWindowClass;
     RegisterClassExA(&window_class);
     // The launcher's size at 96 DPI, owned by the hidden window so that it has no task-bar button.
-    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, "", WS_POPUP | WS_BORDER, 100, 100, 141, 200, app,
-                                  nullptr, instance, nullptr);
+    // "layered" and "children" give the window what the launcher's has, to tell what each costs
+    // the show: the layered style (for opacity) and an edit box over a list box.
+    const bool layered = command_line && std::strstr(command_line, "layered");
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW | (layered ? WS_EX_LAYERED : 0), kWindowClass, "",
+                                  WS_POPUP | WS_BORDER | WS_CLIPCHILDREN, 100, 100, 141, 200, app, nullptr, instance,
+                                  nullptr);
     if (!app || !window) return 1;
+    if (layered) SetLayeredWindowAttributes(window, 0, 255, LWA_ALPHA);
+    if (command_line && std::strstr(command_line, "children")) {
+        CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 19, 132, 21, window,
+                        nullptr, instance, nullptr);
+        HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER, 5, 40, 131,
+                                    152, window, nullptr, instance, nullptr);
+        for (int i = 0; i < 50; ++i) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("shortcut"));
+    }
 
     NOTIFYICONDATAA tray{};
     tray.cbSize = sizeof tray;

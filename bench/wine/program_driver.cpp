@@ -7,9 +7,9 @@
 // process's comes back as its swap alone), so the script reads the private figure from Linux as
 // Wine computes it for a process itself; the driver's "mem" lines give WorkingSetSize and say when
 // the process has settled.
-//   start DIR EXE MUTEX [ARG]  starts EXE (with ARG) in DIR; prints "ready MS" once MUTEX exists, then waits
-//                              until the process has settled (working set and window count still
-//                              for a second) and prints "mem PRIVATE_KB RSS_KB"
+//   start DIR EXE MUTEX [ARG]  starts EXE (with ARG) in DIR; prints "ready MS" once MUTEX exists,
+//                              then waits until the process has settled (working set and window
+//                              count still for a second) and prints "mem PRIVATE_KB RSS_KB"
 //   mem CLASS                  prints "mem PRIVATE_KB RSS_KB" of the process of the window CLASS
 //   settle CLASS               the same once that process has settled
 //   hotkey CLASS N             N times: Win+Z, the milliseconds until CLASS is shown and painted,
@@ -228,7 +228,7 @@ bool Drop(HWND target, const std::string& path) {
     std::string block(sizeof(DROPFILES), '\0');
     DROPFILES head{};
     head.pFiles = sizeof(DROPFILES);
-    head.pt = POINT{20, 60};
+    head.pt = POINT{30, 8};  // the title strip: a drop there is offered as a new shortcut
     std::memcpy(block.data(), &head, sizeof head);
     block += path + '\0' + '\0';
     DWORD pid = 0;
