@@ -13,7 +13,6 @@
 //   vtx_driver edit CLASS             prints the text of the window's first Edit child
 //   vtx_driver layered CLASS          prints colour key, alpha and flags of a layered window
 //   vtx_driver message CLASS MSG W L  sends a message and prints its result
-//   vtx_driver sendtime CLASS MSG W L sends a message and prints the milliseconds until it is handled
 //   vtx_driver count CLASS            prints how many top-level windows of CLASS exist
 //   vtx_driver workarea               prints the work area's width and height
 //   vtx_driver fgclass                prints the class of the foreground window and of the focus in it
@@ -579,12 +578,6 @@ int main(int argc, char** argv) {
         if (!e) return 1;
         const auto sel = static_cast<DWORD>(SendMessageA(e, EM_GETSEL, 0, 0));
         std::printf("%u %u\n", static_cast<unsigned>(LOWORD(sel)), static_cast<unsigned>(HIWORD(sel)));
-    } else if (cmd == "sendtime" && argc > 5) {
-        const double t0 = Seconds();
-        SendMessageA(w, static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
-                     static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),
-                     static_cast<LPARAM>(std::strtoll(argv[5], nullptr, 0)));
-        std::printf("%.1f\n", (Seconds() - t0) * 1000);
     } else if (cmd == "message" && argc > 5) {
         const LRESULT r = SendMessageA(w, static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
                                        static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),

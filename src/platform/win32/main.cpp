@@ -92,14 +92,14 @@ int Run(HINSTANCE instance) {
     services.set_owner(window.hwnd());
     window.AddTrayIcon();
     session.FormCreate(window, window);
-    // The secondary windows: made hidden as soon as the launcher is up, shown on demand.
+    // The secondary windows: made hidden at their first use (the manager when idle), shown on demand.
     windows.Prepare(instance, window.hwnd());
     if (session.ShowAtStart()) window.ShowAtStart();
 
     MSG msg;
     bool windows_left = true;
     for (;;) {
-        // Idle moments build the hidden windows, one each, so input is never kept waiting long.
+        // An idle moment builds the windows worth having ready, so input is never kept waiting long.
         while (windows_left && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) windows_left = windows.CreateNext();
         if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
         if (vtx::ui::Dialog::PreTranslateAll(msg)) continue;

@@ -21,23 +21,18 @@ void ProgramWindows::Prepare(HINSTANCE instance, HWND launcher) noexcept {
     launcher_ = launcher;
 }
 
-void ProgramWindows::CreateAll() {
-    while (CreateNext()) {
-    }
-}
-
 void ProgramWindows::ShowOptions() {
-    CreateAll();
+    Need(kOptions);
     if (options_) options_->Show();
 }
 
 void ProgramWindows::ShowAbout() {
-    CreateAll();
+    Need(kAbout);
     if (about_) about_->Show();
 }
 
 void ProgramWindows::ShowThemeEditor(const std::string& theme_file) {
-    CreateAll();
+    Need(kThemeEditor);
     if (!theme_editor_) return;
     theme_editor_->LoadThemeIntoEditor(theme_file);
     theme_editor_->Show();
@@ -46,24 +41,25 @@ void ProgramWindows::ShowThemeEditor(const std::string& theme_file) {
 // ---------------------------------------------------------------- the shortcut manager and its dialogs
 
 void ProgramWindows::ShowManager(const std::string& search) {
-    CreateAll();
+    Need(kManager);
     if (manager_) manager_->ShowWithSearch(search);
 }
 
 void ProgramWindows::ShowNewShortcut() {
-    CreateAll();
+    Need(kManager);
     if (manager_) manager_->ShowAndNew();
 }
 
 bool ProgramWindows::ManagerShowing() { return manager_ && manager_->IsShowing(); }
 
 void ProgramWindows::ShowBrowsers(const std::string& caller) {
-    CreateAll();
+    Need(kBrowsers);
     if (browsers_) browsers_->ShowFor(caller);
 }
 
 void ProgramWindows::ShowMoreOptions() {
-    CreateAll();
+    Need(kManager);
+    Need(kMoreOptions);
     if (!more_options_ || !manager_) return;
     more_options_->ShowModal(manager_->hwnd(), manager_->rules().options(), [this] { manager_->SetStayOnTop(true); });
 }
@@ -89,34 +85,36 @@ void Make(std::unique_ptr<T>& window, HINSTANCE instance, HWND owner) {
 }  // namespace
 
 bool ProgramWindows::CreateNext() {
-    if (!launcher_) return false;
+    Need(kManager);
+    return false;
+}
+
+void ProgramWindows::Need(Window which) {
+    if (!launcher_ || made_[which]) return;
+    made_[which] = true;
     HINSTANCE instance = instance_;
     HWND launcher = launcher_;
-    // In their order: the shortcut manager, the options dialog, the About window, the
-    // new-shortcut wizard, the theme editor, More Options, the browser definitions, the
-    // multi-shortcut item chooser, the installed-programs picker, the quick-add dialog and
-    // the standard-programs picker.
-    switch (next_++) {
-        case 0:
+    switch (which) {
+        case kManager:
             manager_ = std::make_unique<ManagerWindow>(app_, *this);
             Make(manager_, instance, launcher);
             if (manager_) manager_target_ = std::make_unique<ManagerPickerTarget>(manager_->rules(), *manager_);
             picker_targets_.form2 = manager_target_.get();
-            return true;
-        case 1:
+            return;
+        case kOptions:
             options_ = std::make_unique<OptionsDialog>(app_, *this);
             Make(options_, instance, launcher);
-            return true;
-        case 2:
+            return;
+        case kAbout:
             about_ = std::make_unique<AboutDialog>(app_);
             Make(about_, instance, launcher);
-            return true;
-        case 3:
+            return;
+        case kWizard:
             wizard_ = std::make_unique<WizardDialog>(app_, *this, picker_targets_);
             Make(wizard_, instance, launcher);
             picker_targets_.form5 = wizard_.get();
-            return true;
-        case 4:
+            return;
+        case kThemeEditor:
             // While the theme editor is open the options dialog leaves the top-most band, so the
             // editor can come in front of it; afterwards it goes back and lists the themes again.
             theme_editor_ = std::make_unique<ThemeEditorDialog>(app_, [this](bool editor_open) {
@@ -125,60 +123,60 @@ bool ProgramWindows::CreateNext() {
                 if (!editor_open) options_->RefreshThemeList();
             });
             Make(theme_editor_, instance, launcher);
-            return true;
-        case 5:
+            return;
+        case kMoreOptions:
             more_options_ = std::make_unique<MoreOptionsDialog>(app_);
             Make(more_options_, instance, launcher);
-            return true;
-        case 6:
+            return;
+        case kBrowsers:
             browsers_ = std::make_unique<BrowsersDialog>(
                 app_, [this](const std::string& caller, bool on) { SetCallerOnTop(caller, on); },
                 [this](const std::string& caller) { RefillBrowserCombo(caller); });
             Make(browsers_, instance, launcher);
-            return true;
-        case 7:
+            return;
+        case kChooser:
             chooser_ = std::make_unique<MultiChooserDialog>(app_, picker_targets_);
             Make(chooser_, instance, launcher);
-            return true;
-        case 8:
+            return;
+        case kInstalled:
             installed_ = std::make_unique<InstalledProgramsDialog>(app_, picker_targets_);
             Make(installed_, instance, launcher);
-            return true;
-        case 9:
+            return;
+        case kQuickAdd:
             quick_add_ = std::make_unique<QuickAddDialog>(app_, *this);
             Make(quick_add_, instance, launcher);
-            return true;
-        case 10:
+            return;
+        case kStandard:
             standard_ = std::make_unique<StandardProgramsDialog>(app_, picker_targets_);
             Make(standard_, instance, launcher);
-            return false;
-        default:
-            return false;
+            return;
+        case kWindowCount:
+            return;
     }
 }
 
 void ProgramWindows::ShowWizard(const std::string& other_address) {
-    CreateAll();
+    Need(kWizard);
     if (wizard_) wizard_->Open(other_address);
 }
 
 void ProgramWindows::ShowMultiChooser(const std::string& caller) {
-    CreateAll();
+    Need(kChooser);
     if (chooser_) chooser_->Open(caller);
 }
 
 void ProgramWindows::ShowInstalledPrograms(const std::string& caller) {
-    CreateAll();
+    Need(kInstalled);
     if (installed_) installed_->Open(caller);
 }
 
 void ProgramWindows::ShowStandardPrograms(const std::string& caller) {
-    CreateAll();
+    Need(kStandard);
     if (standard_) standard_->Open(caller);
 }
 
 void ProgramWindows::ShowQuickAdd(const std::string& name, const std::string& address, const std::string& type) {
-    CreateAll();
+    Need(kQuickAdd);
     if (quick_add_) quick_add_->Open(name, address, type);
 }
 

@@ -1,9 +1,10 @@
 #pragma once
-// The secondary windows: made hidden once at start-up, in their order, and shown on
+// The secondary windows: made hidden, each at its first use (the manager ahead of it), and shown on
 // demand through Dialogs. They live until the program ends.
 
 #include "platform/win32/windows_api.h"
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -32,14 +33,13 @@ public:
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
-    // Makes every secondary window, hidden, owned by the launcher window.
-    // Start-up only says where the windows will belong. They are made one at a time whenever
-    // the message loop has nothing else to do, so the launcher is up and answers its hotkey
-    // at once; a request to show any of them first makes all that are still missing.
+    // Start-up only says where the windows will belong (owned by the launcher window). Each is
+    // made hidden at its first use and kept: a window made costs little memory, but being made
+    // at once after start-up pulls in what it needs before the user asks for it.
     void Prepare(HINSTANCE instance, HWND launcher) noexcept;
-    // Makes the next window; false when none is left to make.
+    // Makes, when the message loop has nothing else to do, the windows worth having ready: the
+    // shortcut manager, so that F2 shows it without the wait of making it. False when none is left.
     bool CreateNext();
-    void CreateAll();
 
     void ShowOptions() override;
     void ShowAbout() override;
@@ -57,6 +57,12 @@ public:
     void MarkCatalogueGrew() override;
 
 private:
+    enum Window {
+        kManager, kOptions, kAbout, kWizard, kThemeEditor, kMoreOptions, kBrowsers, kChooser, kInstalled,
+        kQuickAdd, kStandard, kWindowCount
+    };
+    // Makes the window unless it was made already; one that cannot be made stays missing.
+    void Need(Window which);
     // The caller tags: "form2" names the manager, "form5" the wizard.
     void SetCallerOnTop(const std::string& caller, bool on);
     void RefillBrowserCombo(const std::string& caller);
@@ -64,7 +70,7 @@ private:
     AppSession& app_;
     HINSTANCE instance_ = nullptr;
     HWND launcher_ = nullptr;
-    int next_ = 0;  // the next window to make
+    std::array<bool, kWindowCount> made_{};
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<AboutDialog> about_;
     std::unique_ptr<ManagerWindow> manager_;
