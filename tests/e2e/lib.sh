@@ -153,13 +153,16 @@ probe_starts() { if [ -f "$PROBE_LOG" ]; then grep -c '^--$' "$PROBE_LOG"; else 
 # Waits until the launcher is shown (1) or hidden (0).
 wait_visible() { wait_output "$1" "$2" driver visible TForm1; }
 
-# A key with a modifier held around it, paced: Wine misses a chord typed at xdotool's speed.
-chord() {  # modifier key
-  xdotool keydown "$1"
+# A key with modifiers held around it (ctrl, or ctrl+shift), paced: Wine misses a chord typed
+# at xdotool's speed.
+chord() {  # modifiers key
+  local mods i
+  IFS=+ read -ra mods <<<"$1"
+  for i in "${mods[@]}"; do xdotool keydown "$i"; done
   sleep 0.1
   xdotool key "$2"
   sleep 0.1
-  xdotool keyup "$1"
+  for (( i = ${#mods[@]} - 1; i >= 0; i-- )); do xdotool keyup "${mods[i]}"; done
   sleep 0.1
 }
 

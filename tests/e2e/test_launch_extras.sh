@@ -66,13 +66,7 @@ wait_hidden
 summon
 type_text "admin"
 wait_edit "admin"
-xdotool keydown ctrl
-xdotool keydown shift
-sleep 0.1
-xdotool key Return
-sleep 0.1
-xdotool keyup shift
-xdotool keyup ctrl
+chord ctrl+shift Return
 ran_as() { grep -qF "Shell.Execute(operation:runas; file:${PROBE_WIN}; parameters:--admin)" "$TRACE"; }
 until_ok ran_as || fail "no runas request: $(grep -F 'Shell.' "$TRACE" | tail -n 3)"
 # Wine has no consent prompt: the program starts at once, with the record's parameters.

@@ -25,6 +25,18 @@ public:
     }
 };
 
+// The real platform whose Start menus are root\User and root\Common.
+struct ScanPlatform {
+    explicit ScanPlatform(const TempFolder& root) {
+        menus.user = root / "User";
+        menus.common = root / "Common";
+    }
+    Win32Platform w;
+    StartMenus menus;
+    fake::FakeKeys keys;
+    Platform p{w.files, w.shell, w.registry, w.clipboard, w.prompts, w.text, keys, menus};
+};
+
 TEST(Win32Scan, ReadsAStartMenuOfShellLinks) {
     TempFolder root;
     for (const char* f : {"User", "User\\Tools", "User\\.hidden", "Common", "Windows", "Windows\\Installer", "Apps"})
@@ -39,12 +51,9 @@ TEST(Win32Scan, ReadsAStartMenuOfShellLinks) {
     MakeLink(root / "User\\Self.lnk", root / "User\\Self.lnk");  // a link to itself, if Wine saves one
     ASSERT_TRUE(PutFile(root / "User\\Junk.lnk", "not a link"));
 
-    Win32Platform w;
-    StartMenus menus;
-    menus.user = root / "User";
-    menus.common = root / "Common";
-    fake::FakeKeys keys;
-    Platform p{w.files, w.shell, w.registry, w.clipboard, w.prompts, w.text, keys, menus};
+    ScanPlatform scan(root);
+    Win32Platform& w = scan.w;
+    Platform& p = scan.p;
     InstalledPrograms programs;
     int pumps = 0;
     ScanInstalledPrograms(p, programs, [&] { ++pumps; });
@@ -71,12 +80,9 @@ TEST(Win32Scan, TellsProgramsByTheTargetsFileName) {
     ASSERT_TRUE(MakeLink(root / "Common\\Helper.lnk", root / "Uninstall Helper\\helper.exe"));
     ASSERT_TRUE(MakeLink(root / "Common\\Caps.LNK", root / "Apps\\caps.exe"));
 
-    Win32Platform w;
-    StartMenus menus;
-    menus.user = root / "User";
-    menus.common = root / "Common";
-    fake::FakeKeys keys;
-    Platform p{w.files, w.shell, w.registry, w.clipboard, w.prompts, w.text, keys, menus};
+    ScanPlatform scan(root);
+    Win32Platform& w = scan.w;
+    Platform& p = scan.p;
     InstalledPrograms programs;
     ScanInstalledPrograms(p, programs, {});
     EXPECT_EQ(programs.names.lines(), (Lines{"caps", "dev", "helper", "loud"}));
