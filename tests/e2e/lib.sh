@@ -147,6 +147,15 @@ wait_probe() {
   until_ok probe_started || fail "the probe was not started ($n expected): $(cat "$PROBE_LOG" 2>/dev/null | tr '\n' ' ')"
 }
 
+# A fresh folder of the user's Start menu: $menu (as this machine reads it) and $menu_win (as
+# the program does).
+start_menu_folder() {  # name
+  menu="$E2E_APPDATA/Microsoft/Windows/Start Menu/Programs/$1"
+  menu_win="C:\\users\\$(id -un)\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\$1"
+  rm -rf "$menu"
+  mkdir -p "$menu"
+}
+
 # The number of probe starts logged so far.
 probe_starts() { if [ -f "$PROBE_LOG" ]; then grep -c '^--$' "$PROBE_LOG"; else echo 0; fi; }
 

@@ -6,10 +6,8 @@ source "$(dirname "$0")/lib.sh"
 fresh_install
 write_settings hotkey=Win+Z top=300 left=400
 write_catalogue "alpha|c:\\alpha.exe|c:\\|-a|||||SW_SHOWNORMAL|Program|||None||1|||||||||0"
-menu="$E2E_APPDATA/Microsoft/Windows/Start Menu/Programs/Vtx Picker"
-menu_win="C:\\users\\$(id -un)\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Vtx Picker"
-rm -rf "$menu"
-mkdir -p "$menu" "$E2E_DIR/Apps"
+start_menu_folder "Vtx Picker"
+mkdir -p "$E2E_DIR/Apps"
 cp "$VTX_BUILD/vtx_probe.exe" "$E2E_DIR/Apps/aaeditor.exe"
 driver link "$menu_win\\Aaeditor.lnk" "${E2E_WIN}Apps\\aaeditor.exe" || fail "could not make a link"
 start_vtx
