@@ -146,10 +146,11 @@ run_vantrix() {  # size run label exe
   local opened=""
   while out="$(try_measure openstep "$step" "${PROGRAM_WIN}vtx_probe.exe" 2>/dev/null)"; do
     read -r priv _ <<<"$(memory "$4")"
-    for cls in $(awk '$1 == "opened" { print $2 }' <<<"$out"); do
+    while read -r cls ms; do
       record "$n" "$vtx" "window_$cls" $(( priv - was ))
+      record "$n" "$vtx" "window_ms_$cls" "$ms"
       opened="$opened $cls"
-    done
+    done < <(awk '$1 == "opened" { print $2, $3 }' <<<"$out")
     was="$priv"
     step=$((step + 1))
   done
@@ -337,6 +338,9 @@ awk -v sizes="${SIZES[*]}" -v launches="$LAUNCHES" -v programs="${PROGRAMS[*]}" 
       for (i = 1; i < nw; i += 2)
         if ((n SUBSEP "vtx" SUBSEP "window_" w[i]) in vals || (n SUBSEP "before" SUBSEP "window_" w[i]) in vals)
           row(n, "1st open " w[i + 1] ", private +KB", "window_" w[i], 1, "%.0f", "", 0, 0);
+      for (i = 1; i < nw; i += 2)
+        if ((n SUBSEP "vtx" SUBSEP "window_ms_" w[i]) in vals || (n SUBSEP "before" SUBSEP "window_ms_" w[i]) in vals)
+          row(n, "1st open " w[i + 1] ", ms", "window_ms_" w[i], 1, "%.1f", "", 0, 0);
       row(n, "exit, ms", "exit", 1, "%.0f", "", 0, 0);
       row(n, "list2.ini, KB", "list2", 1, "%.0f", "", 0, 0);
     }

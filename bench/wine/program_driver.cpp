@@ -300,14 +300,15 @@ int main(int argc, char** argv) {
     if (cmd == "openstep" && argc > 3) {
         HWND launcher = Find("TForm1");
         if (!launcher) return Fail("no launcher");
-        // Waits for a window to be shown and painted and names it.
+        double asked = Seconds();  // when the window was asked for
+        // Waits for a window to be shown and painted and names it, with the milliseconds it took.
         auto seen = [&](const char* cls) {
             HWND w = nullptr;
             if (!WaitUntil([&] { return (w = Find(cls)) && Painted(w); }, 20000)) {
                 std::fprintf(stderr, "%s did not open\n", cls);
                 return static_cast<HWND>(nullptr);
             }
-            std::printf("opened %s\n", cls);
+            std::printf("opened %s %.1f\n", cls, (Seconds() - asked) * 1000);
             return w;
         };
         // A click on the manager's button of that caption, or its menu command `id`.
@@ -316,6 +317,7 @@ int main(int argc, char** argv) {
             if (!manager || !IsWindowVisible(manager)) return false;
             HWND b = caption ? ChildWithText(manager, caption) : nullptr;
             if (caption && !b) return false;
+            asked = Seconds();
             return PostMessageA(manager, WM_COMMAND, MAKEWPARAM(b ? GetDlgCtrlID(b) : id, BN_CLICKED),
                                 reinterpret_cast<LPARAM>(b)) != FALSE;
         };
@@ -324,6 +326,7 @@ int main(int argc, char** argv) {
             if (HWND w = seen(cls)) CloseShown(w);
         };
         auto from_menu = [&](int id, const char* cls) {
+            asked = Seconds();
             PostMessageA(launcher, WM_COMMAND, id, 0);
             if (HWND w = seen(cls)) CloseShown(w);
         };
@@ -339,6 +342,7 @@ int main(int argc, char** argv) {
                 break;
             case 6: from_menu(1006, "TForm4"); break;  // About...
             case 7:
+                asked = Seconds();
                 if (Drop(launcher, argv[3]))
                     if (HWND w = seen("TForm18")) CloseShown(w);
                 break;

@@ -76,25 +76,22 @@ bool MultiChooserDialog::Create(HINSTANCE instance, HWND owner) {
 
 void MultiChooserDialog::Open(const std::string& caller) {
     HWND list = Item(kList);
-    ListView_DeleteAllItems(list);
-    int row = 0;
-    for (const std::string& name : rules_.FormShow(caller)) {
-        LVITEMA item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = row++;
-        item.pszText = const_cast<char*>(name.c_str());
-        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    }
-    if (row > 0) ListView_SetItemState(list, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    const int rows = static_cast<int>(rules_.FormShow(caller).size());
+    // The rows are the rules' own: the list only learns how many and asks for what it shows.
+    ListView_SetItemCountEx(list, rows, 0);
+    if (rows > 0) ListView_SetItemState(list, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    ListView_EnsureVisible(list, 0, FALSE);
     Show();
 }
 
+void MultiChooserDialog::Toggle(int row) {
+    if (row < 0) return;
+    rules_.Toggle(static_cast<std::size_t>(row));
+    ListView_RedrawItems(Item(kList), row, row);
+}
+
 void MultiChooserDialog::OnOK() {
-    HWND list = Item(kList);
-    std::vector<bool> ticked;
-    const int n = ListView_GetItemCount(list);
-    for (int i = 0; i < n; ++i) ticked.push_back(ListView_GetCheckState(list, i) != FALSE);
-    rules_.OKBTNClick(ticked);
+    rules_.OKBTNClick(rules_.ticks());
     OnCancel();
 }
 
@@ -104,9 +101,83 @@ void MultiChooserDialog::OnCancel() {
 }
 
 LRESULT MultiChooserDialog::OnNotify(const NMHDR& header) {
-    if (static_cast<int>(header.idFrom) == kLearnMore && (header.code == NM_CLICK || header.code == NM_RETURN))
+    const int id = static_cast<int>(header.idFrom);
+    if (id == kLearnMore && (header.code == NM_CLICK || header.code == NM_RETURN))
         app_.OpenHelpPage("multishortcuts.htm");
-    return 0;
+    if (id != kList) return 0;
+    const auto& entries = rules_.entries();
+    switch (header.code) {
+        case LVN_GETDISPINFOA:
+        case LVN_GETDISPINFOW: {
+            // Both forms share the LVITEM layout up to the text pointer.
+            auto& item = reinterpret_cast<const NMLVDISPINFOA&>(header).item;
+            auto& row = const_cast<LVITEMA&>(item);
+            if (row.iItem < 0 || static_cast<std::size_t>(row.iItem) >= entries.size()) return 0;
+            const std::string& name = entries[static_cast<std::size_t>(row.iItem)];
+            if ((row.mask & LVIF_TEXT) && row.pszText && row.cchTextMax > 0) {
+                if (header.code == LVN_GETDISPINFOA) {
+                    lstrcpynA(row.pszText, name.c_str(), row.cchTextMax);
+                } else {
+                    auto* wide = reinterpret_cast<wchar_t*>(row.pszText);
+                    const int n = MultiByteToWideChar(CP_ACP, 0, name.c_str(), static_cast<int>(name.size()), wide,
+                                                      row.cchTextMax - 1);
+                    wide[n > 0 ? n : 0] = L'\0';
+                }
+            }
+            if (row.mask & LVIF_STATE) {
+                const UINT ticked = rules_.IsTicked(static_cast<std::size_t>(row.iItem)) ? 2 : 1;
+                row.state = (row.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(ticked);
+                row.stateMask |= LVIS_STATEIMAGEMASK;
+            }
+            return 0;
+        }
+        case NM_CLICK:
+        case NM_DBLCLK: {
+            // Only a click on the box ticks it, as with the built-in boxes.
+            LVHITTESTINFO hit{};
+            hit.pt = reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction;
+            if (ListView_HitTest(header.hwndFrom, &hit) >= 0 && (hit.flags & LVHT_ONITEMSTATEICON)) Toggle(hit.iItem);
+            return 0;
+        }
+        case LVN_KEYDOWN:
+            if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_SPACE) {
+                for (int row = ListView_GetNextItem(header.hwndFrom, -1, LVNI_SELECTED); row >= 0;
+                     row = ListView_GetNextItem(header.hwndFrom, row, LVNI_SELECTED))
+                    Toggle(row);
+            }
+            return 0;
+        case LVN_ODFINDITEMA:
+        case LVN_ODFINDITEMW: {
+            // Typing jumps to the next name that starts with the typed letters.
+            const auto& find = reinterpret_cast<const NMLVFINDITEMA&>(header);
+            if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz || entries.empty()) return -1;
+            std::string typed;
+            if (header.code == LVN_ODFINDITEMA) {
+                typed = find.lvfi.psz;
+            } else {
+                const auto* wide = reinterpret_cast<const wchar_t*>(find.lvfi.psz);
+                const int n = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+                if (n > 1) {
+                    typed.resize(static_cast<std::size_t>(n));
+                    WideCharToMultiByte(CP_ACP, 0, wide, -1, typed.data(), n, nullptr, nullptr);
+                    typed.resize(static_cast<std::size_t>(n - 1));
+                }
+            }
+            if (typed.empty()) return -1;
+            const std::size_t count = entries.size();
+            const std::size_t start = find.iStart >= 0 ? static_cast<std::size_t>(find.iStart) % count : 0;
+            for (std::size_t k = 0; k < count; ++k) {
+                const std::size_t i = (start + k) % count;
+                if (entries[i].size() >= typed.size() &&
+                    CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, entries[i].c_str(),
+                                   static_cast<int>(typed.size()), typed.c_str(),
+                                   static_cast<int>(typed.size())) == CSTR_EQUAL)
+                    return static_cast<LRESULT>(i);
+            }
+            return -1;
+        }
+        default: return 0;
+    }
 }
 
 // ---------------------------------------------------------------- Installed Programs

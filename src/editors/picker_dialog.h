@@ -20,6 +20,7 @@ private:
     void OnOK() override;
     void OnCancel() override;
     LRESULT OnNotify(const NMHDR& header) override;
+    void Toggle(int row);  // flips the row's box and redraws it
 
     AppSession& app_;
     MultiChooserRules rules_;

@@ -15,7 +15,7 @@ void TaggedPicker::FormClose() {
     if (PickerTarget* t = target()) t->SetStayOnTop(true);
 }
 
-std::vector<std::string> MultiChooserRules::FormShow(const std::string& caller) {
+const std::vector<std::string>& MultiChooserRules::FormShow(const std::string& caller) {
     Trace("Form16.FormShow(caller:" + caller + ")");
     Open(caller);
     entries_.clear();
@@ -26,6 +26,7 @@ std::vector<std::string> MultiChooserRules::FormShow(const std::string& caller) 
             ty1 == type::Other)
             entries_.push_back(c.GetShPart(i, kName));
     }
+    ticks_.assign(entries_.size(), false);
     return entries_;
 }
 

@@ -39,13 +39,21 @@ class MultiChooserRules : public TaggedPicker {
 public:
     MultiChooserRules(AppSession& app, PickerTargets& targets) noexcept : TaggedPicker(targets), app_(app) {}
     // The check list, all unticked: names of Program, File, Folder, URL and Other lines.
-    [[nodiscard]] std::vector<std::string> FormShow(const std::string& caller);
+    [[nodiscard]] const std::vector<std::string>& FormShow(const std::string& caller);
+    // The list asks for its rows here (it holds no copies): a box's tick, flipped by a click or Space.
+    [[nodiscard]] bool IsTicked(std::size_t row) const noexcept { return row < ticks_.size() && ticks_[row]; }
+    void Toggle(std::size_t row) noexcept {
+        if (row < ticks_.size()) ticks_[row] = !ticks_[row];
+    }
+    [[nodiscard]] const std::vector<bool>& ticks() const noexcept { return ticks_; }
+    [[nodiscard]] const std::vector<std::string>& entries() const noexcept { return entries_; }
     // Appends the ticked entries, top to bottom, to the caller's member list.
     void OKBTNClick(const std::vector<bool>& ticked);
 
 private:
     AppSession& app_;
     std::vector<std::string> entries_;
+    std::vector<bool> ticks_;
 };
 
 class InstalledProgramsRules : public TaggedPicker {

@@ -20,6 +20,8 @@
 //   vtx_driver shown CLASS [ms]       waits until a visible top-level window of CLASS exists
 //   vtx_driver listsel CLASS          prints the selected row of the window's first ListBox child (-1: none)
 //   vtx_driver listcount CLASS        prints the number of rows of that list (or of its list view)
+//   vtx_driver ticked CLASS ROW       prints 1 or 0: the box of that check-list row is ticked
+//   vtx_driver boxpoint CLASS ROW     prints the screen point of that check-list row's box
 //   vtx_driver listtext CLASS N       prints row N of that list as LB_GETTEXTLEN and LB_GETTEXT give it
 //                                     to another process, as a screen reader reads it
 //   vtx_driver listpoint CLASS N      prints the screen point at the middle of row N of that list (a
@@ -411,6 +413,34 @@ int main(int argc, char** argv) {
         DWORD flags = 0;
         const BOOL ok = GetLayeredWindowAttributes(w, &key, &alpha, &flags);
         std::printf("%d %06lX %u %lu\n", ok ? 1 : 0, static_cast<unsigned long>(key), alpha, flags);
+    } else if (cmd == "ticked" && argc > 3) {
+        // The box a check list shows on a row (0 unticked, 1 ticked): its state image, which the
+        // list asks its owner for in the owner's own process.
+        HWND v = FindWindowExA(w, nullptr, "SysListView32", nullptr);
+        if (!v) return 1;
+        const LRESULT state = SendMessageA(v, 0x102C /* LVM_GETITEMSTATE */, static_cast<WPARAM>(std::atoi(argv[3])),
+                                           0xF000 /* LVIS_STATEIMAGEMASK */);
+        std::printf("%lld\n", static_cast<long long>(((state & 0xF000) >> 12) - 1));
+    } else if (cmd == "boxpoint" && argc > 3) {
+        // Screen point of a check list row's box: the row's rectangle is read through memory in
+        // the list's process, as the message carries a pointer.
+        HWND v = FindWindowExA(w, nullptr, "SysListView32", nullptr);
+        DWORD pid = 0;
+        if (!v || !GetWindowThreadProcessId(v, &pid)) return 1;
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process) return 1;
+        RECT r{0 /* LVIR_BOUNDS */, 0, 0, 0};
+        void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
+        bool ok = remote && WriteProcessMemory(process, remote, &r, sizeof r, nullptr) &&
+                  SendMessageA(v, 0x100E /* LVM_GETITEMRECT */, static_cast<WPARAM>(std::atoi(argv[3])),
+                               reinterpret_cast<LPARAM>(remote)) &&
+                  ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+        if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+        if (!ok) return 1;
+        POINT box{r.left + GetSystemMetrics(SM_CXSMICON) / 2, (r.top + r.bottom) / 2};
+        ClientToScreen(v, &box);
+        std::printf("%ld %ld\n", box.x, box.y);
     } else if (cmd == "listcount" && !FindWindowExA(w, nullptr, "ListBox", nullptr)) {
         HWND v = FindWindowExA(w, nullptr, "SysListView32", nullptr);
         if (!v) return 1;

@@ -75,9 +75,21 @@ press space
 wait_eq 1 "Add... did not open the chooser" driver visible TForm16
 wait_focus TForm16 "SysListView32 " "the chooser's list has the keyboard"
 # Offered: alpha, beta, delta and the new example.com; not the control-panel shortcut. Tick
-# alpha and delta.
+# alpha and delta: Space on the first row, Space twice on the second (ticked, then not), a
+# click on the third row's box.
 wait_eq 4 "the chooser offers the programs, web sites and folders" driver listcount TForm16
-press space Down Down space
+wait_eq 0 "the chooser opens unticked" driver ticked TForm16 0
+press space
+wait_eq 1 "Space ticks the selected row" driver ticked TForm16 0
+press Down space
+wait_eq 1 "Space ticks the second row" driver ticked TForm16 1
+press space
+wait_eq 0 "Space again unticks it" driver ticked TForm16 1
+read -r box_x box_y <<<"$(driver boxpoint TForm16 2)" || fail "the third row's box is not in sight"
+click_at "$box_x" "$box_y"
+wait_eq 1 "a click on the third row's box ticks it" driver ticked TForm16 2
+wait_eq 1 "the first row stays ticked" driver ticked TForm16 0
+wait_eq 0 "the fourth row stays unticked" driver ticked TForm16 3
 screenshot multi-chooser
 press Return
 wait_eq 0 "OK did not close the chooser" driver visible TForm16

@@ -246,6 +246,28 @@ TEST_F(EditorsTest, ANameHoldingASemicolonNeverBecomesTwoMembers) {
     EXPECT_EQ(fp.prompts.messages.size(), 2u) << "no message when every ticked name fits";
 }
 
+TEST_F(EditorsTest, TheChooserKeepsItsTicksAndStartsUnticked) {
+    Add("a", "Program");
+    Add("b", "File");
+    Add("c", "URL");
+    MultiChooserRules chooser(app, targets);
+    (void)chooser.FormShow("form2");
+    EXPECT_EQ(chooser.ticks(), (std::vector<bool>{false, false, false}));
+    chooser.Toggle(2);
+    chooser.Toggle(0);
+    chooser.Toggle(0);
+    chooser.Toggle(1);
+    chooser.Toggle(3);  // past the end: ignored
+    EXPECT_EQ(chooser.ticks(), (std::vector<bool>{false, true, true}));
+    EXPECT_TRUE(chooser.IsTicked(2));
+    EXPECT_FALSE(chooser.IsTicked(0));
+    EXPECT_FALSE(chooser.IsTicked(3));
+    chooser.OKBTNClick(chooser.ticks());
+    EXPECT_EQ(manager.calls, (std::vector<std::string>{"NotOnTop", "Members(b;c;)"}));
+    (void)chooser.FormShow("form2");
+    EXPECT_EQ(chooser.ticks(), (std::vector<bool>{false, false, false})) << "every opening starts unticked";
+}
+
 TEST_F(EditorsTest, ProgramPickersFillTheirCaller) {
     fp.system.special_folders[kStartMenuFolder] = "C:\\Menu";
     fp.files.PutFolder("C:\\Menu");

@@ -40,9 +40,31 @@ KindInfo InfoOf(Kind kind) {
         case Kind::Canvas: return {"STATIC", SS_OWNERDRAW, 0};
         case Kind::CheckList:
             return {WC_LISTVIEWA, WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
-                                      LVS_SHOWSELALWAYS, 0};
+                                      LVS_SHOWSELALWAYS | LVS_OWNERDATA, 0};
     }
     return {"STATIC", 0, 0};
+}
+
+// Unticked and ticked boxes, state images 1 and 2; the list view destroys the list with itself.
+HIMAGELIST MakeCheckBoxImages() {
+    const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+    HIMAGELIST list = ImageList_Create(cx, cy, ILC_COLOR32 | ILC_MASK, 2, 0);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    for (UINT state : {DFCS_BUTTONCHECK | DFCS_FLAT, DFCS_BUTTONCHECK | DFCS_FLAT | DFCS_CHECKED}) {
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, cx, cy);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        RECT all{0, 0, cx, cy};
+        FillRect(dc, &all, GetSysColorBrush(COLOR_WINDOW));
+        RECT box{2, 2, cx - 2, cy - 2};
+        DrawFrameControl(dc, &box, DFC_BUTTON, state);
+        SelectObject(dc, old);
+        if (list) ImageList_AddMasked(list, bitmap, RGB(1, 2, 3));  // no colour is masked out
+        DeleteObject(bitmap);
+    }
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return list;
 }
 
 HFONT MakeFont(UINT dpi, bool bold, bool underline) {
@@ -108,7 +130,11 @@ void ControlSet::Create(HWND parent, std::span<const Control> table, UINT dpi) {
             }
         }
         if (w && c.kind == Kind::CheckList) {
-            ListView_SetExtendedListViewStyle(w, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+            // Rows come from the owner (a hundred thousand cost no memory here), so the boxes are
+            // state images the owner answers for; the built-in check boxes do not work with that.
+            ListView_SetExtendedListViewStyle(w, LVS_EX_FULLROWSELECT);
+            ListView_SetCallbackMask(w, LVIS_STATEIMAGEMASK);
+            if (HIMAGELIST boxes = MakeCheckBoxImages()) ListView_SetImageList(w, boxes, LVSIL_STATE);
             LVCOLUMNA column{};
             column.mask = LVCF_WIDTH;
             SendMessageA(w, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));

@@ -31,7 +31,7 @@ enum class Kind {
     Combo,       // drop-down combo box whose edit field takes typing
     Spin,        // up-down arrows for the control made just before it (its buddy)
     Canvas,      // an owner-drawn static area (WM_DRAWITEM to the parent)
-    CheckList,   // list of items with a check box each (Space ticks), one column, no header
+    CheckList,   // owner-data list with a check-box state image each (the owner answers texts and ticks), one column, no header
 };
 
 // A rectangle in pixels at 96 DPI.
