@@ -163,18 +163,7 @@ LRESULT MultiChooserDialog::OnNotify(const NMHDR& header) {
                     typed.resize(static_cast<std::size_t>(n - 1));
                 }
             }
-            if (typed.empty()) return -1;
-            const std::size_t count = entries.size();
-            const std::size_t start = find.iStart >= 0 ? static_cast<std::size_t>(find.iStart) % count : 0;
-            for (std::size_t k = 0; k < count; ++k) {
-                const std::size_t i = (start + k) % count;
-                if (entries[i].size() >= typed.size() &&
-                    CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, entries[i].c_str(),
-                                   static_cast<int>(typed.size()), typed.c_str(),
-                                   static_cast<int>(typed.size())) == CSTR_EQUAL)
-                    return static_cast<LRESULT>(i);
-            }
-            return -1;
+            return rules_.FindTyped(typed, find.iStart);
         }
         default: return 0;
     }

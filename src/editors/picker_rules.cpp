@@ -30,6 +30,21 @@ const std::vector<std::string>& MultiChooserRules::FormShow(const std::string& c
     return entries_;
 }
 
+int MultiChooserRules::FindTyped(std::string_view typed, int start) const {
+    if (typed.empty() || entries_.empty()) return -1;
+    Text& text = app_.platform().text;
+    const std::string wanted = text.ToLower(typed);
+    const std::size_t count = entries_.size();
+    const std::size_t first = start >= 0 ? static_cast<std::size_t>(start) % count : 0;
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::size_t i = (first + k) % count;
+        const std::string& name = entries_[i];
+        if (name.size() >= typed.size() && text.ToLower(std::string_view(name).substr(0, typed.size())) == wanted)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 void MultiChooserRules::OKBTNClick(const std::vector<bool>& ticked) {
     Trace("Form16.OKBTNClick");
     std::vector<std::string> names;

@@ -47,6 +47,9 @@ public:
     }
     [[nodiscard]] const std::vector<bool>& ticks() const noexcept { return ticks_; }
     [[nodiscard]] const std::vector<std::string>& entries() const noexcept { return entries_; }
+    // Typed letters jump to the first name from row `start` on, round the list, that begins
+    // with them in any case; -1 when none does.
+    [[nodiscard]] int FindTyped(std::string_view typed, int start) const;
     // Appends the ticked entries, top to bottom, to the caller's member list.
     void OKBTNClick(const std::vector<bool>& ticked);
 

@@ -262,6 +262,11 @@ TEST_F(EditorsTest, TheChooserKeepsItsTicksAndStartsUnticked) {
     EXPECT_TRUE(chooser.IsTicked(2));
     EXPECT_FALSE(chooser.IsTicked(0));
     EXPECT_FALSE(chooser.IsTicked(3));
+    // Typed letters: any case, from the start row round the list.
+    EXPECT_EQ(chooser.FindTyped("B", 0), 1);
+    EXPECT_EQ(chooser.FindTyped("a", 1), 0);
+    EXPECT_EQ(chooser.FindTyped("ab", 0), -1);
+    EXPECT_EQ(chooser.FindTyped("", 0), -1);
     chooser.OKBTNClick(chooser.ticks());
     EXPECT_EQ(manager.calls, (std::vector<std::string>{"NotOnTop", "Members(b;c;)"}));
     (void)chooser.FormShow("form2");
