@@ -40,17 +40,16 @@
 #include <string>
 #include <vector>
 
+#include "window_tools.h"
+
 namespace {
+
+using vtx::tools::ChildWithText;
+using vtx::tools::MakeDrop;
+using vtx::tools::Seconds;
 
 constexpr int kWaitMs = 60000;
 
-double Seconds() {
-    static LARGE_INTEGER freq{};
-    if (!freq.QuadPart) QueryPerformanceFrequency(&freq);
-    LARGE_INTEGER now{};
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(freq.QuadPart);
-}
 
 // Polls `done` every millisecond for at most `ms`; false when it never held.
 bool WaitUntil(const std::function<bool()>& done, int ms = kWaitMs) {
@@ -203,42 +202,11 @@ bool CloseShown(HWND w) {
     }, 20000);
 }
 
-HWND ChildWithText(HWND parent, const char* text) {
-    struct Data {
-        const char* text;
-        HWND found;
-    } d{text, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND c, LPARAM lp) -> BOOL {
-            auto* d = reinterpret_cast<Data*>(lp);
-            char t[256] = {};
-            GetWindowTextA(c, t, sizeof t);
-            if (std::strcmp(t, d->text) != 0) return TRUE;
-            d->found = c;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&d));
-    return d.found;
-}
 
-// A drop as the shell hands it over, written into the receiving process (a drop handle is its
-// memory there).
+// A drop on the title strip: it is offered as a new shortcut.
 bool Drop(HWND target, const std::string& path) {
-    std::string block(sizeof(DROPFILES), '\0');
-    DROPFILES head{};
-    head.pFiles = sizeof(DROPFILES);
-    head.pt = POINT{30, 8};  // the title strip: a drop there is offered as a new shortcut
-    std::memcpy(block.data(), &head, sizeof head);
-    block += path + '\0' + '\0';
-    DWORD pid = 0;
-    GetWindowThreadProcessId(target, &pid);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
-    if (!process) return false;
-    void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    const bool ok = remote && WriteProcessMemory(process, remote, block.data(), block.size(), nullptr);
-    CloseHandle(process);
-    return ok && PostMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+    void* remote = MakeDrop(target, POINT{30, 8}, {path});
+    return remote && PostMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
 }
 
 int Starts(const char* log) {

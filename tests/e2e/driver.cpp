@@ -70,30 +70,14 @@
 #include <string>
 #include <vector>
 
+#include "window_tools.h"
+
 namespace {
 
-// A drop as the shell hands it over: DROPFILES, then the paths, each ended by a NUL, and a
-// final NUL. A drop handle is only good in the receiving process, so the block is written
-// into that process's memory; as fixed memory its address is its handle.
-void* MakeDrop(HWND target, POINT pt, const std::vector<std::string>& paths) {
-    std::string names;
-    for (const auto& p : paths) names += p + '\0';
-    names += '\0';
-    std::string block(sizeof(DROPFILES), '\0');
-    DROPFILES head{};
-    head.pFiles = sizeof(DROPFILES);
-    head.pt = pt;
-    std::memcpy(block.data(), &head, sizeof head);
-    block += names;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(target, &pid);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
-    if (!process) return nullptr;
-    void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (remote && !WriteProcessMemory(process, remote, block.data(), block.size(), nullptr)) remote = nullptr;
-    CloseHandle(process);
-    return remote;
-}
+using vtx::tools::ChildWithText;
+using vtx::tools::MakeDrop;
+using vtx::tools::Seconds;
+
 
 
 HWND Find(const char* cls) { return FindWindowA(cls, nullptr); }
@@ -158,13 +142,6 @@ HANDLE Start(const char* dir, const char* exe) {
     return pi.hProcess;
 }
 
-double Seconds() {
-    static LARGE_INTEGER freq{};
-    if (!freq.QuadPart) QueryPerformanceFrequency(&freq);
-    LARGE_INTEGER now{};
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(freq.QuadPart);
-}
 
 // The process of a window, opened to wait for it and to end it; null when it cannot be opened.
 HANDLE ProcessOf(HWND w) {
@@ -190,23 +167,6 @@ BOOL CALLBACK StaticText(HWND w, LPARAM lp) {
     return TRUE;
 }
 
-// The first child of `parent`, in tab order, whose text is `text`.
-struct TextData { const char* text; HWND found; };
-BOOL CALLBACK TextProc(HWND w, LPARAM lp) {
-    auto* d = reinterpret_cast<TextData*>(lp);
-    char text[1024] = {};
-    GetWindowTextA(w, text, sizeof text);
-    if (std::strcmp(text, d->text) == 0) {
-        d->found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-HWND ChildWithText(HWND parent, const char* text) {
-    TextData d{text, nullptr};
-    EnumChildWindows(parent, TextProc, reinterpret_cast<LPARAM>(&d));
-    return d.found;
-}
 
 std::string TextOf(HWND w) {
     char text[1024] = {};
