@@ -8,7 +8,7 @@
 #include "catalogue/shortcut_record.h"
 #include "fake_platform.h"
 #include "launcher/matching.h"
-#include "launcher/result_list.h"
+#include "app/result_list.h"
 
 namespace vtx {
 namespace {

@@ -1,5 +1,5 @@
 # The product's version and names, in one place. The version is project()'s; the maker's web
-# addresses are the program's own (src/app/web_addresses.h). The resources (VERSIONINFO and the
+# addresses are the program's own (src/catalogue/web_addresses.h). The resources (VERSIONINFO and the
 # manifest's assemblyIdentity, through cmake/win32.cmake) and the packages (scripts/package.sh,
 # through generated/release.env) take them from here; the About window reads VERSIONINFO back.
 set(VTX_COMPANY "Orvane")
@@ -16,7 +16,7 @@ foreach(part MAJOR MINOR PATCH TWEAK)
 endforeach()
 set(VTX_VERSION "${VTX_VERSION_MAJOR}.${VTX_VERSION_MINOR}.${VTX_VERSION_PATCH}.${VTX_VERSION_TWEAK}")
 
-set(VTX_WEB_HEADER ${CMAKE_SOURCE_DIR}/src/app/web_addresses.h)
+set(VTX_WEB_HEADER ${CMAKE_SOURCE_DIR}/src/catalogue/web_addresses.h)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${VTX_WEB_HEADER})
 file(STRINGS ${VTX_WEB_HEADER} VTX_WEB_LINES REGEX "^inline constexpr char k[A-Za-z]+\\[\\] = \"[^\"]*\";")
 foreach(line IN LISTS VTX_WEB_LINES)
@@ -25,7 +25,7 @@ foreach(line IN LISTS VTX_WEB_LINES)
 endforeach()
 foreach(name HomePage ProductPage SupportPage SupportMail)
   if(NOT VTX_WEB_${name})
-    message(FATAL_ERROR "src/app/web_addresses.h: no line 'inline constexpr char k${name}[] = \"...\";'")
+    message(FATAL_ERROR "src/catalogue/web_addresses.h: no line 'inline constexpr char k${name}[] = \"...\";'")
   endif()
 endforeach()
 

@@ -22,7 +22,7 @@ target_link_libraries(vtx_win32 PUBLIC
   comctl32 shell32 shlwapi ole32 uuid advapi32 gdi32 user32 version ${VTX_COMDLG32_DELAY} delayimp msimg32
   wtsapi32)
 
-add_executable(vantrix WIN32 src/platform/win32/main.cpp res/vantrix.rc)
+add_executable(vantrix WIN32 src/shell/win32/main.cpp res/vantrix.rc)
 target_link_libraries(vantrix PRIVATE vtx_win32)
 set_target_properties(vantrix PROPERTIES OUTPUT_NAME vantrix)
 

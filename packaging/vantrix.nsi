@@ -1,6 +1,6 @@
 ; The per-user installer of Vantrix. Built by scripts/package.sh with Debian's makensis, which passes:
 ;   VTX_VERSION VTX_COMPANY VTX_PRODUCT VTX_DESCRIPTION VTX_COPYRIGHT  (generated/release.env: project())
-;   VTX_HOME_PAGE VTX_PRODUCT_PAGE VTX_SUPPORT_PAGE                    (src/app/web_addresses.h)
+;   VTX_HOME_PAGE VTX_PRODUCT_PAGE VTX_SUPPORT_PAGE                    (src/catalogue/web_addresses.h)
 ;   VTX_STAGE    the folder to install (vantrix.exe, README.txt, help\, themes\)
 ;   VTX_FILES    an include with the installed files and folders, for the uninstaller
 ;   VTX_ICON     res/vantrix.ico
@@ -37,7 +37,7 @@ ManifestSupportedOS all
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define RUN_VALUE "ovvtx"
 !define EXE "vantrix.exe"
-; The program's window class and the mutex its start-up creates last (src/platform/win32/).
+; The program's window class and the mutex its start-up creates last (src/shell/).
 !define WINDOW_CLASS "TForm1"
 !define MUTEX "OVVantrix"
 

@@ -4,7 +4,7 @@
 #   Vantrix-<version>-portable.zip  vantrix.exe, help\, themes\ and README.txt, to unpack anywhere
 # vantrix.exe is the win64 preset's Release build (the one the tests run), stripped: one static
 # file with no debug sections and no MinGW DLLs. The version and the maker's names and addresses
-# come from CMakeLists.txt's project() and src/app/web_addresses.h (cmake/version.cmake).
+# come from CMakeLists.txt's project() and src/catalogue/web_addresses.h (cmake/version.cmake).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "launcher/installed_programs.h"
+#include "editors/installed_programs.h"
 #include "platform/win32/win32_hotkeys.h"
 
 namespace {

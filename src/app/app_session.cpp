@@ -2,7 +2,7 @@
 
 #include "app/shell_pages.h"
 #include "app/startup_entry.h"
-#include "app/web_addresses.h"
+#include "catalogue/web_addresses.h"
 #include "platform/ascii.h"
 #include "platform/trace.h"
 #include "themes/theme_file.h"

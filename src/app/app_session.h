@@ -15,7 +15,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_store.h"
 #include "catalogue/reference_lists.h"
-#include "launcher/result_list.h"
+#include "app/result_list.h"
 #include "platform/platform.h"
 #include "themes/theme_apply.h"
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/hotkeys.h"
 #include "platform/platform.h"
 
 namespace vtx {
@@ -59,17 +60,6 @@ private:
     std::array<Modifier, 4> modifiers_{};       // Ctrl, Shift, Alt, Win: the order of the text form
     std::array<std::string, 256> key_names_{};  // name of every key code, without modifiers
     std::array<std::string, 256> key_lower_{};  // the same, lower-cased for the look-up
-};
-
-// What the hotkey manager asks of the system: global atoms and hotkey registration for one window.
-class HotkeyRegistrar {
-public:
-    virtual ~HotkeyRegistrar() = default;
-    // 0 when no atom could be made.
-    [[nodiscard]] virtual int AddAtom(const std::string& text) = 0;
-    virtual void DeleteAtom(int atom) = 0;
-    [[nodiscard]] virtual bool Register(int id, unsigned flags, unsigned vk) = 0;
-    [[nodiscard]] virtual bool Unregister(int id) = 0;
 };
 
 // The hotkeys this program registered, each under a global atom "HotKeyManagerHotKey<value>".

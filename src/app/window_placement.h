@@ -6,26 +6,9 @@
 
 #include <vector>
 
+#include "platform/screen.h"
+
 namespace vtx {
-
-// Screen coordinates; right and bottom are exclusive.
-struct ScreenRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
-};
-
-struct MonitorArea {
-    ScreenRect area;  // the whole monitor
-    ScreenRect work;  // without task bars
-};
-
-struct ScreenPoint {
-    int x = 0;
-    int y = 0;
-};
 
 // The window's rect after placement (same size; moved at most).
 [[nodiscard]] ScreenRect PlaceWindow(const ScreenRect& window, bool position_saved,

@@ -1,6 +1,6 @@
 #include "catalogue/catalogue_store.h"
 
-#include "app/web_addresses.h"
+#include "catalogue/web_addresses.h"
 #include "platform/ascii.h"
 #include "platform/trace.h"
 

@@ -1,7 +1,7 @@
 #include "dialogs/about_rules.h"
 
 #include "app/shell_pages.h"
-#include "app/web_addresses.h"
+#include "catalogue/web_addresses.h"
 
 namespace vtx {
 

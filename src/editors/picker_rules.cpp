@@ -1,7 +1,7 @@
 #include "editors/picker_rules.h"
 
 #include "catalogue/shortcut_record.h"
-#include "launcher/dropped_files.h"
+#include "catalogue/shortcut_paths.h"
 #include "platform/trace.h"
 
 namespace vtx {

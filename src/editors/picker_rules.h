@@ -10,7 +10,7 @@
 
 #include "app/app_session.h"
 #include "editors/picker_target.h"
-#include "launcher/installed_programs.h"
+#include "editors/installed_programs.h"
 
 namespace vtx {
 

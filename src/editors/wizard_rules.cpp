@@ -2,7 +2,7 @@
 
 #include "catalogue/reference_lists.h"
 #include "catalogue/shortcut_record.h"
-#include "launcher/dropped_files.h"
+#include "catalogue/shortcut_paths.h"
 #include "platform/ascii.h"
 #include "platform/trace.h"
 

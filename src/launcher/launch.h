@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "catalogue/catalogue.h"
-#include "launcher/result_list.h"
+#include "app/result_list.h"
 #include "platform/platform.h"
 #include "platform/text_file.h"
 

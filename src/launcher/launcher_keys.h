@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "app/shell_pages.h"
-#include "launcher/result_list.h"
+#include "app/result_list.h"
 #include "platform/platform.h"
 
 namespace vtx {

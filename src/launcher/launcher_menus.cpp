@@ -1,6 +1,6 @@
 #include "launcher/launcher_menus.h"
 
-#include "app/web_addresses.h"
+#include "catalogue/web_addresses.h"
 
 namespace vtx {
 

@@ -1,6 +1,6 @@
 #include "launcher/launcher_rules.h"
 
-#include "app/web_addresses.h"
+#include "catalogue/web_addresses.h"
 #include "catalogue/shortcut_record.h"
 #include "platform/trace.h"
 

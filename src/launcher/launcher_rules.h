@@ -14,7 +14,7 @@
 #include "launcher/launcher_keys.h"
 #include "launcher/launcher_menus.h"
 #include "launcher/matching.h"
-#include "launcher/result_list.h"
+#include "app/result_list.h"
 
 namespace vtx {
 

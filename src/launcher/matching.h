@@ -7,7 +7,7 @@
 
 #include "app/main_view.h"
 
-#include "launcher/result_list.h"
+#include "app/result_list.h"
 #include "platform/platform.h"
 
 namespace vtx {

@@ -1,5 +1,5 @@
 #include "app/app_session.h"
-#include "app/web_addresses.h"
+#include "catalogue/web_addresses.h"
 #include "launcher/launcher_rules.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "launcher/installed_programs.h"
+#include "editors/installed_programs.h"
 
 #include <gtest/gtest.h>
 

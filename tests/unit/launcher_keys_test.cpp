@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/hotkey.h"
-#include "app/web_addresses.h"
+#include "catalogue/web_addresses.h"
 #include "catalogue/shortcut_record.h"
 #include "fake_platform.h"
 #include "launcher/matching.h"

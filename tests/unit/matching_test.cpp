@@ -8,7 +8,7 @@
 
 #include "catalogue/shortcut_record.h"
 #include "fake_platform.h"
-#include "launcher/result_list.h"
+#include "app/result_list.h"
 #include "platform/ascii.h"
 #include "platform/trace.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/windows_version.h"
+#include "platform/windows_version.h"
 #include "platform/command_line.h"
 #include "fake_platform.h"
 

@@ -1,4 +1,4 @@
-#include "themes/theme_editor.h"
+#include "editors/theme_editor.h"
 
 #include <gtest/gtest.h>
 

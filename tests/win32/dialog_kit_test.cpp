@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/about_dialog.h"
-#include "dialogs/options_dialog.h"
-#include "editors/browsers_dialog.h"
-#include "editors/manager_window.h"
-#include "editors/more_options_dialog.h"
+#include "dialogs/win32/about_dialog.h"
+#include "dialogs/win32/options_dialog.h"
+#include "editors/win32/browsers_dialog.h"
+#include "editors/win32/manager_window.h"
+#include "editors/win32/more_options_dialog.h"
 #include "platform/win32/ui/dpi.h"
 
 namespace vtx::ui {

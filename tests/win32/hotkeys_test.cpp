@@ -1,4 +1,5 @@
 #include "platform/win32/win32_hotkeys.h"
+#include "app/hotkey.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Windows first: its macros rename the file services alike everywhere.
 #include "platform/win32/win32_platform.h"
 
-#include "launcher/installed_programs.h"
+#include "editors/installed_programs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "platform/win32/layout_painter.h"
+#include "themes/win32/layout_painter.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/gdi_util.h"
+#include "themes/win32/gdi_util.h"
 #include "themes/builtin_images.h"
 
 namespace vtx::win32 {

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/hotkey.h"
+#include "platform/hotkeys.h"
 #include "platform/platform.h"
 
 namespace vtx::win32 {

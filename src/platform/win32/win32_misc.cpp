@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/windows_version.h"
+#include "platform/windows_version.h"
 #include "platform/command_line.h"
 #include "platform/win32/ui/message_box.h"
 

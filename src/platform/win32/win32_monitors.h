@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/window_placement.h"
+#include "platform/screen.h"
 
 namespace vtx::win32 {
 

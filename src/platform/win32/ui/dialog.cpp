@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/win32/gdi_util.h"
+#include "platform/win32/window_text.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/ui/dpi.h"
 #include "platform/win32/ui/foreground.h"

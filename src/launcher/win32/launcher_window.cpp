@@ -1,4 +1,4 @@
-#include "launcher/launcher_window.h"
+#include "launcher/win32/launcher_window.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -8,13 +8,14 @@
 #include <algorithm>
 
 #include "app/system_notices.h"
-#include "app/web_addresses.h"
+#include "app/window_placement.h"
+#include "catalogue/web_addresses.h"
 #include "catalogue/shortcut_record.h"
 #include "launcher/dropped_files.h"
 #include "launcher/file_icon.h"
 #include "launcher/launcher_keys.h"
-#include "platform/win32/gdi_util.h"
-#include "platform/win32/layout_painter.h"
+#include "themes/win32/gdi_util.h"
+#include "themes/win32/layout_painter.h"
 #include "platform/win32/single_instance.h"
 #include "platform/win32/ui/dpi.h"
 #include "platform/win32/ui/foreground.h"

@@ -1,4 +1,4 @@
-#include "editors/browsers_dialog.h"
+#include "editors/win32/browsers_dialog.h"
 
 #include <commctrl.h>
 #include <commdlg.h>

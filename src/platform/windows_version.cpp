@@ -1,4 +1,4 @@
-#include "app/windows_version.h"
+#include "platform/windows_version.h"
 
 namespace vtx {
 

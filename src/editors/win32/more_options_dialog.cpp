@@ -1,9 +1,9 @@
-#include "editors/more_options_dialog.h"
+#include "editors/win32/more_options_dialog.h"
 
 #include <commctrl.h>
 
 #include "platform/trace.h"
-#include "platform/win32/gdi_util.h"
+#include "themes/win32/gdi_util.h"
 
 namespace vtx {
 namespace {

@@ -1,4 +1,4 @@
-#include "editors/wizard_dialog.h"
+#include "editors/win32/wizard_dialog.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "platform/win32/gdi_util.h"
+#include "themes/win32/gdi_util.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/ui/subclass.h"
 #include "platform/win32/win32_icons.h"

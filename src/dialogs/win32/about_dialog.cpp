@@ -1,9 +1,9 @@
-#include "dialogs/about_dialog.h"
+#include "dialogs/win32/about_dialog.h"
 
 #include <commctrl.h>
 
-#include "app/web_addresses.h"
-#include "platform/win32/gdi_util.h"
+#include "catalogue/web_addresses.h"
+#include "themes/win32/gdi_util.h"
 #include "platform/win32/ui/dpi.h"
 
 namespace vtx {

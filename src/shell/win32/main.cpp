@@ -6,8 +6,8 @@
 
 #include "app/app_session.h"
 #include "launcher/launcher_rules.h"
-#include "launcher/launcher_window.h"
-#include "platform/win32/program_windows.h"
+#include "launcher/win32/launcher_window.h"
+#include "shell/win32/program_windows.h"
 #include "platform/win32/single_instance.h"
 #include "platform/win32/ui/dialog.h"
 #include "platform/win32/ui/dpi.h"

@@ -1,14 +1,14 @@
-#include "platform/win32/program_windows.h"
+#include "shell/win32/program_windows.h"
 
-#include "dialogs/about_dialog.h"
-#include "dialogs/options_dialog.h"
-#include "editors/browsers_dialog.h"
-#include "editors/manager_window.h"
-#include "editors/more_options_dialog.h"
-#include "themes/theme_editor_dialog.h"
-#include "editors/picker_dialog.h"
-#include "editors/wizard_dialog.h"
-#include "launcher/quick_add_dialog.h"
+#include "dialogs/win32/about_dialog.h"
+#include "dialogs/win32/options_dialog.h"
+#include "editors/win32/browsers_dialog.h"
+#include "editors/win32/manager_window.h"
+#include "editors/win32/more_options_dialog.h"
+#include "editors/win32/theme_editor_dialog.h"
+#include "editors/win32/picker_dialog.h"
+#include "editors/win32/wizard_dialog.h"
+#include "launcher/win32/quick_add_dialog.h"
 
 namespace vtx {
 

@@ -1,4 +1,4 @@
-#include "dialogs/options_dialog.h"
+#include "dialogs/win32/options_dialog.h"
 
 #include <commctrl.h>
 

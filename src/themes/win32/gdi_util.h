@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/window_text.h"
 #include "themes/theme_apply.h"
 
 namespace vtx::win32 {
@@ -27,8 +28,6 @@ void DrawLabel(HDC dc, std::string_view text, HFONT font, COLORREF colour, Align
 
 enum class Border { None, Single, Bevel };
 void SetBorder(HWND control, Border border);
-
-[[nodiscard]] std::string WindowText(HWND w);
 
 // Paints into a memory bitmap and copies it to the target when the scope ends.
 class BufferedDC {

@@ -8,7 +8,7 @@
 
 #include "platform/win32/handles.h"
 #include "platform/win32/ui/dialog.h"
-#include "themes/theme_editor.h"
+#include "editors/theme_editor.h"
 
 namespace vtx {
 

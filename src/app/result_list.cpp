@@ -1,4 +1,4 @@
-#include "launcher/result_list.h"
+#include "app/result_list.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "platform/win32/layout_painter.h"
+#include "themes/win32/layout_painter.h"
 
-#include "platform/win32/gdi_util.h"
+#include "themes/win32/gdi_util.h"
 
 namespace vtx::win32 {
 

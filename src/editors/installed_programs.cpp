@@ -1,8 +1,8 @@
-#include "launcher/installed_programs.h"
+#include "editors/installed_programs.h"
 
 #include <vector>
 
-#include "launcher/dropped_files.h"
+#include "catalogue/shortcut_paths.h"
 #include "platform/ascii.h"
 #include "platform/trace.h"
 

@@ -1,4 +1,4 @@
-#include "editors/manager_window.h"
+#include "editors/win32/manager_window.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -10,7 +10,7 @@
 #include <memory>
 #include <type_traits>
 
-#include "platform/win32/gdi_util.h"
+#include "themes/win32/gdi_util.h"
 #include "platform/win32/ui/dpi.h"
 #include "platform/win32/ui/list_texts.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win32/gdi_util.h"
+#include "themes/win32/gdi_util.h"
 
 #include <algorithm>
 #include <cstring>
@@ -87,14 +87,6 @@ void SetBorder(HWND control, Border border) {
     SetWindowLongA(control, GWL_STYLE, style);
     SetWindowLongA(control, GWL_EXSTYLE, ex);
     SetWindowPos(control, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
-std::string WindowText(HWND w) {
-    const int n = GetWindowTextLengthA(w);
-    std::string s(static_cast<std::size_t>(n) + 1, '\0');
-    const int got = GetWindowTextA(w, s.data(), n + 1);
-    s.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return s;
 }
 
 BufferedDC::BufferedDC(HDC target, const RECT& area) noexcept : target_(target), area_(area) {

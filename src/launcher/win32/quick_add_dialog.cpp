@@ -1,4 +1,4 @@
-#include "launcher/quick_add_dialog.h"
+#include "launcher/win32/quick_add_dialog.h"
 
 #include "platform/win32/handles.h"
 

@@ -1,4 +1,4 @@
-#include "editors/picker_dialog.h"
+#include "editors/win32/picker_dialog.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "themes/theme_editor_dialog.h"
+#include "editors/win32/theme_editor_dialog.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -9,8 +9,8 @@
 #include <utility>
 #include <span>
 
-#include "platform/win32/gdi_util.h"
-#include "platform/win32/layout_painter.h"
+#include "themes/win32/gdi_util.h"
+#include "themes/win32/layout_painter.h"
 #include "platform/win32/ui/dpi.h"
 #include "platform/win32/ui/message_box.h"
 #include "platform/win32/ui/subclass.h"
