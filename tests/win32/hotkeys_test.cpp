@@ -1,5 +1,7 @@
 #include "platform/win32/win32_hotkeys.h"
 
+#include "app/hotkey.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
