@@ -14,7 +14,6 @@
 #include <shellapi.h>
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <vector>
 #include <string>
