@@ -25,12 +25,13 @@ AppSession::AppSession(Platform& platform)
 
 // ---------------------------------------------------------------- start-up and shutdown
 
-void AppSession::FormCreate(MainView& view, LayoutView& layout_view) {
+void AppSession::FormCreate(MainView& view, LayoutView& layout_view, ProgramPort& program) {
     view_ = &view;
+    program_ = &program;
     Trace("Form1.FormCreate");
 
     // 1. No task-bar button.
-    view.HideTaskbarButton();
+    program.HideTaskbarButton();
     // 2. The Data folder; failures show up later as failed saves.
     p_.files.CreateFolder(folders_.appdata + "Orvane");
     p_.files.CreateFolder(folders_.data.substr(0, folders_.data.size() - 1));
@@ -94,12 +95,12 @@ void AppSession::FormCreate(MainView& view, LayoutView& layout_view) {
     view.KeepOnScreen(loaded.position_saved);  // needs the laid-out size
     // 9. The global hotkey. A refused one would leave a new user without a way in, so say so.
     hotkey_text_ = hotkeys_.FormatHotkey(settings_.hotkey);
-    ReportHotkey(view.RegisterHotkey(settings_.hotkey));
+    ReportHotkey(program.RegisterHotkey(settings_.hotkey));
     // 10 to 13.
     view.ShowLabels(CoolLabels{});
     view.ApplyStayOnTop(settings_.stayontop);
     view.AcceptDroppedFiles();
-    view.CreateProgramMutex();
+    program.CreateProgramMutex();
 }
 
 void AppSession::ReportHotkey(bool registered) {
@@ -107,11 +108,11 @@ void AppSession::ReportHotkey(bool registered) {
         refused_hotkey_told_ = 0;  // a later loss is news again
         return;
     }
-    if (refused_hotkey_told_ == settings_.hotkey || !view_) return;
+    if (refused_hotkey_told_ == settings_.hotkey || !program_) return;
     refused_hotkey_told_ = settings_.hotkey;
     Trace("Form1.HotkeyRefused", 0);
     const std::string name = hotkey_text_.empty() ? std::string("The hotkey") : hotkey_text_;
-    view_->ShowBalloon("Hotkey not available",
+    program_->ShowBalloon("Hotkey not available",
                        name + " is taken by Windows or another program. Choose another one in Settings: F3 in the "
                               "launcher, or the tray icon's menu.",
                        10);
@@ -119,8 +120,8 @@ void AppSession::ReportHotkey(bool registered) {
 
 void AppSession::CheckHotkey() {
     Trace("Form1.CheckHotkey", 0);
-    if (!view_ || settings_.hotkey == 0) return;
-    ReportHotkey(view_->EnsureHotkey(settings_.hotkey));
+    if (!program_ || settings_.hotkey == 0) return;
+    ReportHotkey(program_->EnsureHotkey(settings_.hotkey));
 }
 
 void AppSession::RunFirstRunActions() {
@@ -135,7 +136,7 @@ void AppSession::RunFirstRunActions() {
         // and a user who never opens that dialog would find the list empty at the next start.
         SaveBrowserList(lists_, p_, folders_.data);
     }
-    view_->ShowBalloon("Ready to go!", "Click its tray icon to open VTX!", 10);
+    program_->ShowBalloon("Ready to go!", "Click its tray icon to open VTX!", 10);
     // Starting with Windows from now on: LoadSettings has turned it on already.
 }
 
@@ -184,7 +185,7 @@ void AppSession::FillMainListBox() {
 bool AppSession::ReplaceHotkey(int value) {
     settings_.hotkey = value;
     hotkey_text_ = hotkeys_.FormatHotkey(value);
-    const bool registered = view_ && view_->ReplaceHotkey(value);
+    const bool registered = program_ && program_->ReplaceHotkey(value);
     // A refusal here is told by the Settings dialog itself; a wake-up need not tell it again.
     refused_hotkey_told_ = registered ? 0 : value;
     return registered;

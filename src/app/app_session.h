@@ -2,8 +2,8 @@
 // What the whole program owns for the run: the catalogue and the result list filled from
 // it, the settings, the reference lists, the browser list, the hotkey and the theme lines.
 // It performs start-up, shutdown and the end of the log-on in their fixed order. Every
-// window's rules take it by reference; it knows the launcher window only as a MainView
-// and never calls any other window's rules.
+// window's rules take it by reference; it knows the launcher window only as a MainView,
+// the program around it as a ProgramPort, and never calls any other window's rules.
 
 #include <optional>
 #include <string>
@@ -11,6 +11,7 @@
 #include "app/folders.h"
 #include "app/hotkey.h"
 #include "app/main_view.h"
+#include "app/program_port.h"
 #include "app/settings.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_store.h"
@@ -30,8 +31,8 @@ public:
     AppSession(const AppSession&) = delete;
     AppSession& operator=(const AppSession&) = delete;
 
-    // Start-up proper, in its fixed order. The views must outlive the session.
-    void FormCreate(MainView& view, LayoutView& layout_view);
+    // Start-up proper, in its fixed order. The views and the program must outlive the session.
+    void FormCreate(MainView& view, LayoutView& layout_view, ProgramPort& program);
     // "E&xit": settings, catalogue, then three reference lists.
     void FormClose();
     // The log-on ends: settings, catalogue and browser list; nothing closes.
@@ -86,6 +87,7 @@ public:
     [[nodiscard]] std::optional<LayoutState>& layout() noexcept { return layout_; }
     [[nodiscard]] const std::optional<LayoutState>& layout() const noexcept { return layout_; }
     [[nodiscard]] MainView* view() noexcept { return view_; }
+    [[nodiscard]] ProgramPort* program() noexcept { return program_; }
 
 private:
     void RunFirstRunActions();
@@ -96,6 +98,7 @@ private:
     Platform& p_;
     Folders folders_;
     MainView* view_ = nullptr;
+    ProgramPort* program_ = nullptr;
 
     Catalogue catalogue_;
     CatalogueStore store_;

@@ -1,6 +1,6 @@
 #pragma once
-// What the main window's rules ask of the launcher window itself. The Win32 window
-// implements it; host tests record the calls.
+// What the main window's rules ask of the launcher window itself (what the program as a
+// whole does is ProgramPort's). The Win32 window implements it; host tests record the calls.
 
 #include <string>
 
@@ -21,7 +21,6 @@ public:
     virtual ~MainView() = default;
 
     // Start-up.
-    virtual void HideTaskbarButton() = 0;
     virtual void SetOpacity(int alpha) = 0;
     virtual void SetItemHeight(int pixels) = 0;
     virtual void SetWindowFrame(bool frame) = 0;
@@ -37,16 +36,6 @@ public:
     virtual void KeepOnScreen(bool /*position_saved*/) {}
     virtual void ApplyStayOnTop(bool on) = 0;
     virtual void AcceptDroppedFiles() = 0;
-    virtual void CreateProgramMutex() = 0;
-    // The tray icon's balloon notification with the information icon.
-    virtual void ShowBalloon(const std::string& title, const std::string& text, int seconds) = 0;
-    // Registers the global hotkey; false when the system refuses it.
-    virtual bool RegisterHotkey(int value) = 0;
-    // Drops every hotkey the window holds, then registers `value`; false when refused.
-    virtual bool ReplaceHotkey(int value) = 0;
-    // Checks that `value` is still registered and makes the registration again when the
-    // system dropped it; false when it cannot be had.
-    virtual bool EnsureHotkey(int value) = 0;
 
     // The result list and the four Cool texts.
     virtual void RefillResultList(int rows) = 0;

@@ -27,10 +27,9 @@ bool HandleDroppedFile(LauncherRules& launcher, Dialogs& dialogs, const std::str
     app.catalogue().Append(QuickRecord(p, base, path, DropType(p, path)));
     app.FillMainListBox();
     launcher.ListRefilled();
-    if (MainView* view = app.view()) {
-        view->SetEditText(base);  // the edit box's change runs the matching
-        view->ShowBalloon("Shortcut Created!", "New shortcut created: " + base + ".", 10);
-    }
+    if (MainView* view = app.view()) view->SetEditText(base);  // the edit box's change runs the matching
+    if (ProgramPort* program = app.program())
+        program->ShowBalloon("Shortcut Created!", "New shortcut created: " + base + ".", 10);
     return true;
 }
 

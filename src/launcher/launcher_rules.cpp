@@ -2,7 +2,6 @@
 
 #include "catalogue/web_addresses.h"
 #include "catalogue/shortcut_record.h"
-#include "platform/trace.h"
 
 namespace vtx {
 
@@ -23,27 +22,21 @@ RowDrawing LauncherRules::PaintRow(int row) {
     return d;
 }
 
-void LauncherRules::ShowMatch(bool selected) {
-    MainView* view = app_.view();
-    view->ShowSelection(matcher_.selected());
-    view->ShowLabels(matcher_.labels());
-    if (selected) view->FocusEdit();
-}
-
-void LauncherRules::Edit2Change(const std::string& text) {
+MatchShown LauncherRules::Edit2Change(const std::string& text) {
     edit_text_ = text;
-    if (!app_.view()) return;
-    ShowMatch(matcher_.Edit2Change(text));
+    // Before start-up has a window there is nothing to match against yet.
+    const bool found = app_.view() && matcher_.Edit2Change(text);
+    return {matcher_.selected(), matcher_.labels(), found};
 }
 
-void LauncherRules::MoveUp() {
+int LauncherRules::MoveUp() {
     matcher_.MoveUp();
-    if (app_.view()) app_.view()->ShowSelection(matcher_.selected());
+    return matcher_.selected();
 }
 
-void LauncherRules::MoveDown() {
+int LauncherRules::MoveDown() {
     matcher_.MoveDown();
-    if (app_.view()) app_.view()->ShowSelection(matcher_.selected());
+    return matcher_.selected();
 }
 
 void LauncherRules::SelectRow(int row) { matcher_.Select(row); }
@@ -95,8 +88,6 @@ std::optional<WindowAction> LauncherRules::FormKeyDown(int vk, bool ctrl, bool s
     }
     return std::nullopt;
 }
-
-void LauncherRules::HKM1HotKeyPressed() { Trace("Form1.HKM1HotKeyPressed"); }
 
 WindowAction LauncherRules::RunCommand(Command command) {
     Platform& p = app_.platform();

@@ -1,7 +1,8 @@
 #pragma once
 // The launcher window's rules: typing and the selection, Enter, the window-level keys,
 // the menus and the height drag. They use the program's session and open other windows
-// through Dialogs; the Win32 window forwards its events here.
+// through Dialogs; the Win32 window forwards its events here and shows what typing and
+// the arrow keys return.
 
 #include <optional>
 #include <string>
@@ -24,6 +25,14 @@ struct RowDrawing {
     std::vector<IconCandidate> icons;
 };
 
+// What the window shows once the typed text was matched: the row selected (-1: none), Cool
+// mode's four texts, and whether the keyboard goes back to the edit box (a row was found).
+struct MatchShown {
+    int selected = -1;
+    CoolLabels labels;
+    bool focus_edit = false;
+};
+
 class LauncherRules {
 public:
     LauncherRules(AppSession& app, Dialogs& dialogs);
@@ -40,10 +49,10 @@ public:
     // The list was refilled from the catalogue: nothing is selected any more.
     void ListRefilled() noexcept { matcher_.Clear(); }
 
-    // Typing and moving the selection.
-    void Edit2Change(const std::string& text);
-    void MoveUp();
-    void MoveDown();
+    // Typing and moving the selection; the window shows what they return.
+    MatchShown Edit2Change(const std::string& text);
+    int MoveUp();    // the row selected now
+    int MoveDown();  // the row selected now
     void SelectRow(int row);
 
     // Enter released in the edit box (Ctrl held: copy the address; Ctrl+Shift: run as
@@ -54,7 +63,6 @@ public:
     // Every key pressed while the window is active, before the focused control. Carries out
     // what the rules own and tells the window what is left for it; nullopt: not consumed.
     [[nodiscard]] std::optional<WindowAction> FormKeyDown(int vk, bool ctrl, bool shift, bool alt);
-    void HKM1HotKeyPressed();
 
     // A menu command; returns what the window must do itself.
     [[nodiscard]] WindowAction RunCommand(Command command);
@@ -68,7 +76,6 @@ public:
 
 private:
     void Go(bool elevated = false);
-    void ShowMatch(bool selected);
     [[nodiscard]] bool OpenContainingFolderAvailable(int row) const;
 
     AppSession& app_;

@@ -104,7 +104,7 @@ note "  $tmp_left kills left a .tmp file"
 # The end of the log-on, then a kill at once: everything is saved.
 for k in $(seq 1 "$SESSION_KILLS"); do
   put_old
-  driver endsessionkill TForm1 || fail "the driver could not end the session"
+  driver endsessionkill TApplication || fail "the driver could not end the session"
   wait_exit
   for f in list2.ini set.set browsers.ini; do
     cmp -s "$DATA_DIR/$f" "$new/$f" || fail "end of session $k, then a kill: $f is not the saved one"

@@ -30,7 +30,7 @@ start_vtx_early
 assert_eq "$(driver msgbox $((E2E_WAIT * 1000)))" \
   "The settings file could not be read; it will not be overwritten when Vantrix ends." "message for the unreadable file"
 driver ready $((E2E_WAIT * 1000)) || fail "start-up did not finish after the message"
-driver endsession TForm1
+driver endsession TApplication
 stop_vtx
 cmp -s "$DATA_DIR/browsers.ini" "$E2E_DIR/browsers.orig" || fail "the browser list was replaced: $(cat "$DATA_DIR/browsers.ini")"
 [ ! -e "$PROBE_LOG" ] || fail "the quick-start guide was started: $(cat "$PROBE_LOG")"

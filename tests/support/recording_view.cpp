@@ -80,11 +80,17 @@ void RecordingView::ShowLabels(const CoolLabels& shown) {
 
 void RecordingView::FocusEdit() { Note("FocusEdit()"); }
 
+void RecordingView::Show(const MatchShown& shown) {
+    ShowSelection(shown.selected);
+    ShowLabels(shown.labels);
+    if (shown.focus_edit) FocusEdit();
+}
+
 void RecordingView::SetEditText(const std::string& text) {
     Note("SetEditText(" + text + ")");
     edit_text = text;
     // The real edit box reports the change (EN_CHANGE), which runs the matching.
-    if (rules_) rules_->Edit2Change(text);
+    if (rules_) Show(rules_->Edit2Change(text));
 }
 
 bool RecordingView::IsShowing() {

@@ -1,6 +1,6 @@
 #pragma once
-// A stand-in for the launcher window in host tests: it implements both views of the
-// window, records every call in order as a short text ("SetOpacity(255)",
+// A stand-in for the launcher window and the program around it in host tests: it
+// implements both views of the window and the program's port, records every call in order as a short text ("SetOpacity(255)",
 // "RefillResultList(4)", "ApplyGeometry(cool)") and answers from scriptable values.
 // Like the real edit box, putting text into the edit box runs the rules' change handler.
 
@@ -9,16 +9,18 @@
 #include <vector>
 
 #include "app/main_view.h"
+#include "app/program_port.h"
 #include "launcher/matching.h"
 #include "themes/theme_apply.h"
 
 namespace vtx {
 class LauncherRules;
+struct MatchShown;
 }
 
 namespace vtx::fake {
 
-class RecordingView : public MainView, public LayoutView {
+class RecordingView : public MainView, public LayoutView, public ProgramPort {
 public:
     // Scripted answers.
     bool register_result = true;  // RegisterHotkey
@@ -46,8 +48,18 @@ public:
     [[nodiscard]] bool Has(std::string_view prefix) const { return IndexOf(prefix) >= 0; }
     void Clear() { calls.clear(); }
 
-    // MainView.
+    // What the launcher window does with the rules' answer to typing.
+    void Show(const MatchShown& shown);
+
+    // ProgramPort.
     void HideTaskbarButton() override;
+    void CreateProgramMutex() override;
+    void ShowBalloon(const std::string& title, const std::string& text, int seconds) override;
+    bool RegisterHotkey(int value) override;
+    bool ReplaceHotkey(int value) override;
+    bool EnsureHotkey(int value) override;
+
+    // MainView.
     void SetOpacity(int alpha) override;  // also LayoutView::SetOpacity: one window
     void SetItemHeight(int pixels) override;
     void SetWindowFrame(bool frame) override;
@@ -56,11 +68,6 @@ public:
     void KeepOnScreen(bool position_saved) override;
     void ApplyStayOnTop(bool on) override;
     void AcceptDroppedFiles() override;
-    void CreateProgramMutex() override;
-    void ShowBalloon(const std::string& title, const std::string& text, int seconds) override;
-    bool RegisterHotkey(int value) override;
-    bool ReplaceHotkey(int value) override;
-    bool EnsureHotkey(int value) override;
     void RefillResultList(int rows) override;
     void ShowSelection(int row) override;
     void ShowLabels(const CoolLabels& shown) override;

@@ -20,7 +20,7 @@ class DropTest : public ::testing::Test {
 protected:
     DropTest() : app(fp.platform), rules(app, dialogs) {
         view.Attach(&rules);
-        app.FormCreate(view, view);
+        app.FormCreate(view, view, view);
         app.catalogue().Clear();
         app.FillMainListBox();
         fp.files.PutFolder("C:\\Tools");

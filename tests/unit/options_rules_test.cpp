@@ -20,7 +20,7 @@ struct Options {
         p.system.version_code = version_code;
         p.files.PutFolder(kData);
         p.files.Put(kData + "set.set", JoinLines(settings));
-        app.FormCreate(view, view);
+        app.FormCreate(view, view, view);
         view.Clear();
     }
     [[nodiscard]] std::string Saved(std::string_view key) const {

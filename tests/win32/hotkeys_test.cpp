@@ -1,6 +1,8 @@
 #include "platform/win32/win32_hotkeys.h"
 #include "app/hotkey.h"
 
+#include "app/hotkey.h"
+
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,15 +1,19 @@
 #pragma once
 // The launcher window (class "TForm1"): title strip, edit box, result list and frame
 // strips in normal mode; background bitmap, shape and four texts in Cool mode. It owns
-// its controls, the tray icon and the three popup menus, and forwards every event to
-// the portable rules in LauncherRules. Theme sizes are 96-DPI pixels, scaled to the
-// monitor the window stands on.
+// its controls and its two popup menus, forwards every event to the portable rules in
+// LauncherRules and shows what they return. The tray icon and the global hotkey belong to
+// the program host, which tells this window when to show. Theme sizes are 96-DPI pixels,
+// scaled to the monitor the window stands on.
+//
+// launcher_window.cpp: creation, the message dispatch, keys, commands and showing;
+// launcher_paint.cpp: painting, the owner-drawn rows and the theme's fonts and bitmaps;
+// launcher_frame.cpp: layout, region, DPI, moving, resizing and hit-testing.
 
 #include "platform/win32/windows_api.h"
 #include <shellapi.h>
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <vector>
 #include <string>
@@ -18,9 +22,7 @@
 #include "launcher/launcher_rules.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/ui/keys.h"
-#include "platform/win32/ui/tray_icon.h"
 #include "platform/win32/ui/window.h"
-#include "platform/win32/win32_hotkeys.h"
 #include "themes/theme_apply.h"
 
 namespace vtx {
@@ -34,15 +36,19 @@ public:
 
     // Creates the window hidden, owned by the application's hidden window.
     [[nodiscard]] bool Create(HWND app_window);
-    // Adds the tray icon; done before start-up so the first-run balloon has an icon.
-    void AddTrayIcon();
     void ShowAtStart();
+    // Shown and in front as it was left: a click on the tray icon, "S&how VTX".
+    void ShowFromTray();
+    // Shown, in front, the keyboard in the edit box with its text selected: the hotkey and a
+    // second start of the program both do this.
+    void BringUpForTyping();
+    // A command of a menu, the tray menu's included.
+    void RunCommand(int id);
     // Messages the message loop must see before they are dispatched (keys of the
     // window and its controls); true when the message was consumed.
     bool PreTranslate(MSG& msg);
 
     // MainView
-    void HideTaskbarButton() override;
     void SetOpacity(int alpha) override;
     void SetItemHeight(int pixels) override;
     void SetWindowFrame(bool frame) override;
@@ -51,11 +57,6 @@ public:
     void KeepOnScreen(bool position_saved) override;
     void ApplyStayOnTop(bool on) override;
     void AcceptDroppedFiles() override;
-    void CreateProgramMutex() override;
-    void ShowBalloon(const std::string& title, const std::string& text, int seconds) override;
-    bool RegisterHotkey(int value) override;
-    bool ReplaceHotkey(int value) override;
-    bool EnsureHotkey(int value) override;
     void RefillResultList(int rows) override;
     void ShowSelection(int row) override;
     void ShowLabels(const CoolLabels& labels) override;
@@ -73,6 +74,11 @@ public:
     int ClientHeightOffset() override;
 
 private:
+    // Geometry of the normal layout, in pixels at 96 DPI.
+    static constexpr int kTitleHeight = 18;
+    static constexpr int kStripWidth = 4;
+    static constexpr int kBottomStrip = 7;
+
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
     [[nodiscard]] std::optional<LRESULT> EditMessage(UINT msg, WPARAM wp, LPARAM lp);
     [[nodiscard]] std::optional<LRESULT> ListMessage(UINT msg, WPARAM wp, LPARAM lp);
@@ -87,9 +93,9 @@ private:
     void OnRightUp(POINT pt);
     void OnMouseMove(POINT pt);
     bool OnSetCursor();
-    void OnTray(LPARAM event);
-    void OnHotKey(WPARAM id, LPARAM lp);
     void OnDropFiles(HDROP drop);
+    void OnMouseLeave();
+    [[nodiscard]] LRESULT OnControlColour(HDC dc, bool edit);
 
     // Keys: the window sees every key first.
     bool FormKeyDown(WPARAM vk);
@@ -99,12 +105,10 @@ private:
     void ListRightUp(POINT client_pt);
 
     void Do(WindowAction action);
-    void TrackMenu(const std::vector<MenuEntry>& entries, POINT screen_pt, bool tray = false);
-    void TrayClick();
-    void HotKeyPressed();
-    // Shown, in front, the keyboard in the edit box with its text selected: the hotkey and a
-    // second start of the program both do this.
-    void BringUpForTyping();
+    // What typing answered: the selected row, Cool mode's texts, the keyboard.
+    void ShowMatch(const MatchShown& shown);
+    void TrackMenu(const std::vector<MenuEntry>& entries, POINT screen_pt);
+    void LoadBuiltinImages();
     void StartMove();
     void LayoutControls();
     [[nodiscard]] COLORREF Colour(std::uint32_t theme_colour) const;
@@ -126,10 +130,6 @@ private:
     UINT dpi_ = 96;
     HWND edit_ = nullptr;
     HWND list_ = nullptr;
-    std::unique_ptr<win32::Win32HotkeyRegistrar> hotkey_registrar_;
-    std::unique_ptr<HotkeyManager> hotkeys_;
-    ui::TrayIcon tray_;
-    win32::UniqueHandleH mutex_;
 
     // What the theme put on the window.
     ThemeLook look_{};

@@ -1,5 +1,5 @@
-// Program entry of vantrix.exe: the application's hidden window, the single-instance
-// rule, the launcher window and its start-up, then the message loop.
+// Program entry of vantrix.exe: the program host with the application's hidden window, the
+// single-instance rule, the launcher window and its start-up, then the message loop.
 #include "platform/win32/windows_api.h"
 #include <commctrl.h>
 #include <objbase.h>
@@ -7,6 +7,7 @@
 #include "app/app_session.h"
 #include "launcher/launcher_rules.h"
 #include "launcher/win32/launcher_window.h"
+#include "shell/win32/program_host.h"
 #include "shell/win32/program_windows.h"
 #include "platform/win32/single_instance.h"
 #include "platform/win32/ui/dialog.h"
@@ -19,31 +20,6 @@
 #include <cstdlib>
 
 namespace {
-
-// The launcher window, once there: a second start's request goes on to it.
-HWND g_launcher = nullptr;
-
-LRESULT CALLBACK ApplicationWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == vtx::win32::SingleInstance::SummonMessage() && msg != 0) {
-        if (g_launcher) PostMessageA(g_launcher, msg, wp, lp);
-        return 0;
-    }
-    return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-// The application's own hidden window: the one the single-instance record names and
-// the owner of the launcher window, so the program has no task-bar button.
-HWND CreateApplicationWindow(HINSTANCE instance) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = ApplicationWindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    wc.lpszClassName = "TApplication";
-    RegisterClassExA(&wc);
-    return CreateWindowExA(0, "TApplication", "Vantrix", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0,
-                           0, 0, nullptr, nullptr, instance, nullptr);
-}
 
 // The trace stays silent unless VTX_TRACE names a file to append it to (used by tests
 // and when diagnosing a problem on a user's machine).
@@ -65,8 +41,9 @@ int Run(HINSTANCE instance) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
 
-    HWND app = CreateApplicationWindow(instance);
-    if (!app) return 1;
+    vtx::ProgramHost host(instance);
+    if (!host.Create()) return 1;
+    HWND app = host.hwnd();
     vtx::win32::SingleInstance single;
     if (!single.Claim(app)) {
         // A second copy: the user asked for the launcher, so the running one brings it up
@@ -74,7 +51,6 @@ int Run(HINSTANCE instance) {
         // starting or saving anything.
         vtx::win32::Win32System system;
         if (system.FirstParameter() != "ns") single.SummonFirst();
-        DestroyWindow(app);
         return 0;
     }
 
@@ -88,10 +64,10 @@ int Run(HINSTANCE instance) {
 
     vtx::LauncherWindow window(instance, rules);
     if (!window.Create(app)) return 1;
-    g_launcher = window.hwnd();
     services.set_owner(window.hwnd());
-    window.AddTrayIcon();
-    session.FormCreate(window, window);
+    host.Attach(session, window);
+    host.AddTrayIcon();
+    session.FormCreate(window, window, host);
     // The secondary windows: made hidden at their first use (the manager when idle), shown on demand.
     windows.Prepare(instance, window.hwnd());
     if (session.ShowAtStart()) window.ShowAtStart();
@@ -107,8 +83,6 @@ int Run(HINSTANCE instance) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    g_launcher = nullptr;
-    DestroyWindow(app);
     return static_cast<int>(msg.wParam);
 }
 

@@ -1,0 +1,36 @@
+#include "launcher/win32/popup_menu.h"
+
+namespace vtx {
+namespace {
+
+HMENU BuildMenu(const std::vector<MenuEntry>& entries, std::size_t& at, int level) {
+    HMENU menu = CreatePopupMenu();
+    while (at < entries.size() && entries[at].level == level) {
+        const MenuEntry& e = entries[at++];
+        if (e.command == Command::None && e.text.empty()) {
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        } else if (e.command == Command::None) {
+            HMENU sub = BuildMenu(entries, at, level + 1);
+            AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), e.text.c_str());
+        } else {
+            AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(e.command), e.text.c_str());
+        }
+    }
+    return menu;
+}
+
+}  // namespace
+
+win32::UniqueMenu BuildPopupMenu(const std::vector<MenuEntry>& entries) {
+    std::size_t at = 0;
+    return win32::UniqueMenu(BuildMenu(entries, at, 0));
+}
+
+void TrackPopupAt(HMENU menu, POINT at, HWND owner, const std::function<void(int)>& chosen) {
+    SetForegroundWindow(owner);
+    const int id = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
+    PostMessageA(owner, WM_NULL, 0, 0);
+    if (id) chosen(id);
+}
+
+}  // namespace vtx
