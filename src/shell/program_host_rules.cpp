@@ -26,7 +26,10 @@ HostAction ProgramHostRules::OnSecondStart() {
 }
 
 void ProgramHostRules::OnEndSession(bool ending) {
-    if (ending) app_.EndSession();
+    // Every top-level window of the program hears of the end: the first saves, once.
+    if (!ending || session_ended_) return;
+    session_ended_ = true;
+    app_.EndSession();
 }
 
 void ProgramHostRules::OnSystemNotice(SystemNotice kind, unsigned code) {

@@ -29,13 +29,14 @@ public:
     // `ours`: the hotkey message names the program's registered hotkey.
     [[nodiscard]] static HostAction OnHotkey(bool ours);
     [[nodiscard]] static HostAction OnSecondStart();
-    // The log-on ends (`ending`) or its end was called off: only an end saves.
+    // The log-on ends (`ending`) or its end was called off: only an end saves, and only once.
     void OnEndSession(bool ending);
     // Sleep, a lock or another user's session may have cost the hotkey its registration.
     void OnSystemNotice(SystemNotice kind, unsigned code);
 
 private:
     AppSession& app_;
+    bool session_ended_ = false;
 };
 
 }  // namespace vtx

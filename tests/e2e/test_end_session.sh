@@ -1,5 +1,4 @@
-# The end of the log-on (told the application window, as Windows tells every top-level one)
-# writes settings, catalogue and browser list, but not the three
+# The end of the log-on writes settings, catalogue and browser list, but not the three
 # reference lists that only an exit writes.
 source "$(dirname "$0")/lib.sh"
 fresh_install
@@ -8,7 +7,7 @@ wine reg add 'HKCR\.htm' /ve /d vtxtesthtml /f >/dev/null 2>&1
 wine reg add 'HKCR\vtxtesthtml\shell\open\command' /ve /d "\"${PROBE_WIN}\" \"%1\"" /f >/dev/null 2>&1
 trap "wine reg delete 'HKCR\\.htm' /f >/dev/null 2>&1; wine reg delete 'HKCR\\vtxtesthtml' /f >/dev/null 2>&1" EXIT
 start_vtx
-driver endsession TApplication
+driver endsession TForm1
 [ -f "$DATA_DIR/set.set" ] || fail "settings not written"
 [ -f "$DATA_DIR/list2.ini" ] || fail "catalogue not written"
 [ -f "$DATA_DIR/browsers.ini" ] || fail "browser list not written"

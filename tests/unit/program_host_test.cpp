@@ -52,9 +52,11 @@ TEST_F(ProgramHostTest, TrayHotkeyAndSecondStartTellTheLauncherWhatToShow) {
     EXPECT_TRUE(m.files.written.empty());
 }
 
-TEST_F(ProgramHostTest, OnlyAnEndingLogOnSaves) {
+TEST_F(ProgramHostTest, OnlyAnEndingLogOnSavesAndOnlyOnce) {
     host.OnEndSession(false);
     EXPECT_TRUE(m.files.written.empty());
+    host.OnEndSession(true);
+    // The launcher window passes on the notice the host itself also gets.
     host.OnEndSession(true);
     EXPECT_EQ(WrittenInData(), (std::vector<std::string>{"set.set", "list2.ini", "browsers.ini"}));
 }

@@ -116,6 +116,13 @@ LRESULT LauncherWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case 0x02E0:  // WM_DPICHANGED
             OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
             return 0;
+        case WM_QUERYENDSESSION:
+        case WM_ENDSESSION:
+        case WM_POWERBROADCAST:
+        case WM_WTSSESSION_CHANGE:
+            // Windows tells every top-level window; the program host, which owns this one, acts.
+            if (HWND host = GetWindow(hwnd(), GW_OWNER)) return SendMessageA(host, msg, wp, lp);
+            break;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
