@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/system_notices.h"
+#include "app/window_placement.h"
 #include "catalogue/web_addresses.h"
 #include "catalogue/shortcut_record.h"
 #include "launcher/dropped_files.h"
