@@ -1,18 +1,18 @@
 #include "editors/win32/manager_window.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <array>
 #include <iterator>
-#include <memory>
-#include <type_traits>
 
+#include "editors/file_filters.h"
 #include "themes/win32/gdi_util.h"
 #include "platform/win32/ui/dpi.h"
+#include "platform/win32/ui/folder_browser.h"
 #include "platform/win32/ui/list_texts.h"
+#include "platform/win32/ui/open_file_dialog.h"
+#include "platform/win32/ui/top_most.h"
 
 namespace vtx {
 namespace {
@@ -116,28 +116,6 @@ constexpr ui::Control kTable[] = {
     {IDOK, Kind::DefButton, "Close", {690, 516, 75, 25}},
 };
 
-std::string PickFile(HWND owner, const char* filter, const char* default_ext) {
-    std::array<char, 4096> path{};
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = filter;
-    ofn.lpstrFile = path.data();
-    ofn.nMaxFile = static_cast<DWORD>(path.size());
-    ofn.lpstrDefExt = default_ext;
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    return GetOpenFileNameA(&ofn) ? std::string(path.data()) : std::string();
-}
-
-constexpr char kProgramFilter[] = "Program File (.exe)\0*.exe\0";
-constexpr char kFileFilters[] =
-    "All Files\0*.*\0"
-    "Image Files\0*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tga;*.tif;*.raw;*.ico;*.jp2;*.jpm;*.ecw;*.emf;*.wmf;*.fsh;*.ldf;"
-    "*.lwf;*.pcx;*.pbm;*.pgm;*.ppm\0"
-    "Documents\0*.doc;*.xls;*.ppt;*.rtf;*.txt;*.pdf\0"
-    "Sound Files\0*.wav;*.ogg;*.mp3\0"
-    "Video Files\0*.avi;*.mov;*.mpg;*.mpeg;*.divx\0";
-
 struct EditField {
     int id;
     std::string ManagerForm::*field;
@@ -153,20 +131,6 @@ constexpr EditField kEdits[] = {
 // Typing in these marks the shortcut as changed; the others do not.
 constexpr int kMarkingEdits[] = {kNameEdit, kProgAddrEdit, kWdirEdit, kParamEdit, kFileAddrEdit,
                                  kFolderAddrEdit, kURLAddrEdit, kOtherAddrEdit};
-
-// The shell's folder browser; the chosen folder's path, or empty text.
-std::string ChooseFolder(HWND owner) {
-    BROWSEINFOA info{};
-    info.hwndOwner = owner;
-    info.lpszTitle = "Select Folder";
-    struct PidlDeleter {
-        void operator()(std::remove_pointer_t<PIDLIST_ABSOLUTE>* p) const noexcept { CoTaskMemFree(p); }
-    };
-    const std::unique_ptr<std::remove_pointer_t<PIDLIST_ABSOLUTE>, PidlDeleter> chosen(SHBrowseForFolderA(&info));
-    std::array<char, MAX_PATH> path{};
-    if (!chosen || !SHGetPathFromIDListA(chosen.get(), path.data())) return {};
-    return std::string(path.data());
-}
 
 HFONT EntryFont(UINT dpi, int points, bool bold) {
     return CreateFontA(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
@@ -223,7 +187,7 @@ void ManagerWindow::ShowAndNew() {
 
 void ManagerWindow::SetStayOnTop(bool on) {
     if (!hwnd()) return;
-    SetWindowPos(hwnd(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ui::SetTopMost(hwnd(), on);
     if (!IsShowing()) return;
     ReadForm();
     rules_.FormShow();
@@ -345,17 +309,17 @@ void ManagerWindow::OnCommand(int id, int code, HWND) {
         case kDeleteBtn: rules_.DeleteItem(); break;
         case kProgAddrBtn: SelectMenu(); break;
         case kFromFileCmd:
-            if (auto path = PickFile(hwnd(), kProgramFilter, "exe"); !path.empty()) rules_.fromFile1Click(path);
+            if (auto path = ui::ChooseOpenFile(hwnd(), kProgramFileFilter, "exe"); !path.empty()) rules_.fromFile1Click(path);
             break;
         case kFromInstalledCmd: rules_.fromInstalledPrograms1Click(); break;
         case kFileAddrBtn:
-            if (auto path = PickFile(hwnd(), kFileFilters, nullptr); !path.empty()) rules_.FileAddrBTNClick(path);
+            if (auto path = ui::ChooseOpenFile(hwnd(), kAnyFileFilters); !path.empty()) rules_.FileAddrBTNClick(path);
             break;
         case kFolderAddrBtn: {
             // The folder browser must not sit under the manager; switching the style back runs
             // the show steps, which read the fields, so the chosen folder goes in after that.
             SetStayOnTop(false);
-            const std::string folder = ChooseFolder(GetWindow(hwnd(), GW_OWNER));
+            const std::string folder = ui::ChooseFolder(GetWindow(hwnd(), GW_OWNER), "Select Folder");
             SetStayOnTop(true);
             if (!folder.empty()) rules_.FolderAddrBTNClick(folder);
             break;
