@@ -156,6 +156,25 @@ void ManagerRules::FormClose() {
     if (EntryCount() > 0 && unsaved_) (void)Prompt(form_.name);
 }
 
+void ManagerRules::FieldTyped(std::string ManagerForm::*field) noexcept {
+    using F = ManagerForm;
+    for (auto marking : {&F::name, &F::prog_addr, &F::wdir, &F::param, &F::file_addr, &F::folder_addr, &F::url_addr,
+                         &F::other_addr})
+        if (field == marking) unsaved_ = true;
+}
+
+void ManagerRules::ComboPicked(int ManagerForm::*field) noexcept {
+    if (field == &ManagerForm::browser || field == &ManagerForm::applet) unsaved_ = true;
+}
+
+void ManagerRules::KeepPlace(const ScreenRect& window) {
+    Settings& s = app_.settings();
+    s.f2top = window.top;
+    s.f2left = window.left;
+    s.f2height = window.bottom - window.top;
+    s.f2width = window.right - window.left;
+}
+
 void ManagerRules::ReadyFields() {
     Trace("Form2.ReadyFields");
     const auto& lists = app_.lists();

@@ -2,12 +2,8 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <array>
-#include <iterator>
 
 #include "editors/file_filters.h"
-#include "themes/win32/gdi_util.h"
 #include "platform/win32/ui/dpi.h"
 #include "platform/win32/ui/folder_browser.h"
 #include "platform/win32/ui/list_texts.h"
@@ -128,14 +124,15 @@ constexpr EditField kEdits[] = {
     {kURLPart2Edit, &ManagerForm::url_part2},  {kCommParamEdit, &ManagerForm::comm_param},
     {kOtherAddrEdit, &ManagerForm::other_addr},
 };
-// Typing in these marks the shortcut as changed; the others do not.
-constexpr int kMarkingEdits[] = {kNameEdit, kProgAddrEdit, kWdirEdit, kParamEdit, kFileAddrEdit,
-                                 kFolderAddrEdit, kURLAddrEdit, kOtherAddrEdit};
-
-HFONT EntryFont(UINT dpi, int points, bool bold) {
-    return CreateFontA(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
-                       DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma");
-}
+struct ComboField {
+    int id;
+    int ManagerForm::*field;
+};
+constexpr ComboField kCombos[] = {
+    {kTypeCombo, &ManagerForm::type},       {kBrowserCombo, &ManagerForm::browser},
+    {kCPAppCombo, &ManagerForm::applet},    {kWidgetCombo, &ManagerForm::widget},
+    {kCommandCombo, &ManagerForm::command},
+};
 
 }  // namespace
 
@@ -180,18 +177,13 @@ void ManagerWindow::ShowWithSearch(const std::string& search) {
 
 void ManagerWindow::ShowAndNew() {
     Show();
-    ReadForm();
-    rules_.LMDNewBTNClick();
-    WriteForm();
+    Apply([this] { rules_.LMDNewBTNClick(); });
 }
 
 void ManagerWindow::SetStayOnTop(bool on) {
     if (!hwnd()) return;
     ui::SetTopMost(hwnd(), on);
-    if (!IsShowing()) return;
-    ReadForm();
-    rules_.FormShow();
-    WriteForm();
+    if (IsShowing()) Apply([this] { rules_.FormShow(); });
 }
 
 void ManagerWindow::OnShowing() {
@@ -218,11 +210,7 @@ void ManagerWindow::FillCombo(int id, const std::vector<std::string>& items, int
 void ManagerWindow::ReadForm() {
     ManagerForm& f = rules_.form();
     for (const auto& e : kEdits) f.*(e.field) = Text(e.id);
-    f.type = ComboIndex(kTypeCombo);
-    f.browser = ComboIndex(kBrowserCombo);
-    f.applet = ComboIndex(kCPAppCombo);
-    f.widget = ComboIndex(kWidgetCombo);
-    f.command = ComboIndex(kCommandCombo);
+    for (const auto& c : kCombos) f.*(c.field) = ComboIndex(c.id);
     // The member list changes only through the rules.
 }
 
@@ -278,28 +266,25 @@ void ManagerWindow::OnCommand(int id, int code, HWND) {
             return;
         case kSearchEdit:
             if (code == EN_CHANGE) {
-                ReadForm();
-                rules_.SeaEDTChange(Text(kSearchEdit));
-                WriteForm();
+                Apply([this] { rules_.SeaEDTChange(Text(kSearchEdit)); });
                 SetFocus(Item(kSearchEdit));
             }
             return;
         case kTypeCombo:
-            if (code == CBN_SELCHANGE) {
-                ReadForm();
-                rules_.typeCBChange(ComboIndex(kTypeCombo));
-                WriteForm();
-            }
-            return;
-        case kBrowserCombo:
-        case kCPAppCombo:
-            if (code == CBN_SELCHANGE) rules_.FieldChanged();
+            if (code == CBN_SELCHANGE) Apply([this] { rules_.typeCBChange(ComboIndex(kTypeCombo)); });
             return;
         default:
             break;
     }
-    if (std::find(std::begin(kMarkingEdits), std::end(kMarkingEdits), id) != std::end(kMarkingEdits)) {
-        if (code == EN_CHANGE) rules_.FieldChanged();
+    // What the rules make of a user's change: some fields mark the shortcut, some do not.
+    for (const auto& c : kCombos) {
+        if (c.id != id) continue;
+        if (code == CBN_SELCHANGE) rules_.ComboPicked(c.field);
+        return;
+    }
+    for (const auto& e : kEdits) {
+        if (e.id != id) continue;
+        if (code == EN_CHANGE) rules_.FieldTyped(e.field);
         return;
     }
     if (code != BN_CLICKED) return;
@@ -342,10 +327,8 @@ void ManagerWindow::OnCommand(int id, int code, HWND) {
 void ManagerWindow::ListSelectionChanged() {
     if (in_list_change_) return;
     in_list_change_ = true;
-    ReadForm();
     const LRESULT sel = SendMessageA(Item(kList), LB_GETCURSEL, 0, 0);
-    rules_.ListBox1Click(sel == LB_ERR ? -1 : static_cast<int>(sel));
-    WriteForm();
+    Apply([&] { rules_.ListBox1Click(sel == LB_ERR ? -1 : static_cast<int>(sel)); });
     in_list_change_ = false;
 }
 
@@ -362,18 +345,13 @@ LRESULT ManagerWindow::OnNotify(const NMHDR& header) {
     if (header.code != NM_CLICK && header.code != NM_RETURN) return 0;
     const int id = static_cast<int>(header.idFrom);
     if (id != kViewDefProgsLink && id != kMoreLink) return 0;
-    ReadForm();
-    if (id == kViewDefProgsLink) rules_.ViewDefProgsLBLClick();
-    if (id == kMoreLink) rules_.Label26Click();
-    WriteForm();
+    Apply([&] { id == kViewDefProgsLink ? rules_.ViewDefProgsLBLClick() : rules_.Label26Click(); });
     return 0;
 }
 
 bool ManagerWindow::KeyPreview(const MSG& msg) {
     if (msg.message == WM_KEYUP && msg.wParam == VK_DELETE && msg.hwnd == Item(kList)) {
-        ReadForm();
-        rules_.ListBox1KeyUp(VK_DELETE);
-        WriteForm();
+        Apply([this] { rules_.ListBox1KeyUp(VK_DELETE); });
         return true;
     }
     return false;
@@ -384,13 +362,9 @@ void ManagerWindow::OnOK() { CloseManager(); }
 void ManagerWindow::CloseManager() {
     ReadForm();
     rules_.FormClose();
-    // The place is kept for the next start.
     RECT r{};
     GetWindowRect(hwnd(), &r);
-    app_.settings().f2top = r.top;
-    app_.settings().f2left = r.left;
-    app_.settings().f2height = r.bottom - r.top;
-    app_.settings().f2width = r.right - r.left;
+    rules_.KeepPlace({r.left, r.top, r.right, r.bottom});
     Close();
 }
 
@@ -417,31 +391,7 @@ bool ManagerWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 
 void ManagerWindow::DrawEntry(const DRAWITEMSTRUCT& item) {
     if (item.itemID == static_cast<UINT>(-1)) return;
-    const UINT dpi = ui::DpiOf(hwnd());
-    if (font_dpi_ != dpi) {
-        bold_font_.reset(EntryFont(dpi, 9, true));
-        small_font_.reset(EntryFont(dpi, 8, false));
-        font_dpi_ = dpi;
-    }
-    const EntryPaint paint = rules_.PaintEntry(static_cast<int>(item.itemID));
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    HDC dc = item.hDC;
-    const RECT& r = item.rcItem;
-    const COLORREF back = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
-    win32::FillSolid(dc, r, back);
-    if (back != RGB(255, 255, 255)) {
-        RECT line{r.left, r.bottom - 1, r.right, r.bottom};
-        win32::FillSolid(dc, line, RGB(0xC0, 0xC0, 0xC0));
-    }
-    const COLORREF selected_text = GetSysColor(COLOR_HIGHLIGHTTEXT);
-    const int s5 = controls_.Scaled(5), s23 = controls_.Scaled(23), s18 = controls_.Scaled(18);
-    RECT first{r.left + s5, r.top + s5, r.right - s5, r.top + s5 + s18};
-    win32::DrawLabel(dc, paint.first, bold_font_.get(), selected ? selected_text : RGB(0x13, 0x70, 0xAB),
-                     Align::Left, first);
-    RECT second{r.left + s5, r.top + s23, r.right - s5, r.top + s23 + s18};
-    win32::DrawLabel(dc, paint.second, small_font_.get(), selected ? selected_text : RGB(0x4C, 0x4C, 0x4C),
-                     Align::Left, second);
-    if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &r);
+    entries_.Draw(item, rules_.PaintEntry(static_cast<int>(item.itemID)), ui::DpiOf(hwnd()), controls_);
 }
 
 }  // namespace vtx
