@@ -294,7 +294,8 @@ void ManagerWindow::OnCommand(int id, int code, HWND) {
         case kDeleteBtn: rules_.DeleteItem(); break;
         case kProgAddrBtn: SelectMenu(); break;
         case kFromFileCmd:
-            if (auto path = ui::ChooseOpenFile(hwnd(), kProgramFileFilter, "exe"); !path.empty()) rules_.fromFile1Click(path);
+            if (auto path = ui::ChooseOpenFile(hwnd(), kProgramFileFilter, "exe"); !path.empty())
+                rules_.fromFile1Click(path);
             break;
         case kFromInstalledCmd: rules_.fromInstalledPrograms1Click(); break;
         case kFileAddrBtn:
