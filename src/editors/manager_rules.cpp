@@ -156,14 +156,17 @@ void ManagerRules::FormClose() {
     if (EntryCount() > 0 && unsaved_) (void)Prompt(form_.name);
 }
 
+// A change marks the shortcut when a save would write the field: the name, and what the
+// pages that save show.
 void ManagerRules::FieldTyped(std::string ManagerForm::*field) noexcept {
-    using F = ManagerForm;
-    for (auto marking : {&F::name, &F::prog_addr, &F::wdir, &F::param, &F::file_addr, &F::folder_addr, &F::url_addr,
-                         &F::other_addr})
-        if (field == marking) unsaved_ = true;
+    if (field == &ManagerForm::name) unsaved_ = true;
+    for (const PageFields& page : kPages)
+        for (const TextField& t : page.texts)
+            if (!page.saver.empty() && t.control && t.control == field) unsaved_ = true;
 }
 
 void ManagerRules::ComboPicked(int ManagerForm::*field) noexcept {
+    // Of the combos only these two are saved.
     if (field == &ManagerForm::browser || field == &ManagerForm::applet) unsaved_ = true;
 }
 

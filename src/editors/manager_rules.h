@@ -116,8 +116,8 @@ public:
     void typeCBChange(int type);
     // A field the user typed into (or a combo the user changed) that marks the shortcut.
     void FieldChanged() noexcept { unsaved_ = true; }
-    // Typing into the name, an address, the start folder or the program's parameters marks
-    // the shortcut; the search parts and the command's parameters do not.
+    // Typing into a field a save writes (the name, an address, the start folder, the program's
+    // parameters) marks the shortcut; the search parts and the command's parameters do not.
     void FieldTyped(std::string ManagerForm::*field) noexcept;
     // Of the combos the user changes, the browser and the applet mark the shortcut.
     void ComboPicked(int ManagerForm::*field) noexcept;
