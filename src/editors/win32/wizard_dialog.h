@@ -1,7 +1,8 @@
 #pragma once
 // The new-shortcut wizard (class "TForm5"): the kinds of shortcut as links on its first
 // page, the chosen kind's address and a name on the second. Above other windows; its
-// rules are WizardRules, and the pickers fill it through PickerTarget.
+// rules are WizardRules. The pickers fill it through PickerTarget: each write takes in what the
+// controls show, goes through the rules and shows the result, as the manager's target does.
 
 #include "app/dialogs.h"
 #include "editors/picker_target.h"
