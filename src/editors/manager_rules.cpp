@@ -156,6 +156,28 @@ void ManagerRules::FormClose() {
     if (EntryCount() > 0 && unsaved_) (void)Prompt(form_.name);
 }
 
+// A change marks the shortcut when a save would write the field: the name, and what the
+// pages that save show.
+void ManagerRules::FieldTyped(std::string ManagerForm::*field) noexcept {
+    if (field == &ManagerForm::name) unsaved_ = true;
+    for (const PageFields& page : kPages)
+        for (const TextField& t : page.texts)
+            if (!page.saver.empty() && t.control && t.control == field) unsaved_ = true;
+}
+
+void ManagerRules::ComboPicked(int ManagerForm::*field) noexcept {
+    // Of the combos only these two are saved.
+    if (field == &ManagerForm::browser || field == &ManagerForm::applet) unsaved_ = true;
+}
+
+void ManagerRules::KeepPlace(const ScreenRect& window) {
+    Settings& s = app_.settings();
+    s.f2top = window.top;
+    s.f2left = window.left;
+    s.f2height = window.bottom - window.top;
+    s.f2width = window.right - window.left;
+}
+
 void ManagerRules::ReadyFields() {
     Trace("Form2.ReadyFields");
     const auto& lists = app_.lists();

@@ -16,6 +16,7 @@
 #include "app/app_session.h"
 #include "app/dialogs.h"
 #include "editors/more_options_rules.h"
+#include "platform/screen.h"
 
 namespace vtx {
 
@@ -115,6 +116,13 @@ public:
     void typeCBChange(int type);
     // A field the user typed into (or a combo the user changed) that marks the shortcut.
     void FieldChanged() noexcept { unsaved_ = true; }
+    // Typing into a field a save writes (the name, an address, the start folder, the program's
+    // parameters) marks the shortcut; the search parts and the command's parameters do not.
+    void FieldTyped(std::string ManagerForm::*field) noexcept;
+    // Of the combos the user changes, the browser and the applet mark the shortcut.
+    void ComboPicked(int ManagerForm::*field) noexcept;
+    // Closed: the window's place on the screen is kept for the next start.
+    void KeepPlace(const ScreenRect& window);
 
     void LMDNewBTNClick();
     void DeleteItem();

@@ -1,6 +1,7 @@
 #include "editors/theme_editor.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/ascii.h"
@@ -316,6 +317,16 @@ bool ThemeEditorRules::FontSizeTyped(EditorPage page, std::string_view text) {
     return true;
 }
 
+bool ThemeEditorRules::FontNameTyped(EditorPage page, std::string_view text) {
+    if (text.empty()) return false;
+    for (const std::string& name : fonts_) {
+        if (app_.platform().text.CompareNoCase(name, text) != 0) continue;
+        FontNamePicked(page, name);
+        return true;
+    }
+    return false;
+}
+
 bool ThemeEditorRules::StyleClicked(EditorPage page, FontStyle style) {
     bool& next = style_sets_[static_cast<std::size_t>(page)][static_cast<std::size_t>(style)];
     const bool set = next;
@@ -345,6 +356,12 @@ int ThemeEditorRules::PositionChanged(PositionField field, int value) {
         }
     }
     return value;
+}
+
+std::optional<int> ThemeEditorRules::PositionTyped(PositionField field, std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    // Only so many digits are read, so that no number overflows.
+    return PositionChanged(field, std::atoi(std::string(text.substr(0, 6)).c_str()));
 }
 
 void ThemeEditorRules::PositionFocus(bool focused) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/app_session.h"
 #include "themes/theme_apply.h"
@@ -124,12 +125,21 @@ public:
     // (1 to kMaxTypedFontSize); anything else leaves the size as it was. True when it applied.
     bool FontSizeTyped(EditorPage page, std::string_view text);
     static constexpr int kMaxTypedFontSize = 200;
+    // The installed fonts, as the system names them; the window fills its font lists from them.
+    void SetInstalledFonts(std::vector<std::string> names) { fonts_ = std::move(names); }
+    [[nodiscard]] const std::vector<std::string>& installed_fonts() const noexcept { return fonts_; }
+    // A font name typed into the name box applies once it names an installed font, whatever
+    // its case, in the font's own spelling. True when it named one.
+    bool FontNameTyped(EditorPage page, std::string_view text);
     // Alternately sets and clears the style on the picked object, starting with set; each
     // button remembers its own last action only. Returns the style now applied.
     bool StyleClicked(EditorPage page, FontStyle style);
     void AlignClicked(Align align);
     // A number field's value; kept within 0 to 1000. Returns the value taken.
     int PositionChanged(PositionField field, int value);
+    // The text of a number field: empty changes nothing (nullopt), else its leading number,
+    // read as PositionChanged takes it. Returns the value the field shows then.
+    std::optional<int> PositionTyped(PositionField field, std::string_view text);
     // While a number field has the focus the picked text is drawn opaque.
     void PositionFocus(bool focused);
     // "Show borders": switches the picked box's border. Returns the new state.
@@ -171,6 +181,7 @@ private:
     NormalObject normal_ = NormalObject::None;
     CoolObject cool_ = CoolObject::None;
     int opaque_text_ = -1;
+    std::vector<std::string> fonts_;
     // Next action of each style button (true: set), per page.
     std::array<std::array<bool, 3>, 2> style_sets_{{{true, true, true}, {true, true, true}}};
 };

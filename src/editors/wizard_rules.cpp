@@ -120,6 +120,27 @@ void WizardRules::MultiShRemoveBTNClick(WizardForm& form) const {
     form.member = -1;
 }
 
+void WizardRules::SetProgram(WizardForm& form, const std::string& address, const std::string& start_folder) const {
+    form.prog_addr = address;
+    form.wdir = start_folder;
+}
+
+void WizardRules::SetOtherAddress(WizardForm& form, const std::string& address) const { form.other_addr = address; }
+
+void WizardRules::SetName(WizardForm& form, const std::string& name) const {
+    form.name = name;
+    nameEDTChange(form);
+}
+
+void WizardRules::AppendMembers(WizardForm& form, const std::vector<std::string>& names) const {
+    form.members.insert(form.members.end(), names.begin(), names.end());
+}
+
+void WizardRules::RefillBrowsers(WizardForm& form) const {
+    form.browsers = ReadyFields().browsers;
+    form.browser = form.browsers.empty() ? -1 : 0;
+}
+
 std::string WizardRules::BuildLine(const WizardForm& form) const {
     // Only the name is lower-cased, as matching compares it. Addresses, start folders and
     // parameters stay as typed: web addresses and parameters are case-sensitive.

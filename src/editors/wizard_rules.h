@@ -75,6 +75,15 @@ public:
     void FolderChosen(WizardForm& form, const std::string& path) const;
     void MultiShRemoveBTNClick(WizardForm& form) const;
 
+    // What the pickers write (PickerTarget's calls, on the form the window shows now).
+    void SetProgram(WizardForm& form, const std::string& address, const std::string& start_folder) const;
+    void SetOtherAddress(WizardForm& form, const std::string& address) const;
+    // The name, checked as if typed.
+    void SetName(WizardForm& form, const std::string& name) const;
+    void AppendMembers(WizardForm& form, const std::vector<std::string>& names) const;
+    // The browser definitions changed: the list read again, its first item selected.
+    void RefillBrowsers(WizardForm& form) const;
+
     // True when the line was added and the wizard closes.
     bool OKBTNClick(const WizardForm& form);
     // The record OK would add (the name must not be empty).

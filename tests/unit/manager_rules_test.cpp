@@ -451,6 +451,37 @@ TEST_F(ManagerTest, AddressButtonsAndDialogsMarkTheShortcut) {
                                                       "InstalledPrograms(form2)", "StandardPrograms(form2)"}));
 }
 
+TEST_F(ManagerTest, WhatTheUserChangesMarksTheShortcutOrNot) {
+    using F = ManagerForm;
+    const std::pair<std::string F::*, bool> typed[] = {
+        {&F::name, true},       {&F::prog_addr, true},  {&F::wdir, true},       {&F::param, true},
+        {&F::file_addr, true},  {&F::folder_addr, true}, {&F::url_addr, true},  {&F::other_addr, true},
+        {&F::url_part1, false}, {&F::url_part2, false}, {&F::comm_param, false},
+    };
+    const std::pair<int F::*, bool> picked[] = {
+        {&F::browser, true}, {&F::applet, true}, {&F::widget, false}, {&F::command, false}, {&F::type, false},
+    };
+    Load({FullLine("a", type::Program)});
+    int row = 0;
+    auto check = [&](auto change, bool marks) {
+        SCOPED_TRACE(row++);
+        ManagerRules fresh{app, dialogs};
+        fresh.FormCreate();
+        fresh.FormShow();  // loads the first entry: nothing unsaved
+        ASSERT_FALSE(fresh.Unsaved());
+        change(fresh);
+        EXPECT_EQ(fresh.Unsaved(), marks);
+    };
+    for (const auto& [field, marks] : typed) check([f = field](ManagerRules& r) { r.FieldTyped(f); }, marks);
+    for (const auto& [field, marks] : picked) check([f = field](ManagerRules& r) { r.ComboPicked(f); }, marks);
+}
+
+TEST_F(ManagerTest, ClosingKeepsThePlace) {
+    rules.KeepPlace({10, -20, 810, 580});
+    const Settings& s = app.settings();
+    EXPECT_EQ(std::vector<int>({s.f2left, s.f2top, s.f2width, s.f2height}), std::vector<int>({10, -20, 800, 600}));
+}
+
 TEST_F(ManagerTest, AnEntryReadsAsItsTwoLines) {
     Load({FullLine("alpha", type::Other), JoinRecord(NewRecord("beta", "c:\\b.exe", "Program"))});
     EXPECT_EQ(rules.EntryReadout(IndexOf("beta")), "beta, Open program: c:\\b.exe");

@@ -274,6 +274,36 @@ TEST_F(ThemeEditorTest, CoolTextEditsAndTheOpaqueRectangle) {
     EXPECT_EQ(editor.opaque_text(), -1);
 }
 
+TEST_F(ThemeEditorTest, TypedFontNamesAndPositionsApplyOnlyWhenUsable) {
+    editor.SetInstalledFonts({"Arial", "Courier New", "Tahoma"});
+    editor.PickCool(CoolObject::Text2);
+    const FontSpec& font = editor.look().cool_texts[1].font;
+    editor.FontNamePicked(EditorPage::Cool, "Before");
+    struct Name {
+        std::string typed;
+        bool named;
+        std::string applied;
+    };
+    for (const auto& c : std::vector<Name>{{"", false, "Before"}, {"Aria", false, "Before"},
+                                           {"Arial ", false, "Before"}, {"courier NEW", true, "Courier New"},
+                                           {"TAHOMA", true, "Tahoma"}}) {
+        EXPECT_EQ(editor.FontNameTyped(EditorPage::Cool, c.typed), c.named) << c.typed;
+        EXPECT_EQ(font.name, c.applied) << c.typed;
+    }
+    const TextElement& text = editor.look().cool_texts[1];
+    struct Position {
+        std::string typed;
+        std::optional<int> shown;
+    };
+    for (const auto& c : std::vector<Position>{
+             {"", std::nullopt}, {"12", 12}, {"0012", 12}, {"1200", 1000}, {"1234567", 1000}, {"000001999", 1}}) {
+        EXPECT_EQ(editor.PositionTyped(PositionField::Top, c.typed), c.shown) << c.typed;
+        if (c.shown) {
+            EXPECT_EQ(text.top, *c.shown) << c.typed;
+        }
+    }
+}
+
 TEST_F(ThemeEditorTest, BordersAndPickedImages) {
     editor.PickNormal(NormalObject::EditBox);
     EXPECT_FALSE(editor.ShowBordersClicked());

@@ -180,6 +180,47 @@ TEST_F(EditorsTest, DuplicateWarningBackAndTheManagerProtocol) {
     EXPECT_EQ(dialogs.shown.back(), "Manager(Editor)");
 }
 
+TEST_F(EditorsTest, PickerWritesChangeOnlyTheirFields) {
+    Add("notes", "File");
+    struct Case {
+        std::string what;
+        void (*write)(const WizardRules&, WizardForm&);
+        void (*expect)(WizardForm&);  // the fields the write changes, on a copy of the form before it
+    };
+    const std::vector<Case> cases{
+        {"program", [](const WizardRules& w, WizardForm& f) { w.SetProgram(f, "C:\\T\\T.exe", "C:\\T\\"); },
+         [](WizardForm& f) { f.prog_addr = "C:\\T\\T.exe", f.wdir = "C:\\T\\"; }},
+        {"other", [](const WizardRules& w, WizardForm& f) { w.SetOtherAddress(f, "calc"); },
+         [](WizardForm& f) { f.other_addr = "calc"; }},
+        {"name, checked", [](const WizardRules& w, WizardForm& f) { w.SetName(f, "Notes"); },
+         [](WizardForm& f) { f.name = "Notes", f.warning = true; }},
+        {"members", [](const WizardRules& w, WizardForm& f) { w.AppendMembers(f, {"b", "c"}); },
+         [](WizardForm& f) { f.members = {"a", "b", "c"}; }},
+        {"browsers", [](const WizardRules& w, WizardForm& f) { w.RefillBrowsers(f); },
+         [](WizardForm& f) { f.browsers = {"Firefox", "Opera"}, f.browser = 0; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WizardForm f = wizard.ReadyFields();
+        f.second_page = true;
+        f.name = "typed", f.param = "-x", f.url_addr = "http://a.org", f.members = {"a"}, f.member = 0;
+        f.browsers = {"Old"}, f.browser = -1;
+        WizardForm expected = f;
+        c.expect(expected);
+        c.write(wizard, f);
+        EXPECT_EQ(f.name, expected.name);
+        EXPECT_EQ(f.warning, expected.warning);
+        EXPECT_EQ(f.prog_addr + "|" + f.wdir + "|" + f.param + "|" + f.url_addr + "|" + f.other_addr,
+                  expected.prog_addr + "|" + expected.wdir + "|" + expected.param + "|" + expected.url_addr + "|" +
+                      expected.other_addr);
+        EXPECT_EQ(f.members, expected.members);
+        EXPECT_EQ(f.member, expected.member);
+        EXPECT_EQ(f.browsers, expected.browsers);
+        EXPECT_EQ(f.browser, expected.browser);
+        EXPECT_TRUE(f.second_page);
+    }
+}
+
 TEST_F(EditorsTest, DuplicateWarningIgnoresCaseOnBothSides) {
     // The manager stores names as typed; the launcher and the manager's search ignore their
     // case, so the warning does too, by the locale's rules and not only for ASCII.

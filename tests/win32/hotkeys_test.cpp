@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "app/hotkey.h"
+
 namespace vtx::win32 {
 namespace {
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/ui/subclass.h"
+#include "platform/win32/ui/top_most.h"
 
 namespace vtx {
 namespace {
@@ -119,7 +120,7 @@ bool OptionsDialog::Create(HINSTANCE instance, HWND owner) {
 }
 
 void OptionsDialog::SetTopmost(bool on) {
-    SetWindowPos(hwnd(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ui::SetTopMost(hwnd(), on);
 }
 
 void OptionsDialog::RefreshThemeList() {

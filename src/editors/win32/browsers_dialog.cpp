@@ -1,11 +1,12 @@
 #include "editors/win32/browsers_dialog.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <array>
 
+#include "editors/file_filters.h"
 #include "platform/win32/ui/foreground.h"
+#include "platform/win32/ui/open_file_dialog.h"
 
 namespace vtx {
 namespace {
@@ -105,16 +106,8 @@ void BrowsersDialog::OnCommand(int id, int code, HWND) {
     }
     for (std::size_t k = 0; k < 4; ++k) {
         if (id != kBrowse[k]) continue;
-        std::array<char, 4096> path{};
-        OPENFILENAMEA ofn{};
-        ofn.lStructSize = sizeof ofn;
-        ofn.hwndOwner = hwnd();
-        ofn.lpstrFilter = "Program File (.exe)\0*.exe\0";
-        ofn.lpstrFile = path.data();
-        ofn.nMaxFile = static_cast<DWORD>(path.size());
-        ofn.lpstrDefExt = "exe";
-        ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-        if (GetOpenFileNameA(&ofn)) SetText(kAddrs[k], path.data());
+        if (const std::string path = ui::ChooseOpenFile(hwnd(), kProgramFileFilter, "exe"); !path.empty())
+            SetText(kAddrs[k], path);
     }
 }
 

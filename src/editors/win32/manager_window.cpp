@@ -1,18 +1,14 @@
 #include "editors/win32/manager_window.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
-#include <shlobj.h>
 
-#include <algorithm>
-#include <array>
-#include <iterator>
-#include <memory>
-#include <type_traits>
 
-#include "themes/win32/gdi_util.h"
+#include "editors/file_filters.h"
 #include "platform/win32/ui/dpi.h"
+#include "platform/win32/ui/folder_browser.h"
 #include "platform/win32/ui/list_texts.h"
+#include "platform/win32/ui/open_file_dialog.h"
+#include "platform/win32/ui/top_most.h"
 
 namespace vtx {
 namespace {
@@ -116,28 +112,6 @@ constexpr ui::Control kTable[] = {
     {IDOK, Kind::DefButton, "Close", {690, 516, 75, 25}},
 };
 
-std::string PickFile(HWND owner, const char* filter, const char* default_ext) {
-    std::array<char, 4096> path{};
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = filter;
-    ofn.lpstrFile = path.data();
-    ofn.nMaxFile = static_cast<DWORD>(path.size());
-    ofn.lpstrDefExt = default_ext;
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    return GetOpenFileNameA(&ofn) ? std::string(path.data()) : std::string();
-}
-
-constexpr char kProgramFilter[] = "Program File (.exe)\0*.exe\0";
-constexpr char kFileFilters[] =
-    "All Files\0*.*\0"
-    "Image Files\0*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tga;*.tif;*.raw;*.ico;*.jp2;*.jpm;*.ecw;*.emf;*.wmf;*.fsh;*.ldf;"
-    "*.lwf;*.pcx;*.pbm;*.pgm;*.ppm\0"
-    "Documents\0*.doc;*.xls;*.ppt;*.rtf;*.txt;*.pdf\0"
-    "Sound Files\0*.wav;*.ogg;*.mp3\0"
-    "Video Files\0*.avi;*.mov;*.mpg;*.mpeg;*.divx\0";
-
 struct EditField {
     int id;
     std::string ManagerForm::*field;
@@ -150,28 +124,15 @@ constexpr EditField kEdits[] = {
     {kURLPart2Edit, &ManagerForm::url_part2},  {kCommParamEdit, &ManagerForm::comm_param},
     {kOtherAddrEdit, &ManagerForm::other_addr},
 };
-// Typing in these marks the shortcut as changed; the others do not.
-constexpr int kMarkingEdits[] = {kNameEdit, kProgAddrEdit, kWdirEdit, kParamEdit, kFileAddrEdit,
-                                 kFolderAddrEdit, kURLAddrEdit, kOtherAddrEdit};
-
-// The shell's folder browser; the chosen folder's path, or empty text.
-std::string ChooseFolder(HWND owner) {
-    BROWSEINFOA info{};
-    info.hwndOwner = owner;
-    info.lpszTitle = "Select Folder";
-    struct PidlDeleter {
-        void operator()(std::remove_pointer_t<PIDLIST_ABSOLUTE>* p) const noexcept { CoTaskMemFree(p); }
-    };
-    const std::unique_ptr<std::remove_pointer_t<PIDLIST_ABSOLUTE>, PidlDeleter> chosen(SHBrowseForFolderA(&info));
-    std::array<char, MAX_PATH> path{};
-    if (!chosen || !SHGetPathFromIDListA(chosen.get(), path.data())) return {};
-    return std::string(path.data());
-}
-
-HFONT EntryFont(UINT dpi, int points, bool bold) {
-    return CreateFontA(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
-                       DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma");
-}
+struct ComboField {
+    int id;
+    int ManagerForm::*field;
+};
+constexpr ComboField kCombos[] = {
+    {kTypeCombo, &ManagerForm::type},       {kBrowserCombo, &ManagerForm::browser},
+    {kCPAppCombo, &ManagerForm::applet},    {kWidgetCombo, &ManagerForm::widget},
+    {kCommandCombo, &ManagerForm::command},
+};
 
 }  // namespace
 
@@ -216,18 +177,13 @@ void ManagerWindow::ShowWithSearch(const std::string& search) {
 
 void ManagerWindow::ShowAndNew() {
     Show();
-    ReadForm();
-    rules_.LMDNewBTNClick();
-    WriteForm();
+    Apply([this] { rules_.LMDNewBTNClick(); });
 }
 
 void ManagerWindow::SetStayOnTop(bool on) {
     if (!hwnd()) return;
-    SetWindowPos(hwnd(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (!IsShowing()) return;
-    ReadForm();
-    rules_.FormShow();
-    WriteForm();
+    ui::SetTopMost(hwnd(), on);
+    if (IsShowing()) Apply([this] { rules_.FormShow(); });
 }
 
 void ManagerWindow::OnShowing() {
@@ -254,11 +210,7 @@ void ManagerWindow::FillCombo(int id, const std::vector<std::string>& items, int
 void ManagerWindow::ReadForm() {
     ManagerForm& f = rules_.form();
     for (const auto& e : kEdits) f.*(e.field) = Text(e.id);
-    f.type = ComboIndex(kTypeCombo);
-    f.browser = ComboIndex(kBrowserCombo);
-    f.applet = ComboIndex(kCPAppCombo);
-    f.widget = ComboIndex(kWidgetCombo);
-    f.command = ComboIndex(kCommandCombo);
+    for (const auto& c : kCombos) f.*(c.field) = ComboIndex(c.id);
     // The member list changes only through the rules.
 }
 
@@ -314,28 +266,25 @@ void ManagerWindow::OnCommand(int id, int code, HWND) {
             return;
         case kSearchEdit:
             if (code == EN_CHANGE) {
-                ReadForm();
-                rules_.SeaEDTChange(Text(kSearchEdit));
-                WriteForm();
+                Apply([this] { rules_.SeaEDTChange(Text(kSearchEdit)); });
                 SetFocus(Item(kSearchEdit));
             }
             return;
         case kTypeCombo:
-            if (code == CBN_SELCHANGE) {
-                ReadForm();
-                rules_.typeCBChange(ComboIndex(kTypeCombo));
-                WriteForm();
-            }
-            return;
-        case kBrowserCombo:
-        case kCPAppCombo:
-            if (code == CBN_SELCHANGE) rules_.FieldChanged();
+            if (code == CBN_SELCHANGE) Apply([this] { rules_.typeCBChange(ComboIndex(kTypeCombo)); });
             return;
         default:
             break;
     }
-    if (std::find(std::begin(kMarkingEdits), std::end(kMarkingEdits), id) != std::end(kMarkingEdits)) {
-        if (code == EN_CHANGE) rules_.FieldChanged();
+    // What the rules make of a user's change: some fields mark the shortcut, some do not.
+    for (const auto& c : kCombos) {
+        if (c.id != id) continue;
+        if (code == CBN_SELCHANGE) rules_.ComboPicked(c.field);
+        return;
+    }
+    for (const auto& e : kEdits) {
+        if (e.id != id) continue;
+        if (code == EN_CHANGE) rules_.FieldTyped(e.field);
         return;
     }
     if (code != BN_CLICKED) return;
@@ -345,17 +294,18 @@ void ManagerWindow::OnCommand(int id, int code, HWND) {
         case kDeleteBtn: rules_.DeleteItem(); break;
         case kProgAddrBtn: SelectMenu(); break;
         case kFromFileCmd:
-            if (auto path = PickFile(hwnd(), kProgramFilter, "exe"); !path.empty()) rules_.fromFile1Click(path);
+            if (auto path = ui::ChooseOpenFile(hwnd(), kProgramFileFilter, "exe"); !path.empty())
+                rules_.fromFile1Click(path);
             break;
         case kFromInstalledCmd: rules_.fromInstalledPrograms1Click(); break;
         case kFileAddrBtn:
-            if (auto path = PickFile(hwnd(), kFileFilters, nullptr); !path.empty()) rules_.FileAddrBTNClick(path);
+            if (auto path = ui::ChooseOpenFile(hwnd(), kAnyFileFilters); !path.empty()) rules_.FileAddrBTNClick(path);
             break;
         case kFolderAddrBtn: {
             // The folder browser must not sit under the manager; switching the style back runs
             // the show steps, which read the fields, so the chosen folder goes in after that.
             SetStayOnTop(false);
-            const std::string folder = ChooseFolder(GetWindow(hwnd(), GW_OWNER));
+            const std::string folder = ui::ChooseFolder(GetWindow(hwnd(), GW_OWNER), "Select Folder");
             SetStayOnTop(true);
             if (!folder.empty()) rules_.FolderAddrBTNClick(folder);
             break;
@@ -378,10 +328,8 @@ void ManagerWindow::OnCommand(int id, int code, HWND) {
 void ManagerWindow::ListSelectionChanged() {
     if (in_list_change_) return;
     in_list_change_ = true;
-    ReadForm();
     const LRESULT sel = SendMessageA(Item(kList), LB_GETCURSEL, 0, 0);
-    rules_.ListBox1Click(sel == LB_ERR ? -1 : static_cast<int>(sel));
-    WriteForm();
+    Apply([&] { rules_.ListBox1Click(sel == LB_ERR ? -1 : static_cast<int>(sel)); });
     in_list_change_ = false;
 }
 
@@ -398,18 +346,13 @@ LRESULT ManagerWindow::OnNotify(const NMHDR& header) {
     if (header.code != NM_CLICK && header.code != NM_RETURN) return 0;
     const int id = static_cast<int>(header.idFrom);
     if (id != kViewDefProgsLink && id != kMoreLink) return 0;
-    ReadForm();
-    if (id == kViewDefProgsLink) rules_.ViewDefProgsLBLClick();
-    if (id == kMoreLink) rules_.Label26Click();
-    WriteForm();
+    Apply([&] { id == kViewDefProgsLink ? rules_.ViewDefProgsLBLClick() : rules_.Label26Click(); });
     return 0;
 }
 
 bool ManagerWindow::KeyPreview(const MSG& msg) {
     if (msg.message == WM_KEYUP && msg.wParam == VK_DELETE && msg.hwnd == Item(kList)) {
-        ReadForm();
-        rules_.ListBox1KeyUp(VK_DELETE);
-        WriteForm();
+        Apply([this] { rules_.ListBox1KeyUp(VK_DELETE); });
         return true;
     }
     return false;
@@ -420,13 +363,9 @@ void ManagerWindow::OnOK() { CloseManager(); }
 void ManagerWindow::CloseManager() {
     ReadForm();
     rules_.FormClose();
-    // The place is kept for the next start.
     RECT r{};
     GetWindowRect(hwnd(), &r);
-    app_.settings().f2top = r.top;
-    app_.settings().f2left = r.left;
-    app_.settings().f2height = r.bottom - r.top;
-    app_.settings().f2width = r.right - r.left;
+    rules_.KeepPlace({r.left, r.top, r.right, r.bottom});
     Close();
 }
 
@@ -453,31 +392,7 @@ bool ManagerWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 
 void ManagerWindow::DrawEntry(const DRAWITEMSTRUCT& item) {
     if (item.itemID == static_cast<UINT>(-1)) return;
-    const UINT dpi = ui::DpiOf(hwnd());
-    if (font_dpi_ != dpi) {
-        bold_font_.reset(EntryFont(dpi, 9, true));
-        small_font_.reset(EntryFont(dpi, 8, false));
-        font_dpi_ = dpi;
-    }
-    const EntryPaint paint = rules_.PaintEntry(static_cast<int>(item.itemID));
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    HDC dc = item.hDC;
-    const RECT& r = item.rcItem;
-    const COLORREF back = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
-    win32::FillSolid(dc, r, back);
-    if (back != RGB(255, 255, 255)) {
-        RECT line{r.left, r.bottom - 1, r.right, r.bottom};
-        win32::FillSolid(dc, line, RGB(0xC0, 0xC0, 0xC0));
-    }
-    const COLORREF selected_text = GetSysColor(COLOR_HIGHLIGHTTEXT);
-    const int s5 = controls_.Scaled(5), s23 = controls_.Scaled(23), s18 = controls_.Scaled(18);
-    RECT first{r.left + s5, r.top + s5, r.right - s5, r.top + s5 + s18};
-    win32::DrawLabel(dc, paint.first, bold_font_.get(), selected ? selected_text : RGB(0x13, 0x70, 0xAB),
-                     Align::Left, first);
-    RECT second{r.left + s5, r.top + s23, r.right - s5, r.top + s23 + s18};
-    win32::DrawLabel(dc, paint.second, small_font_.get(), selected ? selected_text : RGB(0x4C, 0x4C, 0x4C),
-                     Align::Left, second);
-    if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &r);
+    entries_.Draw(item, rules_.PaintEntry(static_cast<int>(item.itemID)), ui::DpiOf(hwnd()), controls_);
 }
 
 }  // namespace vtx

@@ -6,6 +6,7 @@
 #include "app/dialogs.h"
 #include "editors/manager_rules.h"
 #include "editors/manager_target.h"
+#include "editors/win32/manager_entries.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/ui/dialog.h"
 
@@ -38,6 +39,13 @@ private:
     LRESULT OnNotify(const NMHDR& header) override;
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
+    // The controls into the rules' form, one rule, and the form back into the controls.
+    template <typename Rule>
+    void Apply(Rule rule) {
+        ReadForm();
+        rule();
+        WriteForm();
+    }
     void CloseManager();
     void ListSelectionChanged();
     void PlaceMoreOptions();
@@ -52,8 +60,7 @@ private:
     bool writing_ = false;  // controls are being filled: their change notices are not edits
     bool shown_once_ = false;
     bool in_list_change_ = false;  // a change of the list's selection is being handled
-    win32::UniqueFont bold_font_, small_font_;
-    UINT font_dpi_ = 0;
+    ManagerEntryPainter entries_;
 };
 
 }  // namespace vtx

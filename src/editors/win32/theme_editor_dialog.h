@@ -4,11 +4,13 @@
 
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
 
 #include "platform/win32/handles.h"
 #include "platform/win32/ui/dialog.h"
 #include "editors/theme_editor.h"
+#include "editors/win32/theme_editor_previews.h"
 
 namespace vtx {
 
@@ -30,8 +32,15 @@ private:
     bool KeyPreview(const MSG& msg) override;
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
+    void OnClick(int id);
+    // A field typed into, or its focus moved.
+    void OnTyped(int id, int code);
+    // The page of a font name or size box.
+    [[nodiscard]] static EditorPage FontPage(int id);
     void CloseEditor();
     void FillGeneral();
+    // A group's controls, enabled or disabled together.
+    void Enable(std::span<const int> ids, bool on);
     void ShowNormal(const NormalFields& f);
     void ShowCool(const CoolFields& f);
     void ShowFont(int name_id, int size_id, int hex_id, const FontFields& f);
@@ -41,9 +50,6 @@ private:
     void PickImage(ImageSlot slot, int field_id);
     void SetAlign(Align a);
     void RefreshPreviews();
-    void LoadImages();
-    void DrawNormalPreview(const DRAWITEMSTRUCT& item);
-    void DrawCoolPreview(const DRAWITEMSTRUCT& item);
 
     ThemeEditorRules rules_;
     std::function<void(bool)> editor_open_;
@@ -52,11 +58,7 @@ private:
     win32::UniqueBrush title_brush_;
     std::array<std::uint32_t, 5> swatch_colors_{};
     std::array<win32::UniqueBrush, 5> swatch_brushes_;
-    // The previews' bitmaps and the paths they were loaded from (empty: built in).
-    win32::UniqueBitmap menu_bmp_, menu_hot_bmp_, hide_bmp_, hide_hot_bmp_, back_bmp_;
-    std::string menu_path_ = "?", menu_hot_path_ = "?", hide_path_ = "?", hide_hot_path_ = "?", back_path_ = "?";
-    enum class PreviewButton { None, Menu, Hide };
-    PreviewButton preview_hot_ = PreviewButton::None;  // the title button under the pointer
+    ThemeEditorPreviews previews_;
 };
 
 }  // namespace vtx

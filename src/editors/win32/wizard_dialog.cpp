@@ -1,16 +1,12 @@
 #include "editors/win32/wizard_dialog.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
-#include <shellapi.h>
-#include <shlobj.h>
 
-#include <array>
-
-#include "themes/win32/gdi_util.h"
+#include "editors/file_filters.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/ui/subclass.h"
-#include "platform/win32/win32_icons.h"
+#include "platform/win32/ui/folder_browser.h"
+#include "platform/win32/ui/open_file_dialog.h"
+#include "platform/win32/ui/top_most.h"
 
 namespace vtx {
 namespace {
@@ -123,56 +119,25 @@ constexpr ui::Control kTable[] = {
     {IDCANCEL, Kind::Button, "Cancel", {430, 384, 75, 25}},
 };
 
-// A picture from the shell: its stock icon, else the icon of that resource in shell32.dll
-// (shells without stock icons, such as Wine's, still number these the same).
-struct ShellIcon {
-    int stock, resource;
-};
 // Each kind's link, its picture and the kind they choose.
 struct KindLink {
     int link, picture, kind;
-    ShellIcon icon;
 };
-constexpr std::array<KindLink, 7> kLinks{{
-    {kLinkProgram, kPicProgram, kKindProgram, {SIID_APPLICATION, 3}},
-    {kLinkFile, kPicFile, kKindFile, {SIID_DOCNOASSOC, 2}},
-    {kLinkFolder, kPicFolder, kKindFolder, {SIID_FOLDER, 4}},
-    {kLinkWeb, kPicWeb, kKindURL, {SIID_WORLD, 14}},
-    {kLinkControlPanel, kPicControlPanel, kKindControlPanel, {SIID_SETTINGS, 22}},
-    {kLinkMulti, kPicMulti, kKindMultiShortcut, {SIID_STACK, 40}},
-    {kLinkOther, kPicOther, kKindOther, {SIID_FIND, 23}},
-}};
-// The pictures of the Control Panel page, in the order of the default applet list: the
-// applet file's own icon, or a shell icon near its meaning where the system lacks the file.
-constexpr std::pair<const char*, ShellIcon> kAppletIcons[] = {
-    {"desk.cpl", {SIID_DESKTOPPC, 16}}, {"appwiz.cpl", {SIID_SOFTWARE, 3}}, {"timedate.cpl", {SIID_SETTINGS, 21}},
-    {"access.cpl", {SIID_USERS, 22}},
+constexpr KindLink kLinks[] = {
+    {kLinkProgram, kPicProgram, kKindProgram},       {kLinkFile, kPicFile, kKindFile},
+    {kLinkFolder, kPicFolder, kKindFolder},          {kLinkWeb, kPicWeb, kKindURL},
+    {kLinkControlPanel, kPicControlPanel, kKindControlPanel}, {kLinkMulti, kPicMulti, kKindMultiShortcut},
+    {kLinkOther, kPicOther, kKindOther},
 };
-static_assert(std::size(kAppletIcons) == kAppletDescriptions.size());
 // Shown with the second page, beside its type page.
 constexpr int kSecondPage[] = {kKindPic, kPropsHeading, kNameHeading, kNameLBL, kNameEDT, kClickOK, kOnceCreated,
                                kBackBTN};
-
-constexpr COLORREF kNavy = RGB(0, 0, 128), kBlue = RGB(0, 0, 255);
 
 // The kind a link or its picture chooses; -1 for any other control.
 int KindOfLink(int id) {
     for (const auto& k : kLinks)
         if (k.link == id || k.picture == id) return k.kind;
     return -1;
-}
-
-std::string SystemFile(const char* name) {
-    char folder[MAX_PATH] = {};
-    const UINT n = GetSystemDirectoryA(folder, sizeof folder);
-    return n > 0 && n < sizeof folder ? std::string(folder) + "\\" + name : std::string();
-}
-
-// Never a hole where a picture belongs: the system's application icon stands in last.
-win32::UniqueIcon LoadShellIcon(ShellIcon which) {
-    if (auto icon = win32::StockIcon(which.stock)) return icon;
-    if (auto icon = win32::ExtractLargeIcon(SystemFile("shell32.dll"), -which.resource)) return icon;
-    return win32::UniqueIcon(CopyIcon(LoadIcon(nullptr, IDI_APPLICATION)));
 }
 
 int ComboSelection(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
@@ -187,34 +152,7 @@ void FillStrings(HWND w, const std::vector<std::string>& items, UINT reset, UINT
 bool WizardDialog::Create(HINSTANCE instance, HWND owner) {
     if (!MakeDialog(instance, owner, {"TForm5", "New Shortcut", {525, 420}, true, 0}, kTable)) return false;
     // The links colour themselves while the pointer is over them.
-    for (const KindLink& k : kLinks) {
-        const int id = k.link;
-        HWND link = Item(id);
-        ui::Subclass(link, [this, id, link](UINT msg, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
-            // Enter follows the link with the keyboard, as Space does; an owner-drawn button
-            // would otherwise hand Enter to the default button.
-            if (msg == WM_GETDLGCODE) {
-                const auto* m = reinterpret_cast<const MSG*>(lp);
-                if (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN) return DLGC_WANTMESSAGE | DLGC_BUTTON;
-                return std::nullopt;
-            }
-            if (msg == WM_KEYDOWN && wp == VK_RETURN) {
-                PostMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(link));
-                return 0;
-            }
-            if (msg == WM_CHAR && wp == '\r') return 0;
-            if (msg == WM_MOUSEMOVE && hot_link_ != id) {
-                hot_link_ = id;
-                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, link, 0};
-                TrackMouseEvent(&track);
-                InvalidateRect(link, nullptr, FALSE);
-            } else if (msg == WM_MOUSELEAVE && hot_link_ == id) {
-                hot_link_ = 0;
-                InvalidateRect(link, nullptr, FALSE);
-            }
-            return std::nullopt;
-        });
-    }
+    for (const KindLink& k : kLinks) pictures_.MakeLink(hwnd(), k.link, Item(k.link));
     WriteForm(rules_.ReadyFields());
     ShowPage(false);
     return true;
@@ -296,9 +234,7 @@ void WizardDialog::WriteForm(const WizardForm& f) {
 }
 
 void WizardDialog::Apply(void (WizardRules::*rule)(WizardForm&) const) {
-    WizardForm f = ReadForm();
-    (rules_.*rule)(f);
-    WriteForm(f);
+    Apply([&](WizardForm& f) { (rules_.*rule)(f); });
 }
 
 void WizardDialog::ShowWarning(bool shown) {
@@ -306,40 +242,20 @@ void WizardDialog::ShowWarning(bool shown) {
 }
 
 void WizardDialog::OnShowing() {
-    LoadPictures();
+    pictures_.Load();
     rules_.FormShow();
-}
-
-// Made at the first showing rather than at start-up, which the launcher keeps short.
-void WizardDialog::LoadPictures() {
-    static_assert(kLinks.size() == std::tuple_size_v<decltype(kind_pictures_)>);
-    if (kind_pictures_[0]) return;
-    for (std::size_t i = 0; i < kLinks.size(); ++i) kind_pictures_[i] = LoadShellIcon(kLinks[i].icon);
-    for (std::size_t i = 0; i < applet_pictures_.size(); ++i) {
-        const auto& [file, shell_icon] = kAppletIcons[i];
-        win32::UniqueIcon icon = win32::ExtractLargeIcon(SystemFile(file), 0);
-        applet_pictures_[i] = icon ? std::move(icon) : LoadShellIcon(shell_icon);
-    }
 }
 
 HICON WizardDialog::PictureOf(int id) const {
     if (id == kWarIcon) return LoadIcon(nullptr, IDI_WARNING);  // shared: never destroyed
-    if (id == kCPAppPic) {
-        const bool shown = applet_picture_ >= 0 && applet_picture_ < static_cast<int>(applet_pictures_.size());
-        return shown ? applet_pictures_[static_cast<std::size_t>(applet_picture_)].get() : nullptr;
-    }
-    const int kind = id == kKindPic ? rules_.kind() : KindOfLink(id);
-    for (std::size_t i = 0; i < kLinks.size(); ++i)
-        if (kLinks[i].kind == kind) return kind_pictures_[i].get();
-    return nullptr;
+    if (id == kCPAppPic) return pictures_.OfApplet(applet_picture_);
+    return pictures_.OfKind(id == kKindPic ? rules_.kind() : KindOfLink(id));
 }
 
 void WizardDialog::OnCommand(int id, int code, HWND) {
     // A picture's STN_CLICKED has the value of a link's BN_CLICKED.
     if (const int kind = KindOfLink(id); kind >= 0 && code == BN_CLICKED) {
-        WizardForm f = ReadForm();
-        rules_.ChooseKind(kind, f);
-        WriteForm(f);
+        Apply([&](WizardForm& f) { rules_.ChooseKind(kind, f); });
         ShowPage(true);
         return;
     }
@@ -359,9 +275,7 @@ void WizardDialog::OnCommand(int id, int code, HWND) {
             break;
         case kBackBTN:
             if (code == BN_CLICKED) {
-                WizardForm f = ReadForm();
-                rules_.BackBTNClick(f);
-                WriteForm(f);
+                Apply(&WizardRules::BackBTNClick);
                 ShowPage(false);
             }
             break;
@@ -399,9 +313,9 @@ bool WizardDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg == WM_DRAWITEM) {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
         if (item.CtlType == ODT_STATIC)
-            DrawPicture(item, PictureOf(static_cast<int>(item.CtlID)));
+            WizardPictures::DrawPicture(item, PictureOf(static_cast<int>(item.CtlID)));
         else if (KindOfLink(static_cast<int>(item.CtlID)) >= 0)
-            DrawLink(item);
+            pictures_.DrawLink(item, controls_.dpi());
         else
             return false;
         result = TRUE;
@@ -412,34 +326,6 @@ bool WizardDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         return true;
     }
     return false;
-}
-
-void WizardDialog::DrawLink(const DRAWITEMSTRUCT& item) const {
-    const bool hot = hot_link_ == static_cast<int>(item.CtlID);
-    HDC dc = item.hDC;
-    FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-    const UINT dpi = controls_.dpi();
-    HGDIOBJ old = SelectObject(dc, ui::UiFontStyled(dpi, true, hot));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, hot ? kBlue : kNavy);
-    const std::string text = win32::WindowText(item.hwndItem);
-    RECT r = item.rcItem;
-    DrawTextA(dc, text.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_CALCRECT);
-    RECT shown = item.rcItem;
-    DrawTextA(dc, text.c_str(), -1, &shown, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-    if (item.itemState & ODS_FOCUS) {
-        r.top = item.rcItem.top;
-        r.bottom = item.rcItem.bottom;
-        DrawFocusRect(dc, &r);
-    }
-    SelectObject(dc, old);
-}
-
-void WizardDialog::DrawPicture(const DRAWITEMSTRUCT& item, HICON icon) const {
-    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-    if (!icon) return;
-    DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, icon, item.rcItem.right - item.rcItem.left,
-               item.rcItem.bottom - item.rcItem.top, 0, nullptr, DI_NORMAL);
 }
 
 void WizardDialog::ProgramMenu() {
@@ -456,50 +342,18 @@ void WizardDialog::ProgramMenu() {
 }
 
 void WizardDialog::BrowseFile(bool program) {
-    static constexpr char kProgramFilter[] = "Program File (.exe)\0*.exe\0";
-    static constexpr char kFileFilter[] =
-        "All Files\0*.*\0"
-        "Image Files\0*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tga;*.tif;*.raw;*.ico;*.jp2;*.jpm;*.ecw;*.emf;*.wmf;*.fsh;"
-        "*.ldf;*.lwf;*.pcx;*.pbm;*.pgm;*.ppm\0"
-        "Documents\0*.doc;*.xls;*.ppt;*.rtf;*.txt;*.pdf\0"
-        "Sound Files\0*.wav;*.ogg;*.mp3\0"
-        "Video Files\0*.avi;*.mov;*.mpg;*.mpeg;*.divx\0";
-    char path[MAX_PATH] = {};
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hwnd();
-    ofn.lpstrFilter = program ? kProgramFilter : kFileFilter;
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = sizeof path;
-    ofn.lpstrDefExt = program ? "exe" : nullptr;
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameA(&ofn)) return;
-    WizardForm f = ReadForm();
-    if (program)
-        rules_.ProgramFileChosen(f, path);
-    else
-        rules_.FileChosen(f, path);
-    WriteForm(f);
+    const std::string path = ui::ChooseOpenFile(hwnd(), program ? kProgramFileFilter : kAnyFileFilters,
+                                                program ? "exe" : "");
+    if (path.empty()) return;
+    Apply([&](WizardForm& f) { program ? rules_.ProgramFileChosen(f, path) : rules_.FileChosen(f, path); });
 }
 
 void WizardDialog::BrowseFolder() {
     // The folder browser must not sit under the wizard.
     SetStayOnTop(false);
-    char display[MAX_PATH] = {};
-    BROWSEINFOA info{};
-    info.hwndOwner = hwnd();
-    info.pszDisplayName = display;
-    info.lpszTitle = "Select Folder";
-    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderA(&info);
+    const std::string folder = ui::ChooseFolder(hwnd(), "Select Folder");
     SetStayOnTop(true);
-    if (!chosen) return;
-    char path[MAX_PATH] = {};
-    const bool ok = SHGetPathFromIDListA(chosen, path) != FALSE;
-    CoTaskMemFree(chosen);
-    if (!ok) return;
-    WizardForm f = ReadForm();
-    rules_.FolderChosen(f, path);
-    WriteForm(f);
+    if (!folder.empty()) Apply([&](WizardForm& f) { rules_.FolderChosen(f, folder); });
 }
 
 void WizardDialog::OnOK() {
@@ -515,27 +369,27 @@ void WizardDialog::OnCancel() {
 // ---------------------------------------------------------------- what the pickers write
 
 void WizardDialog::SetProgram(const std::string& address, const std::string& start_folder) {
-    SetText(kProgAddrEDT, address);
-    SetText(kWdirEDT, start_folder);
+    Apply([&](WizardForm& f) { rules_.SetProgram(f, address, start_folder); });
 }
 
-void WizardDialog::SetOtherAddress(const std::string& address) { SetText(kOtherAddrEDT, address); }
+void WizardDialog::SetOtherAddress(const std::string& address) {
+    Apply([&](WizardForm& f) { rules_.SetOtherAddress(f, address); });
+}
 
-void WizardDialog::SetName(const std::string& name) { SetText(kNameEDT, name); }  // its change checks the name
+void WizardDialog::SetName(const std::string& name) {
+    Apply([&](WizardForm& f) { rules_.SetName(f, name); });
+}
 
 void WizardDialog::AppendMembers(const std::vector<std::string>& names) {
-    for (const auto& n : names) SendMessageA(Item(kMultishLB), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(n.c_str()));
+    Apply([&](WizardForm& f) { rules_.AppendMembers(f, names); });
 }
 
 void WizardDialog::RefillBrowsers() {
-    WizardForm f = ReadForm();
-    f.browsers = rules_.ReadyFields().browsers;
-    f.browser = f.browsers.empty() ? -1 : 0;
-    WriteForm(f);
+    Apply([&](WizardForm& f) { rules_.RefillBrowsers(f); });
 }
 
 void WizardDialog::SetStayOnTop(bool on) {
-    SetWindowPos(hwnd(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ui::SetTopMost(hwnd(), on);
     // Back on top after a picker: the keyboard comes back here, not to whatever lies below.
     if (on && IsShowing()) Show();
 }

@@ -1,12 +1,12 @@
 #pragma once
 // The new-shortcut wizard (class "TForm5"): the kinds of shortcut as links on its first
 // page, the chosen kind's address and a name on the second. Above other windows; its
-// rules are WizardRules, and the pickers fill it through PickerTarget.
-
-#include <array>
+// rules are WizardRules. The pickers fill it through PickerTarget: each write takes in what the
+// controls show, goes through the rules and shows the result, as the manager's target does.
 
 #include "app/dialogs.h"
 #include "editors/picker_target.h"
+#include "editors/win32/wizard_pictures.h"
 #include "editors/wizard_rules.h"
 #include "platform/win32/ui/dialog.h"
 
@@ -40,11 +40,15 @@ private:
     void WriteForm(const WizardForm& form);
     void ShowPage(bool second);
     void Apply(void (WizardRules::*rule)(WizardForm&) const);
+    // The controls' values through one rule and back into the controls.
+    template <typename Change>
+    void Apply(Change change) {
+        WizardForm f = ReadForm();
+        change(f);
+        WriteForm(f);
+    }
     void ShowWarning(bool shown);
-    void LoadPictures();
     [[nodiscard]] HICON PictureOf(int id) const;
-    void DrawLink(const DRAWITEMSTRUCT& item) const;
-    void DrawPicture(const DRAWITEMSTRUCT& item, HICON icon) const;
     void ProgramMenu();
     void BrowseFile(bool program);
     void BrowseFolder();
@@ -54,9 +58,7 @@ private:
     WizardRules rules_;
     bool warning_ = false;
     int applet_picture_ = -1;
-    std::array<win32::UniqueIcon, 7> kind_pictures_;  // in the order of the first page
-    std::array<win32::UniqueIcon, kAppletDescriptions.size()> applet_pictures_;  // the Control Panel page's image list
-    int hot_link_ = 0;
+    WizardPictures pictures_;
     bool writing_ = false;  // controls are being filled: their change events are not the user's
 };
 

@@ -1,0 +1,10 @@
+#include "platform/win32/ui/top_most.h"
+
+namespace vtx::ui {
+
+void SetTopMost(HWND window, bool on) {
+    if (!window) return;
+    SetWindowPos(window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace vtx::ui
