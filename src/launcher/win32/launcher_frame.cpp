@@ -6,6 +6,7 @@
 
 #include "app/window_placement.h"
 #include "platform/win32/ui/dpi.h"
+#include "platform/win32/ui/top_most.h"
 #include "platform/win32/win32_monitors.h"
 #include "themes/win32/layout_painter.h"
 
@@ -49,7 +50,7 @@ void LauncherWindow::KeepOnScreen(bool position_saved) {
 }
 
 void LauncherWindow::ApplyStayOnTop(bool on) {
-    SetWindowPos(hwnd(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ui::SetTopMost(hwnd(), on);
 }
 
 void LauncherWindow::SetWindowSize(int width, int height) {
