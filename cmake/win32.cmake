@@ -76,6 +76,11 @@ endforeach()
 add_executable(vtx_scan_bench bench/wine/scan_bench.cpp)
 target_link_libraries(vtx_scan_bench PRIVATE vtx_win32)
 
+# Start-up's load, sort and refill of a generated catalogue with the real services (not run by CI).
+add_executable(vtx_load_bench bench/wine/load_bench.cpp)
+target_include_directories(vtx_load_bench PRIVATE bench)
+target_link_libraries(vtx_load_bench PRIVATE vtx_win32)
+
 # The whole program beside a bare tray program (bench/program_bench.sh, not run by CI).
 add_executable(vtx_bare_tray WIN32 bench/wine/bare_tray.cpp)
 target_link_libraries(vtx_bare_tray PRIVATE user32 gdi32 shell32)

@@ -1,4 +1,5 @@
 // Test driver for end-to-end runs: finds the program's windows by class and talks to them.
+// Texts in and out are UTF-8; the program is asked in wide characters.
 //   vtx_driver wait CLASS [ms]        waits until a window of CLASS exists (exit 0) or times out (1)
 //   vtx_driver ready [ms]             waits until the program has finished starting
 //   vtx_driver gone CLASS [ms]        waits until no window of CLASS exists
@@ -77,6 +78,9 @@ namespace {
 using vtx::tools::ChildWithText;
 using vtx::tools::MakeDrop;
 using vtx::tools::Seconds;
+using vtx::tools::TextOf;
+using vtx::tools::Utf8;
+using vtx::tools::Wide;
 
 
 
@@ -133,11 +137,12 @@ bool ProgramReady() {
 
 // Starts exe in dir; the process handle, or null.
 HANDLE Start(const char* dir, const char* exe) {
-    std::string line = std::string("\"") + exe + "\"";
-    STARTUPINFOA si{};
+    std::wstring line = L"\"" + Wide(exe) + L"\"";
+    STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, dir, &si, &pi)) return nullptr;
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, Wide(dir).c_str(), &si, &pi))
+        return nullptr;
     CloseHandle(pi.hThread);
     return pi.hProcess;
 }
@@ -159,19 +164,8 @@ void Kill(HANDLE process) {
 BOOL CALLBACK StaticText(HWND w, LPARAM lp) {
     char name[64] = {};
     GetClassNameA(w, name, sizeof name);
-    if (std::strcmp(name, "Static") == 0) {
-        char text[1024] = {};
-        GetWindowTextA(w, text, sizeof text);
-        if (text[0]) *reinterpret_cast<std::string*>(lp) += text;
-    }
+    if (std::strcmp(name, "Static") == 0) *reinterpret_cast<std::string*>(lp) += TextOf(w);
     return TRUE;
-}
-
-
-std::string TextOf(HWND w) {
-    char text[1024] = {};
-    SendMessageA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
 }
 
 }  // namespace
@@ -179,16 +173,14 @@ std::string TextOf(HWND w) {
 // Saves a shell link through the shell-link object, as an installer would.
 bool SaveLink(const char* link_path, const char* target) {
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return false;
-    IShellLinkA* link = nullptr;
+    IShellLinkW* link = nullptr;
     bool saved = false;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                    reinterpret_cast<void**>(&link)))) {
         IPersistFile* file = nullptr;
-        if (SUCCEEDED(link->SetPath(target)) &&
+        if (SUCCEEDED(link->SetPath(Wide(target).c_str())) &&
             SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            wchar_t wide[MAX_PATH] = {};
-            MultiByteToWideChar(CP_ACP, 0, link_path, -1, wide, MAX_PATH);
-            saved = SUCCEEDED(file->Save(wide, TRUE));
+            saved = SUCCEEDED(file->Save(Wide(link_path).c_str(), TRUE));
             file->Release();
         }
         link->Release();
@@ -197,7 +189,22 @@ bool SaveLink(const char* link_path, const char* target) {
     return saved;
 }
 
-int main(int argc, char** argv) {
+// The arguments as UTF-8, whatever the system's code page: argv would hold them in that page.
+std::vector<std::string> Arguments() {
+    int n = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &n);
+    std::vector<std::string> args;
+    for (int i = 0; i < n; ++i) args.push_back(Utf8(wide[i]));
+    LocalFree(wide);
+    return args;
+}
+
+int main(int, char**) {
+    std::vector<std::string> args = Arguments();
+    std::vector<char*> arg_pointers;
+    for (auto& a : args) arg_pointers.push_back(a.data());
+    const int argc = static_cast<int>(arg_pointers.size());
+    char** argv = arg_pointers.data();
     if (argc < 2) return 2;
     const std::string cmd = argv[1];
     if (cmd == "link" && argc > 3) return SaveLink(argv[2], argv[3]) ? 0 : 1;
@@ -206,7 +213,7 @@ int main(int argc, char** argv) {
                                          static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)));
         std::printf("%d\n", held ? 1 : 0);
         std::fflush(stdout);
-        for (int i = 0; i < 2400 && GetFileAttributesA(argv[4]) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
+        for (int i = 0; i < 2400 && GetFileAttributesW(Wide(argv[4]).c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
         if (held) UnregisterHotKey(nullptr, 1);
         return held ? 0 : 1;
     }
@@ -270,9 +277,9 @@ int main(int argc, char** argv) {
     }
     if (cmd == "clipboard") {
         if (!OpenClipboard(nullptr)) return 1;
-        HANDLE h = GetClipboardData(CF_TEXT);
-        const char* p = h ? static_cast<const char*>(GlobalLock(h)) : nullptr;
-        std::printf("%s\n", p ? p : "");
+        HANDLE h = GetClipboardData(CF_UNICODETEXT);
+        const auto* p = h ? static_cast<const wchar_t*>(GlobalLock(h)) : nullptr;
+        std::printf("%s\n", p ? Utf8(p).c_str() : "");
         if (p) GlobalUnlock(h);
         CloseClipboard();
         return 0;
@@ -280,11 +287,11 @@ int main(int argc, char** argv) {
     if (cmd == "settext") {
         if (!OpenClipboard(nullptr)) return 1;
         EmptyClipboard();
-        const std::string t = cls;
-        HGLOBAL g = GlobalAlloc(GMEM_MOVEABLE, t.size() + 1);
-        std::memcpy(GlobalLock(g), t.c_str(), t.size() + 1);
+        const std::wstring t = Wide(cls);
+        HGLOBAL g = GlobalAlloc(GMEM_MOVEABLE, (t.size() + 1) * sizeof(wchar_t));
+        std::memcpy(GlobalLock(g), t.c_str(), (t.size() + 1) * sizeof(wchar_t));
         GlobalUnlock(g);
-        SetClipboardData(CF_TEXT, g);
+        SetClipboardData(CF_UNICODETEXT, g);
         CloseClipboard();
         return 0;
     }
@@ -364,9 +371,7 @@ int main(int argc, char** argv) {
         SetForegroundWindow(w);
     } else if (cmd == "edit") {
         HWND e = FindWindowExA(w, nullptr, "Edit", nullptr);
-        char text[1024] = {};
-        if (e) SendMessageA(e, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        std::printf("%s\n", text);
+        std::printf("%s\n", e ? TextOf(e).c_str() : "");
     } else if (cmd == "layered") {
         COLORREF key = 0;
         BYTE alpha = 0;
@@ -421,11 +426,7 @@ int main(int argc, char** argv) {
         const LRESULT got = SendMessageW(l, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide.data()));
         if (got == LB_ERR || got < 0) return 1;
         wide.resize(std::min(static_cast<std::size_t>(got), std::wcslen(wide.c_str())));
-        std::string text(wide.size() * 2 + 1, '\0');
-        const int n = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
-                                          static_cast<int>(text.size()), nullptr, nullptr);
-        text.resize(static_cast<std::size_t>(std::max(n, 0)));
-        std::printf("%s\n", text.c_str());
+        std::printf("%s\n", Utf8(wide).c_str());
     } else if (cmd == "listpoint" && argc > 3) {
         HWND l = FindWindowExA(w, nullptr, "ListBox", nullptr);
         RECT r{}, client{};
@@ -457,9 +458,9 @@ int main(int argc, char** argv) {
         const int n = std::max(1, std::atoi(argv[4]));
         double total = 0;
         for (int i = 0; i < n; ++i) {
-            SendMessageA(e, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+            SendMessageW(e, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
             const double t0 = Seconds();
-            SendMessageA(e, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]));
+            SendMessageW(e, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(argv[3]).c_str()));
             total += Seconds() - t0;
         }
         // The cost of any message sent to the program, for comparison.
