@@ -225,6 +225,38 @@ TEST(CatalogueSort, OrderAgreesWithTheCollationOnRandomLines) {
     EXPECT_EQ(after, before);  // nothing lost or duplicated
 }
 
+TEST(CatalogueSort, AnOrderedListWithLinesAddedSortsAsAWholeSortWould) {
+    // Start-up and every refill meet a list that is in order up to the lines added since; the
+    // result must be the one a stable sort of the whole list by the collation gives.
+    fake::FakeText text;
+    std::mt19937 rng(11);
+    const std::string alphabet = "aAbBzZ09 |-_.\\\xE9\xC9";
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1), len(0, 6);
+    const auto random_line = [&] {
+        std::string line;
+        for (std::size_t n = len(rng); n > 0; --n) line += alphabet[pick(rng)];
+        return line;
+    };
+    const auto less = [&text](const std::string& a, const std::string& b) { return text.CompareNoCase(a, b) < 0; };
+    Lines ordered(300);
+    std::generate(ordered.begin(), ordered.end(), random_line);
+    std::stable_sort(ordered.begin(), ordered.end(), less);
+    for (const std::size_t added : {0u, 1u, 5u, 150u, 400u}) {
+        Catalogue c;
+        c.lines() = ordered;
+        for (std::size_t i = 0; i < added; ++i) c.Append(random_line());
+        if (added > 0) {  // and a line the collation calls equal to one already there
+            std::string twin = ordered[150];
+            for (char& ch : twin) ch = ToUpperAscii(ch);
+            c.Append(twin);
+        }
+        Lines expected = c.lines();
+        std::stable_sort(expected.begin(), expected.end(), less);
+        c.Sort(text);
+        EXPECT_EQ(c.lines(), expected) << added << " lines added";
+    }
+}
+
 TEST(CatalogueSort, LinesEqualButForCaseKeepTheirOrder) {
     // Every case spelling of one line: the collation calls them all equal. Sorting must leave
     // them as they are, or each refill (and each load of the saved list) would reorder them.
