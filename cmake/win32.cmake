@@ -75,10 +75,11 @@ endforeach()
 # The installed-programs scan over a generated Start menu (bench/scan_bench.sh, not run by CI).
 add_executable(vtx_scan_bench bench/wine/scan_bench.cpp)
 target_link_libraries(vtx_scan_bench PRIVATE vtx_win32)
+target_include_directories(vtx_scan_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e)
 
 # Start-up's load, sort and refill of a generated catalogue with the real services (not run by CI).
 add_executable(vtx_load_bench bench/wine/load_bench.cpp)
-target_include_directories(vtx_load_bench PRIVATE bench)
+target_include_directories(vtx_load_bench PRIVATE bench ${CMAKE_SOURCE_DIR}/tests/e2e)
 target_link_libraries(vtx_load_bench PRIVATE vtx_win32)
 
 # The whole program beside a bare tray program (bench/program_bench.sh, not run by CI).

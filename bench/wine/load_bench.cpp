@@ -20,15 +20,11 @@
 #include "catalogue/catalogue_store.h"
 #include "common/records.h"
 #include "platform/win32/win32_hotkeys.h"
+#include "window_tools.h"
 
 namespace {
 
-double Now() {
-    LARGE_INTEGER f{}, c{};
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
+using vtx::tools::Seconds;
 
 void Print(const char* what, std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
@@ -62,25 +58,25 @@ int main(int argc, char** argv) {
     int found = 0;
     for (int r = 0; r < rounds; ++r) {
         vtx::Catalogue c;
-        double t = Now();
+        double t = Seconds();
         (void)vtx::LoadCatalogue(c, p, data, program);
-        load.push_back((Now() - t) * 1000);
-        t = Now();
+        load.push_back((Seconds() - t) * 1000);
+        t = Seconds();
         c.Sort(p.text);
-        sort.push_back((Now() - t) * 1000);
-        t = Now();
+        sort.push_back((Seconds() - t) * 1000);
+        t = Seconds();
         int unordered = 0;
         for (int i = 0; i + 1 < c.size(); ++i)
             unordered += p.text.CompareNoCase(c.lines()[i], c.lines()[i + 1]) > 0;
-        check.push_back((Now() - t) * 1000);
+        check.push_back((Seconds() - t) * 1000);
         if (unordered) std::printf("%d unordered\n", unordered);
         vtx::ResultList list;
-        t = Now();
+        t = Seconds();
         list.Fill(c, p.text);
-        fill.push_back((Now() - t) * 1000);
-        t = Now();
+        fill.push_back((Seconds() - t) * 1000);
+        t = Seconds();
         found = list.FirstRowStartingWith(p.text.ToLower("Win"));
-        key.push_back((Now() - t) * 1000);
+        key.push_back((Seconds() - t) * 1000);
         if (c.size() != count) return 1;
     }
     std::printf("%d records, %d rounds; \"win\" matches row %d\n", count, rounds, found);

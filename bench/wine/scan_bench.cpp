@@ -17,15 +17,11 @@
 
 #include "editors/installed_programs.h"
 #include "platform/win32/win32_hotkeys.h"
+#include "window_tools.h"
 
 namespace {
 
-double Now() {
-    LARGE_INTEGER f{}, c{};
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
+using vtx::tools::Seconds;
 
 bool SaveLink(IShellLinkA* link, IPersistFile* file, const std::string& path, const std::string& target) {
     if (FAILED(link->SetPath(target.c_str()))) return false;
@@ -74,21 +70,21 @@ int Scan(const std::string& folder) {
     vtx::Platform p{w.files, w.shell, w.registry, w.clipboard, w.prompts, w.text, keys, menus};
     for (int round = 0; round < 3; ++round) {
         vtx::InstalledPrograms programs;
-        double last = Now(), longest = 0;
+        double last = Seconds(), longest = 0;
         const double t0 = last;
         int pumps = 0;
         vtx::ScanInstalledPrograms(p, programs, [&] {
             MSG msg{};
             while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-            const double t = Now();
+            const double t = Seconds();
             longest = std::max(longest, t - last);
             last = t;
             ++pumps;
         });
-        const double total = Now() - t0;
+        const double total = Seconds() - t0;
         std::printf("scan %d: %.0f ms, %zu links, %zu programs, %d pumps, longest gap %.1f ms\n", round + 1,
                     total * 1000, programs.found.size(), programs.names.size(), pumps,
-                    std::max(longest, Now() - last) * 1000);
+                    std::max(longest, Seconds() - last) * 1000);
     }
     return 0;
 }
