@@ -1,5 +1,7 @@
 // Start-up's work on the catalogue with the real Windows services, under Wine (not run by CI):
-//   vtx_load_bench N [ROUNDS]   writes N generated records, sorted as the program saves them,
+//   vtx_load_bench N [ROUNDS] [unsorted]
+//                               writes N generated records, sorted as the program saves them
+//                               (or, with "unsorted", in their generated order, for a full sort),
 //                               as list2.ini in a temporary Data folder, then times each round
 //                               of what start-up does with it: the load (read, decode, split),
 //                               the sort, a check of the order by one comparison per neighbour
@@ -37,6 +39,7 @@ int main(int argc, char** argv) {
     if (argc < 2) return 2;
     const int count = std::atoi(argv[1]);
     const int rounds = std::max(1, argc > 2 ? std::atoi(argv[2]) : 7);
+    const bool unsorted = argc > 3 && std::string(argv[3]) == "unsorted";
     vtx::win32::Win32Platform w;
     vtx::win32::Win32Keys keys;
     vtx::Platform p = w.platform(keys);
@@ -50,7 +53,7 @@ int main(int argc, char** argv) {
     {
         vtx::Catalogue c;
         c.lines() = vtx::MakeRecords(count);
-        c.Sort(p.text);  // saved as the program saves it: in order
+        if (!unsorted) c.Sort(p.text);  // saved as the program saves it: in order
         if (!vtx::SaveShortcutList(c, p, data)) return 1;
     }
 
