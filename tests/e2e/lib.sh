@@ -80,7 +80,7 @@ fresh_install() {
 desktop_ready() {
   local prev="" cur same=0 deadline=$(( $(now_ms) + E2E_WAIT * 1000 ))
   while [ "$(now_ms)" -lt "$deadline" ]; do
-    cur="$(driver workarea)"
+    cur="$(driver workarea)" || cur=""  # Wine still coming up: try again
     if [ -n "$cur" ] && [ "$cur" = "$prev" ]; then same=$((same + 1)); else same=0; fi
     [ "$same" -ge 3 ] && return 0
     prev="$cur"
