@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "app/hotkey.h"
+
 namespace vtx::win32 {
 namespace {
 

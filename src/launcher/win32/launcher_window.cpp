@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/system_notices.h"
+#include "app/window_placement.h"
 #include "catalogue/web_addresses.h"
 #include "catalogue/shortcut_record.h"
 #include "launcher/dropped_files.h"
@@ -172,7 +173,7 @@ LRESULT LauncherWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             // The move command with the client hit code (0xF011) starts the move loop but
             // moves nothing under Wine, which shifts the window only for the caption code;
             // as the caption's move the window follows the mouse everywhere.
-            if (wp == kMoveFromClient) return DefWindowProcA(hwnd(), msg, SC_MOVE | HTCAPTION, lp);
+            if (wp == kMoveFromClient) return DefWindowProcW(hwnd(), msg, SC_MOVE | HTCAPTION, lp);
             break;
         case WM_QUERYENDSESSION:
             return TRUE;
@@ -204,7 +205,7 @@ LRESULT LauncherWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             }
             break;
     }
-    return DefWindowProcA(hwnd(), msg, wp, lp);
+    return DefWindowProcW(hwnd(), msg, wp, lp);
 }
 
 void LauncherWindow::OnCreate() {
