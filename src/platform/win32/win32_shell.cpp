@@ -181,6 +181,15 @@ std::string Win32Shell::ResolveLink(const std::string& path) {
     if (FAILED(file->Load(wide.c_str(), STGM_READ))) return {};
     wchar_t target[MAX_PATH] = {};
     if (FAILED(link->GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY))) return {};
+    // No file name holds a "?": the link kept its path only in an ANSI form (Wine's do). Its
+    // item list names the target whole.
+    if (std::wstring_view(target).find(L'?') != std::wstring_view::npos) {
+        ItemIdList pidl;
+        wchar_t whole[MAX_PATH] = {};
+        if (SUCCEEDED(link->GetIDList(pidl.put())) && pidl.get() && SHGetPathFromIDListW(pidl.get(), whole) &&
+            whole[0] != L'\0')
+            return WideToUtf8(whole);
+    }
     return WideToUtf8(target);
 }
 
