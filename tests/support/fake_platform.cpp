@@ -237,8 +237,13 @@ int FakeText::CompareNoCase(std::string_view a, std::string_view b) {
 
 std::string FakeText::SortKey(std::string_view s) {
     const KeyCodes& codes = Codes();
+    if (IsAscii(s)) {  // one byte per character, mapped in place
+        std::string key(s);
+        for (char& c : key) c = static_cast<char>(codes.ascii[static_cast<unsigned char>(c)]);
+        return key;
+    }
     std::string key;
-    key.reserve(s.size());
+    key.reserve(s.size() + 8);
     for (std::size_t i = 0; i < s.size();) {
         const auto byte = static_cast<unsigned char>(s[i]);
         if (byte < 0x80) {
