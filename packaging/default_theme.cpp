@@ -40,6 +40,8 @@ public:
     bool DeleteFile(const std::string& path) override { return files.erase(path) != 0; }
     bool CopyFile(const std::string&, const std::string&) override { return false; }
     std::vector<vtx::FolderEntry> ListFolder(const std::string&) override { return {}; }
+    // The shipped themes are plain ASCII.
+    std::string AnsiToUtf8(std::string_view bytes) override { return std::string(bytes); }
 };
 
 }  // namespace

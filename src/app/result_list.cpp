@@ -57,7 +57,15 @@ void ResultList::Fill(const Catalogue& catalogue, Text& text) {
     }
     // One call for every name: lower-casing is per character, so the offsets still hold.
     lowered_ = text.ToLower(names_);
-    if (lowered_.size() != names_.size()) lowered_ = names_;
+    if (lowered_.size() != names_.size()) {
+        // A few letters change their length in UTF-8 when lowered (U+0130, U+023A): lower
+        // name by name then, and keep a name that would move the offsets as it is.
+        lowered_ = names_;
+        for (const Row& row : rows_) {
+            const std::string lower = text.ToLower(NameAt(row));
+            if (lower.size() == row.name_size) lowered_.replace(row.name_offset, row.name_size, lower);
+        }
+    }
     BuildIndex();
 }
 

@@ -3,6 +3,7 @@
 #include "catalogue/shortcut_record.h"
 #include "platform/ascii.h"
 #include "platform/trace.h"
+#include "platform/utf8.h"
 
 namespace vtx {
 
@@ -10,7 +11,7 @@ std::string ResolveShortcutTarget(Platform& p, const std::string& path) {
     Trace("Form1.ResolveShortcutTarget(path:" + path + ")");
     if (UpperAscii(ExtensionOf(path)) != ".LNK") return std::string(kNotAShortcut);
     // The shell-link object reads at most a path of 260 characters.
-    if (path.size() >= 260) return {};
+    if (Utf8Length(path) >= 260) return {};
     return p.shell.ResolveLink(path);
 }
 

@@ -16,11 +16,10 @@ Lines SortedLines::lines() const {
 }
 
 const std::vector<std::string_view>& ScanFilterWords() {
-    // "kaldır", "ürün kaydı", "benioku", "kullanıcı kılavuzu": Windows-1254 bytes.
     static const std::vector<std::string_view> words{
         "Uninstall", "Remove", "Setup", "Register", ".txt", "readme", "licence",
-        "kald\xFDr", "\xFCr\xFCn kayd\xFD", "release notes", "benioku", "unlock full version",
-        "user guide", "user's guide", " manual", "kullan\xFD" "c\xFD k\xFDlavuzu",
+        "kaldır", "ürün kaydı", "release notes", "benioku", "unlock full version",
+        "user guide", "user's guide", " manual", "kullanıcı kılavuzu",
     };
     return words;
 }

@@ -2,7 +2,8 @@
 // What the portable code may ask of the system. The Win32 implementation lives in
 // platform/win32/, in-memory fakes for host tests in tests/support/.
 //
-// Text is std::string in the system's ANSI code page; paths are Windows paths.
+// Text is std::string in UTF-8; paths are Windows paths. The Win32 side converts to UTF-16
+// at the system's boundary.
 
 #include <cstdint>
 #include <optional>
@@ -40,10 +41,12 @@ public:
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
     // Entries of a folder, "." and ".." excluded, in the order the file system gives them.
     [[nodiscard]] virtual std::vector<FolderEntry> ListFolder(const std::string& folder) = 0;
+    // Text in the system's ANSI code page, as UTF-8: how files of older versions are read.
+    [[nodiscard]] virtual std::string AnsiToUtf8(std::string_view bytes) = 0;
 };
 
 // ---------------------------------------------------------------- shell
-// One request to ShellExecuteA. An absent optional is a null pointer; an empty
+// One request to ShellExecuteExW. An absent optional is a null pointer; an empty
 // string is an empty text: the shell treats the two alike, the trace does not.
 struct ShellRequest {
     std::optional<std::string> operation;
@@ -103,13 +106,13 @@ public:
 };
 
 // ---------------------------------------------------------------- text
-// Lower-casing and comparison by the user's locale, in the ANSI code page.
+// Lower-casing and comparison by the user's locale, over UTF-8 text of any script.
 class Text {
 public:
     virtual ~Text() = default;
     [[nodiscard]] virtual std::string ToLower(std::string_view s) = 0;
     [[nodiscard]] virtual std::string ToUpper(std::string_view s) = 0;
-    // Case-insensitive collation (CompareStringA, NORM_IGNORECASE): <0, 0, >0.
+    // Case-insensitive collation (CompareStringW, NORM_IGNORECASE): <0, 0, >0.
     [[nodiscard]] virtual int CompareNoCase(std::string_view a, std::string_view b) = 0;
     // A key whose byte order (unsigned bytes, a prefix first) never contradicts CompareNoCase:
     // long lists are sorted with one call per item instead of one per comparison.
@@ -120,7 +123,7 @@ public:
 class Keys {
 public:
     virtual ~Keys() = default;
-    // The name the keyboard layout gives a virtual key (GetKeyNameTextA), empty when none.
+    // The name the keyboard layout gives a virtual key (GetKeyNameTextW), empty when none.
     [[nodiscard]] virtual std::string KeyName(int virtual_key) = 0;
 };
 
@@ -154,7 +157,7 @@ public:
     [[nodiscard]] virtual std::string FirstParameter() = 0;
     [[nodiscard]] virtual FileVersion FileVersionOf(const std::string& path) = 0;
     // The text with every %NAME% of a defined environment variable replaced by its value
-    // (ExpandEnvironmentStringsA); an unknown variable stays as written.
+    // (ExpandEnvironmentStringsW); an unknown variable stays as written.
     [[nodiscard]] virtual std::string ExpandEnvironment(const std::string& text) = 0;
 };
 

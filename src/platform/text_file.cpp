@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/ascii.h"
+#include "platform/utf8.h"
 
 namespace vtx {
 
@@ -50,7 +51,8 @@ LinesRead ReadLines(Files& files, const std::string& path) {
     FileRead r = files.ReadFile(path);
     LinesRead out;
     out.status = r.status;
-    if (r.ok()) out.lines = SplitLines(r.bytes);
+    if (r.ok())
+        out.lines = SplitLines(DecodeTextFile(std::move(r.bytes), [&](std::string_view ansi) { return files.AnsiToUtf8(ansi); }));
     return out;
 }
 

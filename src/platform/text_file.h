@@ -1,5 +1,6 @@
 #pragma once
-// Plain text files of lines: read with CR LF, LF or CR as line ends, written with CR LF.
+// Plain text files of lines: read with CR LF, LF or CR as line ends, written with CR LF as
+// UTF-8 without a byte order mark (plain ASCII stays byte for byte what it was).
 
 #include <string>
 #include <string_view>
@@ -18,7 +19,8 @@ using Lines = std::vector<std::string>;
 // Every line, the last included, followed by CR LF.
 [[nodiscard]] std::string JoinLines(const Lines& lines);
 
-// Reads a whole file as lines; status tells a missing file from an unreadable one.
+// Reads a whole file as lines of UTF-8 (see DecodeTextFile); status tells a missing file from
+// an unreadable one.
 struct LinesRead {
     ReadStatus status = ReadStatus::Missing;
     Lines lines;

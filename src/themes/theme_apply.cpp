@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/trace.h"
+#include "platform/utf8.h"
 
 namespace vtx {
 
@@ -12,8 +13,9 @@ namespace {
 std::string Quoted(std::string_view value) {
     constexpr std::size_t kShown = 60;
     std::string out = "'";
-    out += value.substr(0, kShown);
-    if (value.size() > kShown) out += "...";
+    const std::string_view shown = Utf8Prefix(value, kShown);  // whole characters only
+    out += shown;
+    if (shown.size() < value.size()) out += "...";
     out += "'";
     return out;
 }

@@ -99,11 +99,12 @@ constexpr std::array<NamedColor, 52> kNamedColors{{
     while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
     for (std::string_view device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"})
         if (EqualsNoCaseAscii(stem, device)) return true;
-    if (stem.size() == 4) {
+    if (stem.size() >= 4) {
         const std::string_view head = stem.substr(0, 3);
-        const char n = stem[3];
-        // Digits 1-9 and the superscripts 1, 2, 3 of the ANSI code page.
-        const bool digit = (n >= '1' && n <= '9') || n == '\xB9' || n == '\xB2' || n == '\xB3';
+        const std::string_view n = stem.substr(3);
+        // Digits 1-9 and the superscripts 1, 2, 3 (in UTF-8).
+        const bool digit = (n.size() == 1 && n[0] >= '1' && n[0] <= '9') || n == "\xC2\xB9" || n == "\xC2\xB2" ||
+                           n == "\xC2\xB3";
         if (digit && (EqualsNoCaseAscii(head, "COM") || EqualsNoCaseAscii(head, "LPT"))) return true;
     }
     return false;

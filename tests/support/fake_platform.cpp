@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "platform/ascii.h"
+#include "platform/utf8.h"
 
 namespace vtx::fake {
 
@@ -105,6 +107,21 @@ std::optional<std::string> FakeRegistry::ClassesRootDefault(const std::string& s
     return it->second;
 }
 
+std::string FakeFiles::AnsiToUtf8(std::string_view bytes) {
+    // 0x80..0x9F of Windows-1252; the five bytes it leaves undefined stand for themselves.
+    static constexpr char16_t kHigh[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (const char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
+        AppendUtf8(out, c >= 0x80 && c < 0xA0 ? kHigh[c - 0x80] : c);
+    }
+    return out;
+}
+
 bool FakePrompts::AskYesNo(const std::string& text) {
     questions.push_back(text);
     if (answers.empty()) return false;
@@ -114,65 +131,138 @@ bool FakePrompts::AskYesNo(const std::string& text) {
 }
 
 namespace {
-unsigned char Lower1252(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
-    if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 16);
-    if (c == 0x9F) return 0xFF;
+// Simple case mapping of ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic: enough for the tests.
+char32_t LowerOf(char32_t c) noexcept {
+    if (c < 0x80) return (c >= 'A' && c <= 'Z') ? c + 32 : c;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+    if (c == 0x178) return 0xFF;
+    if ((c >= 0x100 && c <= 0x12F) || (c >= 0x132 && c <= 0x137) || (c >= 0x14A && c <= 0x177))
+        return c | 1;
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c & 1) ? c + 1 : c;
+    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 32;
+    if (c == 0x386) return 0x3AC;
+    if (c >= 0x388 && c <= 0x38A) return c + 37;
+    if (c == 0x38C) return 0x3CC;
+    if (c == 0x38E || c == 0x38F) return c + 63;
+    if (c >= 0x410 && c <= 0x42F) return c + 32;
+    if (c >= 0x400 && c <= 0x40F) return c + 80;
     return c;
 }
-unsigned char Upper1252(unsigned char c) {
-    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
-    if (c == 0x9A || c == 0x9C || c == 0x9E) return static_cast<unsigned char>(c - 16);
-    if (c == 0xFF) return 0x9F;
+char32_t UpperOf(char32_t c) noexcept {
+    if (c < 0x80) return (c >= 'a' && c <= 'z') ? c - 32 : c;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
+    if (c == 0xFF) return 0x178;
+    if ((c >= 0x100 && c <= 0x12F) || (c >= 0x132 && c <= 0x137) || (c >= 0x14A && c <= 0x177))
+        return c & ~char32_t{1};
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c & 1) ? c : c - 1;
+    if (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2) return c - 32;
+    if (c == 0x3C2) return 0x3A3;  // final sigma
+    if (c == 0x3AC) return 0x386;
+    if (c >= 0x3AD && c <= 0x3AF) return c - 37;
+    if (c == 0x3CC) return 0x38C;
+    if (c == 0x3CD || c == 0x3CE) return c - 63;
+    if (c >= 0x430 && c <= 0x44F) return c - 32;
+    if (c >= 0x450 && c <= 0x45F) return c - 80;
     return c;
 }
-// Collation weight: symbols, then digits, then letters; case folded.
-int Weight(unsigned char c) {
-    c = Lower1252(c);
+
+// Maps every character; a byte that starts no UTF-8 sequence is kept as it is.
+template <typename Map>
+std::string MapCase(std::string_view s, Map map) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t at = i;
+        const char32_t c = NextCodePoint(s, i);
+        if (c >= 0x80 && i == at + 1) out += s[at];
+        else AppendUtf8(out, map(c));
+    }
+    return out;
+}
+
+// Collation weight of a character: symbols, then digits, then letters; case folded. Every
+// character from U+00DF on counts as a letter, sorted by its lower-case code point.
+std::uint32_t Weight(char32_t c) noexcept {
+    c = LowerOf(c);
     if (c >= '0' && c <= '9') return 1000 + c;
-    if ((c >= 'a' && c <= 'z') || c >= 0xDF) return 2000 + c;
+    if ((c >= 'a' && c <= 'z') || (c >= 0xDF && c != 0xF7)) return 2000 + c;
     return c;
+}
+constexpr std::uint32_t kFirstOtherSymbol = 0x80;          // U+0080..U+00DE symbols
+constexpr std::uint32_t kFirstOtherLetter = 2000 + 0xDF;   // letters past ASCII
+
+// The sort key is a prefix-free code of the weights: an ASCII character is one byte (its
+// weight's rank), any other a marker byte ranked where its class sorts, then its code point.
+struct KeyCodes {
+    std::array<unsigned char, 128> ascii{};
+    unsigned char other_symbol = 0, other_letter = 0;
+};
+const KeyCodes& Codes() {
+    static const KeyCodes codes = [] {
+        std::vector<std::uint32_t> distinct{kFirstOtherSymbol, kFirstOtherLetter};
+        for (char32_t c = 0; c < 128; ++c) distinct.push_back(Weight(c));
+        std::sort(distinct.begin(), distinct.end());
+        distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+        auto rank = [&](std::uint32_t w) {
+            return static_cast<unsigned char>(std::lower_bound(distinct.begin(), distinct.end(), w) - distinct.begin());
+        };
+        KeyCodes k;
+        for (char32_t c = 0; c < 128; ++c) k.ascii[c] = rank(Weight(c));
+        k.other_symbol = rank(kFirstOtherSymbol);
+        k.other_letter = rank(kFirstOtherLetter);
+        return k;
+    }();
+    return codes;
 }
 }  // namespace
 
 std::string FakeText::ToLower(std::string_view s) {
-    std::string out(s);
-    for (auto& c : out) c = static_cast<char>(Lower1252(static_cast<unsigned char>(c)));
-    return out;
+    if (IsAscii(s)) return LowerAscii(s);
+    return MapCase(s, LowerOf);
 }
 std::string FakeText::ToUpper(std::string_view s) {
-    std::string out(s);
-    for (auto& c : out) c = static_cast<char>(Upper1252(static_cast<unsigned char>(c)));
-    return out;
+    if (IsAscii(s)) return UpperAscii(s);
+    return MapCase(s, UpperOf);
 }
 int FakeText::CompareNoCase(std::string_view a, std::string_view b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const int wa = Weight(static_cast<unsigned char>(a[i]));
-        const int wb = Weight(static_cast<unsigned char>(b[i]));
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const std::uint32_t wa = Weight(NextCodePoint(a, i));
+        const std::uint32_t wb = Weight(NextCodePoint(b, j));
         if (wa != wb) return wa < wb ? -1 : 1;
     }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    if (i == a.size() && j == b.size()) return 0;
+    return i == a.size() ? -1 : 1;
 }
 
 std::string FakeText::SortKey(std::string_view s) {
-    // The weights take at most 256 distinct values; their ranks keep the order in one byte.
-    static const std::array<unsigned char, 256> rank = [] {
-        std::vector<int> distinct;
-        for (int c = 0; c < 256; ++c) distinct.push_back(Weight(static_cast<unsigned char>(c)));
-        std::sort(distinct.begin(), distinct.end());
-        distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
-        std::array<unsigned char, 256> r{};
-        for (int c = 0; c < 256; ++c) {
-            const int w = Weight(static_cast<unsigned char>(c));
-            r[c] = static_cast<unsigned char>(std::lower_bound(distinct.begin(), distinct.end(), w) - distinct.begin());
+    const KeyCodes& codes = Codes();
+    if (IsAscii(s)) {  // one byte per character, mapped in place
+        std::string key(s);
+        for (char& c : key) c = static_cast<char>(codes.ascii[static_cast<unsigned char>(c)]);
+        return key;
+    }
+    std::string key;
+    key.reserve(s.size() + 8);
+    for (std::size_t i = 0; i < s.size();) {
+        const auto byte = static_cast<unsigned char>(s[i]);
+        if (byte < 0x80) {
+            key += static_cast<char>(codes.ascii[byte]);
+            ++i;
+            continue;
         }
-        return r;
-    }();
-    std::string key(s);
-    for (char& c : key) c = static_cast<char>(rank[static_cast<unsigned char>(c)]);
+        const std::uint32_t w = Weight(NextCodePoint(s, i));
+        if (w < 1000) {
+            key += static_cast<char>(codes.other_symbol);
+            key += static_cast<char>(w - kFirstOtherSymbol);
+        } else {
+            const std::uint32_t c = w - 2000;
+            key += static_cast<char>(codes.other_letter);
+            key += static_cast<char>(c >> 16);
+            key += static_cast<char>((c >> 8) & 0xFF);
+            key += static_cast<char>(c & 0xFF);
+        }
+    }
     return key;
 }
 

@@ -33,6 +33,8 @@ public:
     bool DeleteFile(const std::string& path) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+    // Windows-1252, the code page of an English Windows.
+    std::string AnsiToUtf8(std::string_view bytes) override;
 
 private:
     struct Entry {
@@ -106,14 +108,15 @@ public:
     }
 };
 
-// Windows-1252 lower/upper case and a collation close to the user's locale:
-// blanks and punctuation (the "|" among them) before digits before letters, case ignored.
+// Lower/upper case of UTF-8 text (Latin, Greek and Cyrillic letters) and a collation close to
+// the user's locale: blanks and punctuation (the "|" among them) before digits before
+// letters, case ignored.
 class FakeText : public Text {
 public:
     std::string ToLower(std::string_view s) override;
     std::string ToUpper(std::string_view s) override;
     int CompareNoCase(std::string_view a, std::string_view b) override;
-    std::string SortKey(std::string_view s) override;  // one byte per character: its weight's rank
+    std::string SortKey(std::string_view s) override;  // one byte per ASCII character
 };
 
 // US English key names.

@@ -117,6 +117,11 @@ TEST_F(DropTest, ResolveShortcutTargetByExtension) {
     EXPECT_EQ(ResolveShortcutTarget(fp.platform, "C:\\Desk\\Game.txt"), kNotAShortcut);
     EXPECT_EQ(ResolveShortcutTarget(fp.platform, "C:\\Desk\\Broken.lnk"), "");
     EXPECT_EQ(ResolveShortcutTarget(fp.platform, "C:\\" + std::string(300, 'x') + ".lnk"), "");
+    // The limit counts characters, not UTF-8 bytes.
+    std::string cyrillic = "C:\\";
+    for (int i = 0; i < 200; ++i) cyrillic += "Ж";
+    fp.shell.links[fake::PathKey(cyrillic + ".lnk")] = "c:\\ж.exe";
+    EXPECT_EQ(ResolveShortcutTarget(fp.platform, cyrillic + ".lnk"), "c:\\ж.exe");
 }
 
 TEST_F(DropTest, QuickAddDialogWarnsAndAdds) {
@@ -140,8 +145,8 @@ TEST_F(DropTest, QuickAddDialogWarnsAndAdds) {
     EXPECT_TRUE(dialog.OKBTNClick(form));             // an empty name is accepted
     EXPECT_EQ(app.catalogue().size(), 3);
     // A name the manager stored with capitals is taken in any case too, by the locale's rules.
-    app.catalogue().Append(Record("\xC9" "diteur Plus", "c:\\p.exe", "c:\\", "Program"));
-    form.name = "\xE9" "DITEUR plus";
+    app.catalogue().Append(Record("Éditeur Plus", "c:\\p.exe", "c:\\", "Program"));
+    form.name = "éDITEUR plus";
     dialog.nameEDTChange(form);
     EXPECT_TRUE(form.warning);
 }

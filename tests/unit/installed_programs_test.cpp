@@ -50,10 +50,9 @@ TEST_F(ScanTest, KeepsProgramsAndDropsEverythingElse) {
         {kUser + "\\VTX.lnk", "C:\\Program Files\\Vantrix\\vtx.exe", false},
         {kUser + "\\Broken.lnk", "", false},                              // unreadable link
         {kUser + "\\SETUP wizard.lnk", "C:\\Foo\\wiz.exe", false},        // case ignored
-        // The Turkish words in Windows-1254 bytes: ı = FD, Ü = DC, ü = FC.
-        {kUser + "\\Foo Kald\xFDr.lnk", "C:\\Foo\\k.exe", false},
-        {kUser + "\\\xDCr\xFCn Kayd\xFD Foo.lnk", "C:\\Foo\\reg.exe", false},  // upper-case first letter
-        {kUser + "\\Kullan\xFD" "c\xFD K\xFDlavuzu.lnk", "C:\\Foo\\guide.exe", false},
+        {kUser + "\\Foo Kaldır.lnk", "C:\\Foo\\k.exe", false},
+        {kUser + "\\Ürün Kaydı Foo.lnk", "C:\\Foo\\reg.exe", false},  // upper-case first letter
+        {kUser + "\\Kullanıcı Kılavuzu.lnk", "C:\\Foo\\guide.exe", false},
     };
     for (const auto& c : cases) Link(c.link, c.target);
     Scan();

@@ -233,6 +233,11 @@ TEST_F(LoadThemeTest, ConversionErrorsNameTheirValue) {
     const auto r = LoadLines({"coolheight=" + std::string(100000, 'x')});
     EXPECT_FALSE(r.ok);
     EXPECT_LT(r.error.size(), 200u);
+    // Cut after whole characters: 60 of them, then "...".
+    std::string greek;
+    for (int i = 0; i < 100; ++i) greek += "Ω";
+    const auto cut = LoadLines({"coolheight=x" + greek});
+    EXPECT_NE(cut.error.find("'x" + greek.substr(0, 59 * 2) + "...'"), std::string::npos) << cut.error;
 }
 
 TEST_F(LoadThemeTest, FallbackChain) {

@@ -69,12 +69,13 @@ TEST(ThemeFile, OtherValueForms) {
 }
 
 TEST(ThemeFile, BareFileNames) {
-    for (const char* name : {"back1.bmp", "My Theme", "a..b.bmp", ".hidden.bmp", "console.bmp", "COM10.bmp", "LPT0"})
+    for (const char* name : {"back1.bmp", "My Theme", "a..b.bmp", ".hidden.bmp", "console.bmp", "COM10.bmp", "LPT0",
+                             "COMé.bmp"})
         EXPECT_TRUE(IsBareFileName(name)) << name;
     for (const char* name : {"", ".", "..", "...", ". .", "..\\x.bmp", "../x.bmp", "a\\b.bmp", "a/b.bmp", "C:x.bmp",
                              "x.bmp:stream", "\\\\server\\share\\x.bmp", "CON", "con.bmp", "NUL", "Nul.txt", "AUX",
                              "PRN.bmp", "COM1", "com9.bmp", "LPT1", "lpt5.bmp", "CON .bmp", "CONOUT$", "x?.bmp",
-                             "x*.bmp", "a|b", "tab\there"})
+                             "x*.bmp", "a|b", "tab\there", "COM¹.bmp", "lpt³"})
         EXPECT_FALSE(IsBareFileName(name)) << name;
 }
 

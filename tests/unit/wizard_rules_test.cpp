@@ -225,14 +225,15 @@ TEST_F(EditorsTest, DuplicateWarningIgnoresCaseOnBothSides) {
     // The manager stores names as typed; the launcher and the manager's search ignore their
     // case, so the warning does too, by the locale's rules and not only for ASCII.
     Add("Notes", "File");
-    Add("\xC9lan", "Program");  // "Élan" in the ANSI code page
+    Add("Élan", "Program");
+    Add("Σοφία", "Program");
     Add("my notes", "File");
     struct Case {
         std::string typed;
         bool warning;
     };
     for (const auto& c : std::vector<Case>{{"notes", true}, {"NOTES", true}, {"note", false},
-                                           {"\xE9LAN", true}, {"elan", false},
+                                           {"éLAN", true}, {"elan", false}, {"σΟΦΊΑ", true},
                                            {"My|Notes", true}}) {  // stored with a blank for its "|"
         WizardForm f = wizard.ReadyFields();
         f.name = c.typed;

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_shell.h"
 
 namespace vtx::win32::test {
@@ -14,17 +15,15 @@ namespace vtx::win32::test {
 // Saves a shell link to target at link_path; false when the shell refuses.
 inline bool MakeLink(const std::string& link_path, const std::string& target) {
     EnsureComInitialised();
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+    IShellLinkW* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                 reinterpret_cast<void**>(&link))))
         return false;
     bool saved = false;
     IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->SetPath(target.c_str())) &&
+    if (SUCCEEDED(link->SetPath(Utf8ToWide(target).c_str())) &&
         SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t wide[MAX_PATH] = {};
-        MultiByteToWideChar(CP_ACP, 0, link_path.c_str(), -1, wide, MAX_PATH);
-        saved = SUCCEEDED(file->Save(wide, TRUE));
+        saved = SUCCEEDED(file->Save(Utf8ToWide(link_path).c_str(), TRUE));
         file->Release();
     }
     link->Release();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
 
 namespace vtx::win32 {
@@ -11,13 +12,14 @@ std::string ValueName() { return "vtx-test-" + std::to_string(GetCurrentProcessI
 
 // Reads a Run value directly, to see what the code under test stored.
 std::string RawRunValue(HKEY root, const std::string& name, DWORD& type) {
-    char data[512] = {};
-    DWORD size = sizeof data - 1;
+    wchar_t data[512] = {};
+    DWORD size = sizeof data - sizeof(wchar_t);
     HKEY key = nullptr;
     if (RegOpenKeyExA(root, Win32Registry::kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return "<no key>";
-    const LSTATUS r = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    const LSTATUS r =
+        RegQueryValueExW(key, Utf8ToWide(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
     RegCloseKey(key);
-    return r == ERROR_SUCCESS ? std::string(data) : "<no value>";
+    return r == ERROR_SUCCESS ? WideToUtf8(data) : "<no value>";
 }
 
 class RunKeyTest : public ::testing::TestWithParam<Hive> {
@@ -42,6 +44,11 @@ TEST_P(RunKeyTest, WritesFindsAndDeletesAStringValue) {
 
     ASSERT_TRUE(registry.WriteRunValue(hive, name, "other"));  // rewriting replaces
     EXPECT_EQ(RawRunValue(Root(), name, type), "other");
+
+    const std::string unicode = "\"C:\\Программы\\中文 😀\\vantrix.exe\" ns";  // stored whole
+    ASSERT_TRUE(registry.WriteRunValue(hive, name, unicode));
+    EXPECT_EQ(RawRunValue(Root(), name, type), unicode);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
 
     EXPECT_TRUE(registry.DeleteRunValue(hive, name));
     EXPECT_FALSE(registry.RunValueExists(hive, name));

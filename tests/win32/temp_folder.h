@@ -1,29 +1,32 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with its contents at the end.
+// Paths are UTF-8, as everywhere in the program.
 
 #include "platform/win32/windows_api.h"
 
 #include <string>
 
+#include "platform/win32/wide.h"
+
 namespace vtx::win32::test {
 
-inline void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA data{};
-    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+inline void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW data{};
+    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = data.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + "\\" + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            const std::wstring name = data.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTree(path);
             else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(find, &data));
+                DeleteFileW(path.c_str());
+        } while (FindNextFileW(find, &data));
         FindClose(find);
     }
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 class TempFolder {
@@ -40,7 +43,7 @@ public:
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
-    ~TempFolder() { RemoveTree(path_); }
+    ~TempFolder() { RemoveTree(Utf8ToWide(path_)); }
 
     [[nodiscard]] const std::string& path() const noexcept { return path_; }
     [[nodiscard]] std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
@@ -51,8 +54,8 @@ private:
 
 // Creates or replaces a file with bytes directly, without the code under test.
 inline bool PutFile(const std::string& path, const std::string& bytes) {
-    const HANDLE h =
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE h = CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     const BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -60,7 +63,9 @@ inline bool PutFile(const std::string& path, const std::string& bytes) {
     return ok && written == bytes.size();
 }
 
-inline bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+inline bool Exists(const std::string& path) {
+    return GetFileAttributesW(Utf8ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 inline std::string SystemFolder() {
     char buffer[MAX_PATH] = {};

@@ -36,13 +36,23 @@ TEST(Win32Text, ComparesOnlyTheGivenCharacters) {
     EXPECT_EQ(text.CompareNoCase(whole.substr(0, 3), "ABC"), 0);  // views need no terminating NUL
 }
 
-TEST(Win32Text, ChangesCaseOfWindows1252Letters) {
-    if (GetACP() != 1252) GTEST_SKIP() << "ANSI code page is " << GetACP();
+TEST(Win32Text, ChangesCaseOfEveryScript) {
     Win32Text text;
-    // A with grave, E with acute, O with diaeresis, S with caron, Y with diaeresis.
-    EXPECT_EQ(text.ToLower("\xC0\xC9\xD6\x8A\x9F Vantrix"), "\xE0\xE9\xF6\x9A\xFF vantrix");
-    EXPECT_EQ(text.ToUpper("\xE0\xE9\xF6\x9A\xFF vantrix"), "\xC0\xC9\xD6\x8A\x9F VANTRIX");
-    EXPECT_EQ(text.ToLower("\xD7|1"), "\xD7|1");  // the multiplication sign is no letter
+    struct Case {
+        std::string text, lower, upper;
+    };
+    const Case cases[] = {
+        {"ÀÉÖŠŸ Vantrix", "àéöšÿ vantrix", "ÀÉÖŠŸ VANTRIX"},
+        {"Éclair", "éclair", "ÉCLAIR"},
+        {"Σοφία", "σοφία", "ΣΟΦΊΑ"},
+        {"Москва Ёж", "москва ёж", "МОСКВА ЁЖ"},
+        {"中文 😀 Abc", "中文 😀 abc", "中文 😀 ABC"},
+        {"×|1", "×|1", "×|1"},  // the multiplication sign is no letter
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(text.ToLower(c.text), c.lower) << c.text;
+        EXPECT_EQ(text.ToUpper(c.text), c.upper) << c.text;
+    }
     EXPECT_EQ(text.ToLower(""), "");
 }
 

@@ -21,7 +21,8 @@ TEST(Win32TextSortKey, KeysOrderLikeTheCollation) {
         "",      "a",    "A",      "b",      "calc",     "Calc",    "calc|x",  "calc2|x", "calculator|x",
         "co-op", "coop", "co op",  "it's",   "its",      "1",       "10",      "9",       "|",
         "a|b",   "a b",  "ab",     "_x",     "-x",       "x-",      "c:\\",    "C:\\a",   "www.x",
-        "\xE9t\xE9", "ete", "\xC9T\xC9", "\xFC" "ber", "uber", "\xDF", "ss", "z", "Z", "zz", "\xE6", "ae"};
+        "été", "ete", "ÉTÉ", "über", "uber", "ß", "ss", "z", "Z", "zz", "æ", "ae",
+        "Éclair", "eclair", "Σοφία", "σοφια", "ΣΟΦΊΑ", "Москва", "москва", "Ёж", "中文", "中", "😀", "😀x", "a😀"};
     for (const auto& a : samples) {
         for (const auto& b : samples) {
             const int collation = Sign(text.CompareNoCase(a, b));
@@ -37,7 +38,9 @@ TEST(Win32TextSortKey, KeysOrderLikeTheCollation) {
 TEST(Win32TextSortKey, SortedCatalogueIsInCollationOrder) {
     win32::Win32Text text;
     std::mt19937 rng(11);
-    const std::string alphabet = "aAbBeE09 |-'_.\\\xE9\xC9\xFC\xDF";
+    // Whole characters of several scripts, so every line is UTF-8.
+    const std::vector<std::string> alphabet{"a", "A", "b", "B", "e", "E", "0", "9", " ", "|", "-", "'", "_", ".",
+                                            "\\", "é", "É", "ü", "ß", "σ", "Σ", "ж", "Ж", "中", "😀"};
     std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1), len(0, 7);
     Catalogue c;
     for (int i = 0; i < 3000; ++i) {

@@ -111,7 +111,7 @@ LRESULT LauncherWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             // The move command with the client hit code (0xF011) starts the move loop but
             // moves nothing under Wine, which shifts the window only for the caption code;
             // as the caption's move the window follows the mouse everywhere.
-            if (wp == kMoveFromClient) return DefWindowProcA(hwnd(), msg, SC_MOVE | HTCAPTION, lp);
+            if (wp == kMoveFromClient) return DefWindowProcW(hwnd(), msg, SC_MOVE | HTCAPTION, lp);
             break;
         case 0x02E0:  // WM_DPICHANGED
             OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
@@ -129,7 +129,7 @@ LRESULT LauncherWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         default:
             break;
     }
-    return DefWindowProcA(hwnd(), msg, wp, lp);
+    return DefWindowProcW(hwnd(), msg, wp, lp);
 }
 
 // The window's controls: the edit box, then the result list it fills.

@@ -88,7 +88,7 @@ bool SingleInstance::Claim(HWND app_window) {
 }
 
 UINT SingleInstance::SummonMessage() noexcept {
-    static const UINT message = RegisterWindowMessageA("Vantrix.BringUpLauncher");
+    static const UINT message = RegisterWindowMessageW(L"Vantrix.BringUpLauncher");
     return message;
 }
 
@@ -100,7 +100,7 @@ void SingleInstance::SummonFirst() const noexcept {
     GetWindowThreadProcessId(first_, &pid);
     if (pid) AllowSetForegroundWindow(pid);
     if (IsIconic(first_)) ShowWindow(first_, SW_RESTORE);
-    PostMessageA(first_, SummonMessage(), 0, 0);
+    PostMessageW(first_, SummonMessage(), 0, 0);
 }
 
 SingleInstance::~SingleInstance() {

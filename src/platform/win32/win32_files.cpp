@@ -3,6 +3,7 @@
 #include "platform/win32/windows_api.h"
 
 #include "platform/win32/handles.h"
+#include "platform/win32/wide.h"
 
 namespace vtx::win32 {
 namespace {
@@ -33,11 +34,11 @@ bool IsTransient(DWORD error) noexcept {
 constexpr int kMoveAttempts = 5;
 constexpr DWORD kMoveRetryMs = 50;
 
-// FindFirstFileA's handle, closed with FindClose; INVALID_HANDLE_VALUE means none.
+// FindFirstFileW's handle, closed with FindClose; INVALID_HANDLE_VALUE means none.
 class FindHandle {
 public:
-    FindHandle(const std::string& pattern, WIN32_FIND_DATAA& data) noexcept
-        : h_(FindFirstFileA(pattern.c_str(), &data)) {}
+    FindHandle(const std::wstring& pattern, WIN32_FIND_DATAW& data) noexcept
+        : h_(FindFirstFileW(pattern.c_str(), &data)) {}
     FindHandle(const FindHandle&) = delete;
     FindHandle& operator=(const FindHandle&) = delete;
     ~FindHandle() { if (ok()) FindClose(h_); }
@@ -58,22 +59,25 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
+DWORD Attributes(const std::string& path) { return GetFileAttributesW(Utf8ToWide(path).c_str()); }
+
 }  // namespace
 
 bool Win32Files::FileExists(const std::string& path) {
-    const DWORD a = GetFileAttributesA(path.c_str());
+    const DWORD a = Attributes(path);
     return a != kNoAttributes && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool Win32Files::FolderExists(const std::string& path) {
-    const DWORD a = GetFileAttributesA(path.c_str());
+    const DWORD a = Attributes(path);
     return a != kNoAttributes && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 FileRead Win32Files::ReadFile(const std::string& path) {
     FileRead r;
     if (path.empty()) return r;
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const std::wstring wide = Utf8ToWide(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == kNoAttributes) {
         r.status = IsNotThere(GetLastError()) ? ReadStatus::Missing : ReadStatus::Unreadable;
         return r;
@@ -81,7 +85,7 @@ FileRead Win32Files::ReadFile(const std::string& path) {
     r.status = ReadStatus::Unreadable;
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return r;
 
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    UniqueFile file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.valid()) {
         if (IsNotThere(GetLastError())) r.status = ReadStatus::Missing;  // deleted meanwhile
@@ -110,44 +114,45 @@ FileRead Win32Files::ReadFile(const std::string& path) {
 bool Win32Files::WriteFileAtomic(const std::string& path, std::string_view bytes) {
     if (path.empty()) return false;
     // A read-only file or a folder in the way cannot be replaced; don't leave a .tmp for it.
-    const DWORD target = GetFileAttributesA(path.c_str());
+    const std::wstring wide = Utf8ToWide(path);
+    const DWORD target = GetFileAttributesW(wide.c_str());
     if (target != kNoAttributes && (target & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) return false;
 
-    const std::string tmp = path + ".tmp";
+    const std::wstring tmp = wide + L".tmp";
     {
-        UniqueFile file(CreateFileA(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+        UniqueFile file(CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                     nullptr));
         if (!file.valid() && GetLastError() == ERROR_ACCESS_DENIED) {
             // A read-only leftover of an earlier attempt.
-            SetFileAttributesA(tmp.c_str(), FILE_ATTRIBUTE_NORMAL);
-            file.reset(CreateFileA(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+            SetFileAttributesW(tmp.c_str(), FILE_ATTRIBUTE_NORMAL);
+            file.reset(CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                    nullptr));
         }
         if (!file.valid()) return false;
         const bool written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
         const bool closed = CloseHandle(file.release()) != 0;
         if (!written || !closed) {
-            DeleteFileA(tmp.c_str());
+            DeleteFileW(tmp.c_str());
             return false;
         }
     }
     for (int attempt = 1;; ++attempt) {
-        if (MoveFileExA(tmp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        if (MoveFileExW(tmp.c_str(), wide.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
         if (attempt == kMoveAttempts || !IsTransient(GetLastError())) break;
         Sleep(kMoveRetryMs);
     }
-    DeleteFileA(tmp.c_str());
+    DeleteFileW(tmp.c_str());
     return false;
 }
 
 bool Win32Files::CreateFolder(const std::string& path) {
-    return CreateDirectoryA(path.c_str(), nullptr) || FolderExists(path);
+    return CreateDirectoryW(Utf8ToWide(path).c_str(), nullptr) || FolderExists(path);
 }
 
-bool Win32Files::DeleteFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool Win32Files::DeleteFile(const std::string& path) { return DeleteFileW(Utf8ToWide(path).c_str()) != 0; }
 
 bool Win32Files::CopyFile(const std::string& from, const std::string& to) {
-    return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+    return CopyFileW(Utf8ToWide(from).c_str(), Utf8ToWide(to).c_str(), FALSE) != 0;
 }
 
 std::vector<FolderEntry> Win32Files::ListFolder(const std::string& folder) {
@@ -156,15 +161,17 @@ std::vector<FolderEntry> Win32Files::ListFolder(const std::string& folder) {
     std::string pattern = folder;
     if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/') pattern += '\\';
     pattern += '*';
-    WIN32_FIND_DATAA data{};
-    FindHandle find(pattern, data);
+    WIN32_FIND_DATAW data{};
+    FindHandle find(Utf8ToWide(pattern), data);
     if (!find.ok()) return out;
     do {
-        const std::string_view name = data.cFileName;
-        if (name == "." || name == "..") continue;
-        out.push_back({std::string(name), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
-    } while (FindNextFileA(find.get(), &data));
+        const std::wstring_view name = data.cFileName;
+        if (name == L"." || name == L"..") continue;
+        out.push_back({WideToUtf8(name), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (FindNextFileW(find.get(), &data));
     return out;
 }
+
+std::string Win32Files::AnsiToUtf8(std::string_view bytes) { return win32::AnsiToUtf8(bytes); }
 
 }  // namespace vtx::win32

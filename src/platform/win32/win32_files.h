@@ -5,7 +5,7 @@
 
 namespace vtx::win32 {
 
-// The real file system through the ANSI file functions.
+// The real file system through the wide (UTF-16) file functions.
 class Win32Files : public Files {
 public:
     // Files larger than this are refused as unreadable rather than loaded whole.
@@ -19,6 +19,7 @@ public:
     bool DeleteFile(const std::string& path) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+    std::string AnsiToUtf8(std::string_view bytes) override;
 };
 
 }  // namespace vtx::win32

@@ -2,13 +2,15 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/wide.h"
+
 namespace vtx::win32 {
 namespace {
 
 UniqueIcon ExtractOne(const std::string& source, int index, bool large) {
     if (source.empty()) return {};
     HICON icon = nullptr;
-    const UINT n = ExtractIconExA(source.c_str(), index, large ? &icon : nullptr, large ? nullptr : &icon, 1);
+    const UINT n = ExtractIconExW(Utf8ToWide(source).c_str(), index, large ? &icon : nullptr, large ? nullptr : &icon, 1);
     if (n == 0 || n == UINT_MAX) {
         if (icon) DestroyIcon(icon);
         return {};

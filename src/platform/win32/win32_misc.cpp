@@ -8,6 +8,7 @@
 #include "platform/windows_version.h"
 #include "platform/command_line.h"
 #include "platform/win32/ui/message_box.h"
+#include "platform/win32/wide.h"
 
 namespace vtx::win32 {
 namespace {
@@ -22,7 +23,7 @@ public:
     GlobalLockGuard(const GlobalLockGuard&) = delete;
     GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
     ~GlobalLockGuard() { if (p_) GlobalUnlock(h_); }
-    [[nodiscard]] char* get() const noexcept { return static_cast<char*>(p_); }
+    [[nodiscard]] wchar_t* get() const noexcept { return static_cast<wchar_t*>(p_); }
 private:
     HGLOBAL h_;
     void* p_;
@@ -49,8 +50,8 @@ bool Win32Clipboard::Open() {
     if (!owner) {
         // Text set while no window owns the clipboard may be dropped; give it an owner.
         if (!own_window_)
-            own_window_ = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                          GetModuleHandleA(nullptr), nullptr);
+            own_window_ = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                          GetModuleHandleW(nullptr), nullptr);
         owner = own_window_;
     }
     // Another program may hold the clipboard for a moment.
@@ -65,7 +66,8 @@ bool Win32Clipboard::SetText(const std::string& text) {
     if (!Open()) return false;
     ClipboardCloser closer;
     if (!EmptyClipboard()) return false;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    const std::wstring wide = Utf8ToWide(text);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
     if (!memory) return false;
     {
         GlobalLockGuard lock(memory);
@@ -73,9 +75,9 @@ bool Win32Clipboard::SetText(const std::string& text) {
             GlobalFree(memory);
             return false;
         }
-        std::memcpy(lock.get(), text.c_str(), text.size() + 1);
+        std::memcpy(lock.get(), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
     }
-    if (!SetClipboardData(CF_TEXT, memory)) {
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) {
         GlobalFree(memory);
         return false;
     }
@@ -83,14 +85,15 @@ bool Win32Clipboard::SetText(const std::string& text) {
 }
 
 std::string Win32Clipboard::GetText() {
-    if (!IsClipboardFormatAvailable(CF_TEXT) || !Open()) return {};
+    // Windows offers text put there in any format as CF_UNICODETEXT too.
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !Open()) return {};
     ClipboardCloser closer;
-    HGLOBAL data = GetClipboardData(CF_TEXT);
+    HGLOBAL data = GetClipboardData(CF_UNICODETEXT);
     if (!data) return {};
     GlobalLockGuard lock(data);
     if (!lock.get()) return {};
-    const std::size_t limit = GlobalSize(data);
-    return std::string(lock.get(), strnlen(lock.get(), limit));
+    const std::size_t limit = GlobalSize(data) / sizeof(wchar_t);
+    return WideToUtf8(std::wstring_view(lock.get(), wcsnlen(lock.get(), limit)));
 }
 
 // ---------------------------------------------------------------- prompts
@@ -106,11 +109,11 @@ bool Win32Prompts::AskYesNoCaptioned(const std::string& caption, const std::stri
 // ---------------------------------------------------------------- system
 
 std::string ExecutablePath() {
-    std::vector<char> buffer(MAX_PATH);
+    std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
-        const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0) return {};
-        if (n < buffer.size()) return std::string(buffer.data(), n);
+        if (n < buffer.size()) return WideToUtf8(std::wstring_view(buffer.data(), n));
         if (buffer.size() >= 32768) return {};
         buffer.resize(buffer.size() * 2);  // the name was cut off
     }
@@ -124,67 +127,70 @@ std::string Win32System::ProgramFolder() {
 std::string Win32System::ExecutablePath() { return win32::ExecutablePath(); }
 
 std::string Win32System::SystemFolder() {
-    char path[MAX_PATH] = {};
-    const UINT n = GetSystemDirectoryA(path, MAX_PATH);
+    wchar_t path[MAX_PATH] = {};
+    const UINT n = GetSystemDirectoryW(path, MAX_PATH);
     if (n == 0 || n >= MAX_PATH) return {};
-    return std::string(path, n);
+    return WideToUtf8(std::wstring_view(path, n));
 }
 
 std::string Win32System::SpecialFolder(int csidl) {
     PIDLIST_ABSOLUTE pidl = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &pidl)) || !pidl) return {};
-    char path[MAX_PATH] = {};
-    const bool ok = SHGetPathFromIDListA(pidl, path) != 0;
+    wchar_t path[MAX_PATH] = {};
+    const bool ok = SHGetPathFromIDListW(pidl, path) != 0;
     CoTaskMemFree(pidl);
     if (!ok) return {};
-    std::string out(path);
+    std::string out = WideToUtf8(path);
     while (!out.empty() && out.back() == '\\') out.pop_back();
     return out;
 }
 
 int Win32System::WindowsVersionCode() {
-    OSVERSIONINFOA info{};
+    OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    if (!GetVersionExA(&info)) return 0;
+    if (!GetVersionExW(&info)) return 0;
 #pragma GCC diagnostic pop
-    return vtx::WindowsVersionCode(static_cast<int>(info.dwPlatformId), info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber, info.szCSDVersion);
+    return vtx::WindowsVersionCode(static_cast<int>(info.dwPlatformId), info.dwMajorVersion, info.dwMinorVersion,
+                                   info.dwBuildNumber, WideToUtf8(info.szCSDVersion));
 }
 
 Size Win32System::WorkArea() {
     RECT r{};
-    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) return {r.right - r.left, r.bottom - r.top};
+    if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) return {r.right - r.left, r.bottom - r.top};
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
 // An old start-with-Windows entry named the program without quotes; its "ns" still counts.
-std::string Win32System::FirstParameter() { return FirstParameterAfterProgram(GetCommandLineA(), ExecutablePath()); }
+std::string Win32System::FirstParameter() { return FirstParameterAfterProgram(WideToUtf8(GetCommandLineW()), ExecutablePath()); }
 
 std::string Win32System::ExpandEnvironment(const std::string& text) {
     if (text.find('%') == std::string::npos) return text;
-    std::string out(MAX_PATH, '\0');
+    const std::wstring wide = Utf8ToWide(text);
+    std::wstring out(MAX_PATH, L'\0');
     for (int attempt = 0; attempt < 3; ++attempt) {
-        const DWORD n = ExpandEnvironmentStringsA(text.c_str(), out.data(), static_cast<DWORD>(out.size()));
+        const DWORD n = ExpandEnvironmentStringsW(wide.c_str(), out.data(), static_cast<DWORD>(out.size()));
         if (n == 0) return text;  // nothing could be expanded: the text as written
         if (n <= out.size()) {
             out.resize(n - 1);  // n counts the terminating zero
-            return out;
+            return WideToUtf8(out);
         }
-        out.assign(n, '\0');
+        out.assign(n, L'\0');
     }
     return text;
 }
 
 FileVersion Win32System::FileVersionOf(const std::string& path) {
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    const std::wstring wide = Utf8ToWide(path);
+    const DWORD size = GetFileVersionInfoSizeW(wide.c_str(), &ignored);
     if (size == 0) return {};
     std::vector<char> block(size);
-    if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data())) return {};
+    if (!GetFileVersionInfoW(wide.c_str(), 0, size, block.data())) return {};
     void* value = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(block.data(), "\\", &value, &length) || !value || length < sizeof(VS_FIXEDFILEINFO))
+    if (!VerQueryValueW(block.data(), L"\\", &value, &length) || !value || length < sizeof(VS_FIXEDFILEINFO))
         return {};
     VS_FIXEDFILEINFO fixed;
     std::memcpy(&fixed, value, sizeof fixed);

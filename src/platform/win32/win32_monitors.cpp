@@ -10,7 +10,7 @@ ScreenRect From(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (GetMonitorInfoA(monitor, &info))
+    if (GetMonitorInfoW(monitor, &info))
         reinterpret_cast<std::vector<MonitorArea>*>(data)->push_back({From(info.rcMonitor), From(info.rcWork)});
     return TRUE;
 }

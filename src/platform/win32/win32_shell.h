@@ -7,7 +7,7 @@ namespace vtx::win32 {
 // any number of times; a thread already in another apartment keeps it.
 void EnsureComInitialised() noexcept;
 
-// The Windows shell: ShellExecuteA, WinExec, file associations and shell links.
+// The Windows shell: ShellExecuteW, CreateProcessW, file associations and shell links.
 class Win32Shell : public Shell {
 public:
     void Execute(const ShellRequest& request) override;
@@ -16,7 +16,7 @@ public:
     std::string ResolveLink(const std::string& path) override;
 
 private:
-    // ShellExecuteExA with "runas": Windows asks for an administrator's consent first.
+    // ShellExecuteExW with "runas": Windows asks for an administrator's consent first.
     static void RunAsAdministrator(const ShellRequest& request);
 };
 

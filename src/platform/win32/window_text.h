@@ -1,5 +1,5 @@
 #pragma once
-// The text of a window or control.
+// The text of a window or control, as UTF-8.
 
 #include <windows.h>
 

@@ -7,12 +7,13 @@
 #include <tuple>
 
 #include "platform/win32/ui/dpi.h"
+#include "platform/win32/wide.h"
 
 namespace vtx::ui {
 namespace {
 
 struct KindInfo {
-    const char* cls;
+    const wchar_t* cls;
     DWORD style;
     DWORD ex_style;
 };
@@ -20,29 +21,29 @@ struct KindInfo {
 KindInfo InfoOf(Kind kind) {
     switch (kind) {
         case Kind::Label:
-        case Kind::Heading: return {"STATIC", SS_LEFT, 0};
-        case Kind::Edit: return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER, 0};
-        case Kind::Button: return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
-        case Kind::DefButton: return {"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 0};
-        case Kind::Check: return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+        case Kind::Heading: return {L"STATIC", SS_LEFT, 0};
+        case Kind::Edit: return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER, 0};
+        case Kind::Button: return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+        case Kind::DefButton: return {L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 0};
+        case Kind::Check: return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
         // Transparent, so that what lies beneath shows through its frame.
-        case Kind::Group: return {"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT};
-        case Kind::ListBox: return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0};
-        case Kind::ComboList: return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
-        case Kind::Tabs: return {WC_TABCONTROLA, WS_TABSTOP | WS_CLIPSIBLINGS, 0};
-        case Kind::Slider: return {TRACKBAR_CLASSA, WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS, 0};
-        case Kind::Link: return {"SysLink", WS_TABSTOP, 0};
-        case Kind::Line: return {"STATIC", SS_ETCHEDVERT, 0};
-        case Kind::Panel: return {"STATIC", SS_WHITERECT, 0};
-        case Kind::Combo: return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
+        case Kind::Group: return {L"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT};
+        case Kind::ListBox: return {L"LISTBOX", WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0};
+        case Kind::ComboList: return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+        case Kind::Tabs: return {WC_TABCONTROLW, WS_TABSTOP | WS_CLIPSIBLINGS, 0};
+        case Kind::Slider: return {TRACKBAR_CLASSW, WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS, 0};
+        case Kind::Link: return {L"SysLink", WS_TABSTOP, 0};
+        case Kind::Line: return {L"STATIC", SS_ETCHEDVERT, 0};
+        case Kind::Panel: return {L"STATIC", SS_WHITERECT, 0};
+        case Kind::Combo: return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
         case Kind::Spin:
-            return {UPDOWN_CLASSA, UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_AUTOBUDDY, 0};
-        case Kind::Canvas: return {"STATIC", SS_OWNERDRAW, 0};
+            return {UPDOWN_CLASSW, UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_AUTOBUDDY, 0};
+        case Kind::Canvas: return {L"STATIC", SS_OWNERDRAW, 0};
         case Kind::CheckList:
-            return {WC_LISTVIEWA, WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
+            return {WC_LISTVIEWW, WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
                                       LVS_SHOWSELALWAYS | LVS_OWNERDATA, 0};
     }
-    return {"STATIC", 0, 0};
+    return {L"STATIC", 0, 0};
 }
 
 // Unticked and ticked boxes, state images 1 and 2; the list view destroys the list with itself.
@@ -68,10 +69,10 @@ HIMAGELIST MakeCheckBoxImages() {
 }
 
 HFONT MakeFont(UINT dpi, bool bold, bool underline) {
-    NONCLIENTMETRICSA m{};
+    NONCLIENTMETRICSW m{};
     m.cbSize = sizeof m;
-    LOGFONTA lf{};
-    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0)) {
+    LOGFONTW lf{};
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0)) {
         lf = m.lfMessageFont;
         // The system answers at its own DPI; the font follows the window's.
         HDC dc = GetDC(nullptr);
@@ -79,12 +80,12 @@ HFONT MakeFont(UINT dpi, bool bold, bool underline) {
         if (dc) ReleaseDC(nullptr, dc);
         lf.lfHeight = MulDiv(lf.lfHeight, static_cast<int>(dpi), system_dpi > 0 ? system_dpi : 96);
     } else {
-        lstrcpynA(lf.lfFaceName, "Segoe UI", LF_FACESIZE);
+        lstrcpynW(lf.lfFaceName, L"Segoe UI", LF_FACESIZE);
         lf.lfHeight = -Scale(12, dpi);
     }
     if (bold) lf.lfWeight = FW_BOLD;
     lf.lfUnderline = underline ? TRUE : FALSE;
-    return CreateFontIndirectA(&lf);
+    return CreateFontIndirectW(&lf);
 }
 
 }  // namespace
@@ -103,7 +104,7 @@ void ControlSet::Create(HWND parent, std::span<const Control> table, UINT dpi) {
     parent_ = parent;
     table_ = table;
     dpi_ = dpi;
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     windows_.clear();
     suppressed_.assign(table.size(), false);
     for (const Control& c : table) {
@@ -112,7 +113,7 @@ void ControlSet::Create(HWND parent, std::span<const Control> table, UINT dpi) {
         if (c.page <= 1 && !c.hidden) style |= WS_VISIBLE;
         std::string text = c.kind == Kind::Tabs ? "" : c.text;
         if (c.kind == Kind::Link) text = std::string("<a>") + c.text + "</a>";
-        HWND w = CreateWindowExA(info.ex_style, info.cls, text.c_str(), style, Scale(c.box.x, dpi),
+        HWND w = CreateWindowExW(info.ex_style, info.cls, win32::Utf8ToWide(text).c_str(), style, Scale(c.box.x, dpi),
                                  Scale(c.box.y, dpi), Scale(c.box.w, dpi), Scale(c.box.h, dpi), parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
         if (w && c.kind == Kind::Tabs) {
@@ -121,11 +122,11 @@ void ControlSet::Create(HWND parent, std::span<const Control> table, UINT dpi) {
             for (std::size_t start = 0; start <= names.size();) {
                 std::size_t bar = names.find('|', start);
                 if (bar == std::string::npos) bar = names.size();
-                std::string name = names.substr(start, bar - start);
-                TCITEMA item{};
+                std::wstring name = win32::Utf8ToWide(names.substr(start, bar - start));
+                TCITEMW item{};
                 item.mask = TCIF_TEXT;
                 item.pszText = name.data();
-                SendMessageA(w, TCM_INSERTITEMA, index++, reinterpret_cast<LPARAM>(&item));
+                SendMessageW(w, TCM_INSERTITEMW, index++, reinterpret_cast<LPARAM>(&item));
                 start = bar + 1;
             }
         }
@@ -135,9 +136,9 @@ void ControlSet::Create(HWND parent, std::span<const Control> table, UINT dpi) {
             ListView_SetExtendedListViewStyle(w, LVS_EX_FULLROWSELECT);
             ListView_SetCallbackMask(w, LVIS_STATEIMAGEMASK);
             if (HIMAGELIST boxes = MakeCheckBoxImages()) ListView_SetImageList(w, boxes, LVSIL_STATE);
-            LVCOLUMNA column{};
+            LVCOLUMNW column{};
             column.mask = LVCF_WIDTH;
-            SendMessageA(w, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+            SendMessageW(w, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
         }
         windows_.push_back(w);
     }
@@ -156,11 +157,11 @@ void ControlSet::Relayout(UINT dpi) {
         if (table_[i].kind == Kind::Link) {
             // Wine's link control deletes the font it was given when it goes; it gets a copy
             // of its own, so the fonts every other control shares stay alive.
-            LOGFONTA lf{};
-            GetObjectA(font, sizeof lf, &lf);
-            font = CreateFontIndirectA(&lf);
+            LOGFONTW lf{};
+            GetObjectW(font, sizeof lf, &lf);
+            font = CreateFontIndirectW(&lf);
         }
-        SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (batch) {
             batch = DeferWindowPos(batch, w, nullptr, Scale(b.x, dpi), Scale(b.y, dpi), Scale(b.w, dpi),
                                    Scale(b.h, dpi), SWP_NOZORDER | SWP_NOACTIVATE);

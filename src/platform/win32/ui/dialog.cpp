@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/wide.h"
 #include "platform/win32/window_text.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/ui/dpi.h"
@@ -37,7 +38,7 @@ Dialog::~Dialog() {
 
 bool Dialog::MakeDialog(HINSTANCE instance, HWND owner, const DialogFrame& frame, std::span<const Control> table) {
     frame_ = frame;
-    RegisterFormClass(instance, frame.class_name, CS_DBLCLKS, LoadIconA(instance, MAKEINTRESOURCEA(1)),
+    RegisterFormClass(instance, frame.class_name, CS_DBLCLKS, LoadIconW(instance, MAKEINTRESOURCEW(1)),
                       GetSysColorBrush(COLOR_BTNFACE));
     POINT cursor{};
     GetCursorPos(&cursor);
@@ -68,14 +69,14 @@ bool Dialog::PreTranslate(MSG& msg) {
     if (KeyPreview(msg)) return true;
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && KeyHeld(VK_CONTROL) && frame_.tabs_id) {
         HWND tabs = Item(frame_.tabs_id);
-        const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-        const int current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+        const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+        const int current = static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
         const bool back = KeyHeld(VK_SHIFT);
         if (count > 0) SelectPage((current + (back ? count - 1 : 1)) % count);
         SetFocus(tabs);  // the control that had the keyboard may be on the page just hidden
         return true;
     }
-    return IsDialogMessageA(self, &msg) != FALSE;
+    return IsDialogMessageW(self, &msg) != FALSE;
 }
 
 void Dialog::Show() {
@@ -90,7 +91,7 @@ void Dialog::Show() {
             GetCursorPos(&cursor);
             MONITORINFO mi{};
             mi.cbSize = sizeof mi;
-            GetMonitorInfoA(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &mi);
+            GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &mi);
             RECT r{};
             GetWindowRect(self, &r);
             const int w = r.right - r.left, h = r.bottom - r.top;
@@ -135,7 +136,7 @@ bool Dialog::IsShowing() const noexcept { return hwnd() && IsWindowVisible(hwnd(
 
 void Dialog::SelectPage(int index) {
     if (!frame_.tabs_id) return;
-    SendMessageA(Item(frame_.tabs_id), TCM_SETCURSEL, index, 0);
+    SendMessageW(Item(frame_.tabs_id), TCM_SETCURSEL, index, 0);
     controls_.ShowPage(index + 1);
 }
 
@@ -149,15 +150,17 @@ LRESULT Dialog::PageColours(HDC dc, HWND control) const {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }
 
-bool Dialog::Checked(int id) const noexcept { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool Dialog::Checked(int id) const noexcept { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void Dialog::SetChecked(int id, bool on) const noexcept {
-    SendMessageA(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 std::string Dialog::Text(int id) const { return win32::WindowText(Item(id)); }
 
-void Dialog::SetText(int id, const std::string& text) const { SetWindowTextA(Item(id), text.c_str()); }
+void Dialog::SetText(int id, const std::string& text) const {
+    SetWindowTextW(Item(id), win32::Utf8ToWide(text).c_str());
+}
 
 void Dialog::OnDpiChanged(UINT dpi, const RECT& r) {
     SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -185,7 +188,7 @@ LRESULT Dialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_NOTIFY: {
             const auto& header = *reinterpret_cast<const NMHDR*>(lp);
             if (frame_.tabs_id && static_cast<int>(header.idFrom) == frame_.tabs_id && header.code == TCN_SELCHANGE) {
-                controls_.ShowPage(static_cast<int>(SendMessageA(header.hwndFrom, TCM_GETCURSEL, 0, 0)) + 1);
+                controls_.ShowPage(static_cast<int>(SendMessageW(header.hwndFrom, TCM_GETCURSEL, 0, 0)) + 1);
                 return 0;
             }
             return OnNotify(header);

@@ -7,7 +7,7 @@ namespace {
 // systems without them.
 template <class F>
 F UserFunction(const char* name) noexcept {
-    HMODULE user = GetModuleHandleA("user32.dll");
+    HMODULE user = GetModuleHandleW(L"user32.dll");
     return user ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(user, name))) : nullptr;
 }
 
@@ -44,7 +44,7 @@ UINT DpiOf(HWND window) noexcept {
 UINT DpiAt(POINT pt) noexcept {
     using GetMonitorDpi = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     static const auto get = [] {
-        HMODULE shcore = LoadLibraryA("shcore.dll");
+        HMODULE shcore = LoadLibraryW(L"shcore.dll");
         return shcore ? reinterpret_cast<GetMonitorDpi>(reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
                       : nullptr;
     }();

@@ -14,7 +14,7 @@
 
 namespace vtx::ui {
 
-// The text of a row, in the ANSI code page; asked only for rows of the list.
+// The text of a row, in UTF-8; asked only for rows of the list.
 using RowText = std::function<std::string(int row)>;
 
 // Marks a list, once it is made, as one that holds texts.

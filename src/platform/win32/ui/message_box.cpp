@@ -1,5 +1,7 @@
 #include "platform/win32/ui/message_box.h"
 
+#include "platform/win32/wide.h"
+
 namespace vtx::ui {
 namespace {
 
@@ -18,10 +20,11 @@ int ShowMessage(HWND owner, const std::string& text, const std::string& caption,
     if (owner && !IsWindow(owner)) owner = nullptr;
     HWND focus = GetFocus();
     if (focus && owner && focus != owner && !IsChild(owner, focus)) focus = nullptr;
-    if (owner && (GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST)) type |= MB_TOPMOST;
+    if (owner && (GetWindowLongW(owner, GWL_EXSTYLE) & WS_EX_TOPMOST)) type |= MB_TOPMOST;
     // With its owner hidden (the launcher, behind the tray menu) nothing would bring it forward.
     if (!owner || !IsWindowVisible(owner)) type |= MB_SETFOREGROUND;
-    const int answer = MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+    const int answer =
+        MessageBoxW(owner, win32::Utf8ToWide(text).c_str(), win32::Utf8ToWide(caption).c_str(), type);
     if (focus && IsWindow(focus) && IsWindowVisible(focus) && IsWindowEnabled(focus) && owner &&
         GetActiveWindow() == owner)
         SetFocus(focus);

@@ -17,7 +17,7 @@ namespace vtx::ui {
 // active).
 [[nodiscard]] HWND MessageOwner(HWND fallback) noexcept;
 
-// MessageBoxA owned by `owner` as described above; the button pressed (IDOK, IDYES, ...).
+// MessageBoxW (the texts in UTF-8) owned by `owner` as described above; the button pressed (IDOK, IDYES, ...).
 int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT type) noexcept;
 
 }  // namespace vtx::ui

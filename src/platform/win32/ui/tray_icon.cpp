@@ -1,8 +1,22 @@
 #include "platform/win32/ui/tray_icon.h"
 
 #include "platform/win32/handles.h"
+#include "platform/win32/wide.h"
 
 namespace vtx::ui {
+namespace {
+
+// The text into a fixed field of the notification data, cut before a character that does not fit whole.
+template <std::size_t N>
+void CopyCut(wchar_t (&field)[N], const std::string& text) {
+    const std::wstring wide = win32::Utf8ToWide(text);
+    std::size_t n = wide.size() < N ? wide.size() : N - 1;
+    if (n < wide.size() && n > 0 && wide[n - 1] >= 0xD800 && wide[n - 1] <= 0xDBFF) --n;  // half a pair
+    wide.copy(field, n);
+    field[n] = L'\0';
+}
+
+}  // namespace
 
 void TrayIcon::Add(HWND window, UINT message, HICON icon, const std::string& tip) {
     if (added_) return;
@@ -13,36 +27,36 @@ void TrayIcon::Add(HWND window, UINT message, HICON icon, const std::string& tip
     data_.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
     data_.uCallbackMessage = message;
     data_.hIcon = icon;
-    lstrcpynA(data_.szTip, tip.c_str(), sizeof data_.szTip);
-    added_ = Shell_NotifyIconA(NIM_ADD, &data_) != FALSE;
+    CopyCut(data_.szTip, tip);
+    added_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
 }
 
 void TrayIcon::Remove() {
     if (!added_) return;
-    Shell_NotifyIconA(NIM_DELETE, &data_);
+    Shell_NotifyIconW(NIM_DELETE, &data_);
     added_ = false;
 }
 
 void TrayIcon::Balloon(const std::string& title, const std::string& text, int seconds) {
     if (!added_ && data_.hWnd) {
-        const NOTIFYICONDATAA d = data_;
-        Add(d.hWnd, d.uCallbackMessage, d.hIcon, d.szTip);
+        const NOTIFYICONDATAW d = data_;
+        Add(d.hWnd, d.uCallbackMessage, d.hIcon, win32::WideToUtf8(d.szTip));
     }
-    NOTIFYICONDATAA n = data_;
+    NOTIFYICONDATAW n = data_;
     n.uFlags = NIF_INFO;
-    lstrcpynA(n.szInfoTitle, title.c_str(), sizeof n.szInfoTitle);
-    lstrcpynA(n.szInfo, text.c_str(), sizeof n.szInfo);
+    CopyCut(n.szInfoTitle, title);
+    CopyCut(n.szInfo, text);
     n.dwInfoFlags = NIIF_INFO;
     n.uTimeout = static_cast<UINT>(seconds) * 1000;
-    Shell_NotifyIconA(NIM_MODIFY, &n);
+    Shell_NotifyIconW(NIM_MODIFY, &n);
 }
 
 bool TrayIcon::OnTaskbarCreated(UINT message) {
     if (message != taskbar_created_ || taskbar_created_ == 0) return false;
     added_ = false;
     if (data_.hWnd) {
-        const NOTIFYICONDATAA d = data_;
-        Add(d.hWnd, d.uCallbackMessage, d.hIcon, d.szTip);
+        const NOTIFYICONDATAW d = data_;
+        Add(d.hWnd, d.uCallbackMessage, d.hIcon, win32::WideToUtf8(d.szTip));
     }
     return true;
 }
@@ -64,8 +78,8 @@ void TrayIcon::TrackMenu(HMENU menu, POINT at, HWND window, const std::function<
     if (!IsWindowVisible(window)) {
         // Made afresh for each menu: one shown again after it had hid did not always get the
         // keyboard back under Wine.
-        stand_in.reset(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", "", WS_POPUP, at.x, at.y, 1, 1,
-                                       window, nullptr, GetModuleHandleA(nullptr), nullptr));
+        stand_in.reset(CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP, at.x, at.y, 1, 1,
+                                       window, nullptr, GetModuleHandleW(nullptr), nullptr));
         if (stand_in)
             SetWindowPos(stand_in.get(), HWND_TOPMOST, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
@@ -80,7 +94,7 @@ void TrayIcon::TrackMenu(HMENU menu, POINT at, HWND window, const std::function<
         // again, and while the menu is open again every so often.
         if (previous && GetWindowThreadProcessId(previous, nullptr) != GetCurrentThreadId()) {
             DWORD_PTR ignored = 0;
-            SendMessageTimeoutA(previous, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 200, &ignored);
+            SendMessageTimeoutW(previous, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 200, &ignored);
         }
         TakeKeyboard(owner);
         g_stand_in = owner;
@@ -91,7 +105,7 @@ void TrayIcon::TrackMenu(HMENU menu, POINT at, HWND window, const std::function<
     const int id = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
     if (timer) KillTimer(nullptr, timer);
     g_stand_in = nullptr;
-    PostMessageA(owner, WM_NULL, 0, 0);
+    PostMessageW(owner, WM_NULL, 0, 0);
     if (id) chosen(id);  // a window it shows takes the keyboard over from the stand-in
 }
 

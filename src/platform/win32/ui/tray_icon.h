@@ -34,9 +34,9 @@ public:
     void TrackMenu(HMENU menu, POINT at, HWND window, const std::function<void(int)>& chosen);
 
 private:
-    NOTIFYICONDATAA data_{};
+    NOTIFYICONDATAW data_{};
     bool added_ = false;
-    UINT taskbar_created_ = RegisterWindowMessageA("TaskbarCreated");
+    UINT taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");
 };
 
 }  // namespace vtx::ui

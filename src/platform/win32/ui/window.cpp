@@ -1,5 +1,7 @@
 #include "platform/win32/ui/window.h"
 
+#include "platform/win32/wide.h"
+
 namespace vtx::ui {
 
 Window::~Window() {
@@ -7,10 +9,11 @@ Window::~Window() {
 }
 
 bool Window::RegisterFormClass(HINSTANCE instance, const char* class_name, UINT style, HICON icon, HBRUSH background) {
-    WNDCLASSEXA existing{};
+    const std::wstring name = win32::Utf8ToWide(class_name);
+    WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, class_name, &existing)) return true;
-    WNDCLASSEXA wc{};
+    if (GetClassInfoExW(instance, name.c_str(), &existing)) return true;
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = style;
     wc.lpfnWndProc = Proc;
@@ -18,13 +21,14 @@ bool Window::RegisterFormClass(HINSTANCE instance, const char* class_name, UINT 
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hIcon = icon;
     wc.hbrBackground = background;
-    wc.lpszClassName = class_name;
-    return RegisterClassExA(&wc) != 0;
+    wc.lpszClassName = name.c_str();
+    // A wide class: typed text of any keyboard layout reaches the form whole.
+    return RegisterClassExW(&wc) != 0;
 }
 
 bool Window::CreateForm(HINSTANCE instance, const char* class_name, const char* caption, DWORD style, DWORD ex_style,
                         RECT r, HWND owner) {
-    CreateWindowExA(ex_style, class_name, caption, style, r.left, r.top, r.right - r.left, r.bottom - r.top, owner,
+    CreateWindowExW(ex_style, win32::Utf8ToWide(class_name).c_str(), win32::Utf8ToWide(caption).c_str(), style, r.left, r.top, r.right - r.left, r.bottom - r.top, owner,
                     nullptr, instance, this);
     return hwnd_ != nullptr;
 }
@@ -33,22 +37,22 @@ LRESULT Window::Handle(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp,
 
 LRESULT CALLBACK Window::Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) noexcept {
     if (msg == WM_NCCREATE) {
-        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         self->hwnd_ = w;
-        SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(w, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(w, msg, wp, lp);
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(w, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(w, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(w, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
-        return DefWindowProcA(w, msg, wp, lp);
+        return DefWindowProcW(w, msg, wp, lp);
     }
     try {
         return self->Handle(msg, wp, lp);
     } catch (...) {
         // Nothing may leave a window procedure; the event is dropped.
-        return DefWindowProcA(w, msg, wp, lp);
+        return DefWindowProcW(w, msg, wp, lp);
     }
 }
 

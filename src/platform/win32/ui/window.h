@@ -16,7 +16,8 @@ public:
 
     [[nodiscard]] HWND hwnd() const noexcept { return hwnd_; }
 
-    // Registers a form's window class (once per process) on this kit's procedure.
+    // Registers a form's window class (once per process) on this kit's procedure; names and
+    // captions are UTF-8, the windows Unicode ones.
     static bool RegisterFormClass(HINSTANCE instance, const char* class_name, UINT style = CS_DBLCLKS,
                                   HICON icon = nullptr, HBRUSH background = nullptr);
 
@@ -25,7 +26,7 @@ protected:
     bool CreateForm(HINSTANCE instance, const char* class_name, const char* caption, DWORD style, DWORD ex_style,
                     RECT screen_rect, HWND owner);
     virtual LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
-    [[nodiscard]] LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) const { return DefWindowProcA(hwnd_, msg, wp, lp); }
+    [[nodiscard]] LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) const { return DefWindowProcW(hwnd_, msg, wp, lp); }
 
 private:
     static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) noexcept;
