@@ -13,6 +13,7 @@
 #include "platform/win32/ui/message_box.h"
 #include "platform/win32/ui/subclass.h"
 #include "platform/win32/ui/dpi.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/window_text.h"
 
 namespace vtx {
@@ -334,10 +335,11 @@ void LauncherWindow::OnDropFiles(HDROP drop) {
     const Part part = HitTest(pt);
     const bool target = under == edit_ || (under == hwnd() && part != Part::MenuButton && part != Part::HideButton);
     if (target) {
-        const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
-        std::string path(kMaxDroppedPath + 1, '\0');
-        path.resize(DragQueryFileA(drop, 0, path.data(), static_cast<UINT>(path.size())));
-        HandleDroppedFile(rules_, rules_.dialogs(), path, length);
+        // The whole path, in any script; the rules refuse one too long for the record.
+        const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+        std::wstring path(static_cast<std::size_t>(length) + 1, L'\0');
+        path.resize(DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
+        HandleDroppedFile(rules_, rules_.dialogs(), win32::WideToUtf8(path));
     }
     DragFinish(drop);
 }
