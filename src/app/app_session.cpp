@@ -33,8 +33,7 @@ void AppSession::FormCreate(MainView& view, LayoutView& layout_view, ProgramPort
     // 1. No task-bar button.
     program.HideTaskbarButton();
     // 2. The Data folder; failures show up later as failed saves.
-    p_.files.CreateFolder(folders_.appdata + "Orvane");
-    p_.files.CreateFolder(folders_.data.substr(0, folders_.data.size() - 1));
+    CreateDataFolder(p_.files, folders_);
     // 3. The reference lists.
     LoadSTRLs(lists_, p_, folders_.data, folders_.program);
     GetWidgetsList();

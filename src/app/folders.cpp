@@ -13,4 +13,9 @@ Folders ResolveFolders(System& system) {
     return f;
 }
 
+void CreateDataFolder(Files& files, const Folders& folders) {
+    files.CreateFolder(folders.appdata + "Orvane");
+    files.CreateFolder(folders.data.substr(0, folders.data.size() - 1));
+}
+
 }  // namespace vtx

@@ -17,4 +17,7 @@ struct Folders {
 // path stays usable.
 [[nodiscard]] Folders ResolveFolders(System& system);
 
+// Creates the Data folder and its parent; a failure shows up later as a failed save.
+void CreateDataFolder(Files& files, const Folders& folders);
+
 }  // namespace vtx

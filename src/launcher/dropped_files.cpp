@@ -1,15 +1,15 @@
 #include "launcher/dropped_files.h"
 
 #include "catalogue/shortcut_record.h"
+#include "platform/utf8.h"
 #include "platform/trace.h"
 
 namespace vtx {
 
-bool HandleDroppedFile(LauncherRules& launcher, Dialogs& dialogs, const std::string& dropped, std::size_t path_length) {
+bool HandleDroppedFile(LauncherRules& launcher, Dialogs& dialogs, const std::string& dropped) {
     Trace("Form1.HandleDroppedFiles");
     // A path the record cannot hold whole is not cut down to another path: nothing is added.
-    if (dropped.empty() || path_length > kMaxDroppedPath || dropped.size() > kMaxDroppedPath ||
-        !FitsInField(dropped)) {
+    if (dropped.empty() || Utf8Length(dropped) > kMaxDroppedPath || !FitsInField(dropped)) {
         Trace("Form1.HandleDroppedFiles: path refused", 0);
         return false;
     }

@@ -10,12 +10,11 @@
 
 namespace vtx {
 
-// The longest dropped path taken; a longer one is never cut to a different path.
+// The longest dropped path taken, in characters; a longer one is never cut to a different path.
 inline constexpr std::size_t kMaxDroppedPath = 511;
 
-// A drop over one of the launcher's drop targets, with its first dropped path.
-// `path_length` is the length the system reports, so a path too long for the record is
-// recognised even when the copy was cut. Returns true when a shortcut was added at once.
-bool HandleDroppedFile(LauncherRules& launcher, Dialogs& dialogs, const std::string& path, std::size_t path_length);
+// A drop over one of the launcher's drop targets, with its first dropped path, whole.
+// Returns true when a shortcut was added at once.
+bool HandleDroppedFile(LauncherRules& launcher, Dialogs& dialogs, const std::string& path);
 
 }  // namespace vtx

@@ -36,9 +36,7 @@ protected:
         fp.shell.links[fake::PathKey("C:\\Desk\\Loud.LNK")] = "c:\\games\\game.exe";
         fp.files.Put("C:\\Desk\\Broken.lnk", "");
     }
-    bool Drop(const std::string& path, std::size_t length = 0) {
-        return HandleDroppedFile(rules, dialogs, path, length ? length : path.size());
-    }
+    bool Drop(const std::string& path) { return HandleDroppedFile(rules, dialogs, path); }
 
     fake::FakePlatform fp;
     fake::RecordingView view;
@@ -99,8 +97,33 @@ TEST_F(DropTest, WithoutQuickAddTheDialogAsksAndTheManagerBlocksDrops) {
 TEST_F(DropTest, PathsTheLineCannotHoldAddNothing) {
     app.settings().quickadd = true;
     view.Clear();
-    const std::string long_path = "C:\\" + std::string(kMaxDroppedPath, 'a');
-    EXPECT_FALSE(Drop(long_path.substr(0, kMaxDroppedPath), long_path.size()));  // cut copy, full length
+    // The bound counts characters, whatever their script: a path of it is taken whole, one
+    // character more adds nothing.
+    auto path_of = [](std::size_t chars, const std::string& c) {
+        std::string p = "C:\\";
+        for (std::size_t i = 3; i < chars; ++i) p += c;
+        return p;
+    };
+    const struct {
+        std::string path;
+        bool taken;
+    } bounds[] = {
+        {path_of(kMaxDroppedPath, "a"), true},       {path_of(kMaxDroppedPath + 1, "a"), false},
+        {path_of(kMaxDroppedPath, "ж"), true},  {path_of(kMaxDroppedPath + 1, "ж"), false},
+        {path_of(kMaxDroppedPath, "日"), true},  {path_of(kMaxDroppedPath, "😀"), true},
+        {path_of(kMaxDroppedPath + 1, "😀"), false},
+    };
+    for (const auto& b : bounds) {
+        SCOPED_TRACE(b.path.size());
+        app.catalogue().Clear();
+        EXPECT_EQ(Drop(b.path), b.taken);
+        EXPECT_EQ(app.catalogue().size(), b.taken ? 1 : 0);
+        if (b.taken && app.catalogue().size() == 1) {
+            EXPECT_EQ(FieldOf(app.catalogue().line(0), kName), fp.text.ToLower(b.path.substr(3)));
+        }
+    }
+    app.catalogue().Clear();
+    view.Clear();
     EXPECT_FALSE(Drop("C:\\odd|name.txt"));
     EXPECT_FALSE(Drop("C:\\two\r\nlines.txt"));
     EXPECT_FALSE(Drop(""));

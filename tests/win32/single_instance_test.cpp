@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "platform/win32/wide.h"
+
 namespace vtx::win32 {
 namespace {
 
@@ -15,6 +17,24 @@ TEST(SingleInstance, NamesTheRecordAfterTheExecutablePath) {
     EXPECT_EQ(SingleInstance::RecordNameFor("C:\\Program Files\\My Apps\\vantrix.exe"),
               "C:ProgramFilesMyAppsvantrix.exe");
     EXPECT_EQ(SingleInstance::RecordNameFor("\\\\server\\share\\v t x.exe"), "serversharevtx.exe");
+}
+
+// A program folder in any script: the record bears the path's own characters, so copies in
+// two such folders keep two records and another program finds the record by that name.
+TEST(SingleInstance, TheRecordOfAPathInAnyScriptBearsItsCharacters) {
+    const std::string pid = std::to_string(GetCurrentProcessId());
+    const std::string jp = SingleInstance::RecordNameFor("C:\\データ " + pid + "\\vantrix.exe");
+    const std::string ru = SingleInstance::RecordNameFor("C:\\отчёт " + pid + "\\vantrix.exe");
+    EXPECT_EQ(jp, "C:データ" + pid + "vantrix.exe");
+    SingleInstance first(jp);
+    ASSERT_TRUE(first.Claim(nullptr));
+    SingleInstance other_folder(ru);
+    EXPECT_TRUE(other_folder.Claim(nullptr));
+    SingleInstance same_folder(jp);
+    EXPECT_FALSE(same_folder.Claim(nullptr));
+    const HANDLE seen = OpenFileMappingW(FILE_MAP_READ, FALSE, Utf8ToWide(jp).c_str());
+    EXPECT_NE(seen, nullptr) << "the record under its name in wide characters";
+    if (seen) CloseHandle(seen);
 }
 
 TEST(SingleInstance, OnlyTheFirstClaimRunsUntilItEnds) {
@@ -77,7 +97,7 @@ TEST(SingleInstance, StaleWindowInTheRecordIsHarmless) {
 TEST(ProgramMutex, IsNamedAndHeld) {
     ProgramMutex mutex;
     ASSERT_TRUE(mutex.held());
-    const HANDLE seen = OpenMutexA(SYNCHRONIZE, FALSE, ProgramMutex::kName);
+    const HANDLE seen = OpenMutexW(SYNCHRONIZE, FALSE, ProgramMutex::kName);
     EXPECT_NE(seen, nullptr);
     if (seen) CloseHandle(seen);
 }

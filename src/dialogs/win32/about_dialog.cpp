@@ -28,7 +28,7 @@ constexpr ui::Control kTable[] = {
     {kMail, Kind::Link, "", {240, 134, 196, 18}},
     {kWebText, Kind::Label, "For latest product information, visit us at:", {240, 164, 196, 32}},
     {kWeb, Kind::Link, "", {240, 198, 196, 18}},
-    {kNotice, Kind::Label, "Vantrix is made by Orvane. Copyright \xA9 2026 Orvane. All rights reserved.",
+    {kNotice, Kind::Label, "Vantrix is made by Orvane. Copyright \u00A9 2026 Orvane. All rights reserved.",
      {16, 236, 420, 34}},
     {kOtherProducts, Kind::Button, "Learn about other OV products...", {16, 310, 200, 25}},
     {IDOK, Kind::DefButton, "Close", {361, 310, 75, 25}},
@@ -77,19 +77,19 @@ void AboutDialog::DrawLogo(const DRAWITEMSTRUCT& item) const {
     const int pad = h / 8;
     const int tile = h - 2 * pad;
     win32::FillRoundRect(dc, r.left + pad, r.top + pad, tile, tile, RGB(32, 96, 200));
-    LOGFONTA lf{};
-    GetObjectA(ui::UiFont(controls_.dpi()), sizeof lf, &lf);
+    LOGFONTW lf{};
+    GetObjectW(ui::UiFont(controls_.dpi()), sizeof lf, &lf);
     lf.lfHeight = -tile * 3 / 4;
     lf.lfWeight = FW_BOLD;
-    win32::UniqueFont big(CreateFontIndirectA(&lf));
+    win32::UniqueFont big(CreateFontIndirectW(&lf));
     win32::ScopedSelect font(dc, big.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
     RECT t{r.left + pad, r.top + pad, r.left + pad + tile, r.top + pad + tile};
-    DrawTextA(dc, "V", 1, &t, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawTextW(dc, L"V", 1, &t, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SetTextColor(dc, RGB(32, 48, 80));
     RECT n{r.left + tile + 3 * pad, r.top, r.right, r.bottom};
-    DrawTextA(dc, "Vantrix", 7, &n, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    DrawTextW(dc, L"Vantrix", 7, &n, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
 }
 
 }  // namespace vtx

@@ -4,6 +4,7 @@
 
 #include "platform/win32/ui/subclass.h"
 #include "platform/win32/ui/top_most.h"
+#include "platform/win32/wide.h"
 
 namespace vtx {
 namespace {
@@ -47,10 +48,10 @@ constexpr ui::Control kTable[] = {
     {kShiftBox, Kind::Check, "Shift  +", {218, 146, 64, 20}, 2},
     {kKeyField, Kind::Edit, "", {286, 144, 118, 23}, 2, ES_READONLY},
     {kTipsText, Kind::Label, "Tips for defining a good Global Hotkey:", {20, 196, 395, 16}, 2},
-    {kDot1, Kind::Label, "\x95", {28, 218, 10, 16}, 2},
+    {kDot1, Kind::Label, "\u2022", {28, 218, 10, 16}, 2},
     {kTip1, Kind::Label, "Avoid very simple key combinations, like Ctrl+S, Ctrl+A,  F1, End, etc.", {40, 218, 375, 16}, 2,
      kNoWrap},
-    {kDot2, Kind::Label, "\x95", {28, 240, 10, 16}, 2},
+    {kDot2, Kind::Label, "\u2022", {28, 240, 10, 16}, 2},
     {kTip2, Kind::Label, "Avoid combining keys that are too far away. ", {40, 240, 375, 16}, 2, kNoWrap},
     // Appearance
     {kAppearanceText, Kind::Label, "Change the appearance of program window.", {20, 40, 390, 16}, 3},
@@ -96,26 +97,26 @@ std::span<const ui::Control> OptionsDialog::Table() noexcept { return kTable; }
 bool OptionsDialog::Create(HINSTANCE instance, HWND owner) {
     if (!MakeDialog(instance, owner, {"TForm3", "Settings", {435, 354}, true, kTabs}, kTable)) return false;
     HWND slider = Item(kSlider);
-    SendMessageA(slider, TBM_SETRANGE, FALSE, MAKELPARAM(kMinSlider, kMaxSlider));
-    SendMessageA(slider, TBM_SETPAGESIZE, 0, 10);
-    SendMessageA(slider, TBM_SETTICFREQ, 10, 0);
+    SendMessageW(slider, TBM_SETRANGE, FALSE, MAKELPARAM(kMinSlider, kMaxSlider));
+    SendMessageW(slider, TBM_SETPAGESIZE, 0, 10);
+    SendMessageW(slider, TBM_SETTICFREQ, 10, 0);
     // On creation: the slider stands at the window's opacity, the list shows the themes.
     const int opacity = rules_.remembered_opacity();
-    SendMessageA(slider, TBM_SETPOS, TRUE, opacity);
+    SendMessageW(slider, TBM_SETPOS, TRUE, opacity);
     ShowSliderValue(opacity);
     RefreshThemeList();
     ui::Subclass(Item(kKeyField), [this](UINT msg, WPARAM wp, LPARAM lp) { return KeyFieldMessage(msg, wp, lp); });
     // The key field's hint.
-    HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(),
+    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(),
                                nullptr, instance, nullptr);
-    TTTOOLINFOA info{};
+    TTTOOLINFOW info{};
     info.cbSize = sizeof info;
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     info.hwnd = hwnd();
     info.uId = reinterpret_cast<UINT_PTR>(Item(kKeyField));
-    char hint[] = "Click here once and press a key on your keyboad.";
+    wchar_t hint[] = L"Click here once and press a key on your keyboad.";
     info.lpszText = hint;
-    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     return true;
 }
 
@@ -126,25 +127,26 @@ void OptionsDialog::SetTopmost(bool on) {
 void OptionsDialog::RefreshThemeList() {
     HWND list = Item(kThemeList);
     const std::string selected = SelectedTheme();
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
     for (const std::string& name : rules_.ThemeFiles()) {
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Utf8ToWide(name).c_str()));
     }
     if (!selected.empty()) {
-        SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(selected.c_str()));
+        SendMessageW(list, LB_SELECTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(win32::Utf8ToWide(selected).c_str()));
     }
 }
 
 std::string OptionsDialog::SelectedTheme() const {
     HWND list = Item(kThemeList);
-    const LRESULT index = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    const LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
     if (index == LB_ERR) return {};
-    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
     if (length == LB_ERR || length <= 0) return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT got = SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
+    return win32::WideToUtf8(text);
 }
 
 OptionsForm OptionsDialog::ReadForm() const {
@@ -154,7 +156,7 @@ OptionsForm OptionsDialog::ReadForm() const {
     f.alt = Checked(kAltBox);
     f.shift = Checked(kShiftBox);
     f.key = key_;
-    f.slider = static_cast<int>(SendMessageA(Item(kSlider), TBM_GETPOS, 0, 0));
+    f.slider = static_cast<int>(SendMessageW(Item(kSlider), TBM_GETPOS, 0, 0));
     bool* checks[] = {&f.stayontop, &f.startonstartup, &f.hae, &f.quickadd, &f.showprogram, &f.showicons, &f.udnavlist};
     for (std::size_t i = 0; i < std::size(kChecks); ++i) *checks[i] = Checked(kChecks[i]);
     f.theme = SelectedTheme();
@@ -167,7 +169,7 @@ void OptionsDialog::WriteForm(const OptionsForm& f) {
     SetChecked(kAltBox, f.alt);
     SetChecked(kShiftBox, f.shift);
     ShowKey(f.key);
-    SendMessageA(Item(kSlider), TBM_SETPOS, TRUE, f.slider);
+    SendMessageW(Item(kSlider), TBM_SETPOS, TRUE, f.slider);
     ShowSliderValue(f.slider);
     const bool checks[] = {f.stayontop, f.startonstartup, f.hae, f.quickadd, f.showprogram, f.showicons, f.udnavlist};
     for (std::size_t i = 0; i < std::size(kChecks); ++i) SetChecked(kChecks[i], checks[i]);
@@ -231,7 +233,7 @@ LRESULT OptionsDialog::OnNotify(const NMHDR& header) {
 
 bool OptionsDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg == WM_HSCROLL && reinterpret_cast<HWND>(lp) == Item(kSlider)) {
-        const int value = static_cast<int>(SendMessageA(Item(kSlider), TBM_GETPOS, 0, 0));
+        const int value = static_cast<int>(SendMessageW(Item(kSlider), TBM_GETPOS, 0, 0));
         rules_.SliderChange(value);
         ShowSliderValue(value);
         result = 0;

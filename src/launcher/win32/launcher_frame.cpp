@@ -23,10 +23,10 @@ int LauncherWindow::S(int px96) const noexcept { return ui::Scale(px96, dpi_); }
 int LauncherWindow::Unscaled(int px) const noexcept { return ui::Unscale(px, dpi_); }
 
 void LauncherWindow::SetWindowFrame(bool frame) {
-    LONG style = GetWindowLongA(hwnd(), GWL_STYLE);
+    LONG style = GetWindowLongW(hwnd(), GWL_STYLE);
     style &= ~(WS_POPUP | WS_CAPTION | WS_THICKFRAME);
     style |= frame ? (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU) : WS_POPUP;
-    SetWindowLongA(hwnd(), GWL_STYLE, style);
+    SetWindowLongW(hwnd(), GWL_STYLE, style);
     SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
 }
 
@@ -85,15 +85,15 @@ void LauncherWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
     SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // The layout is entered again: sizes, fonts and images follow the new DPI.
     rules_.app().ReenterLayout();
-    SendMessageA(list_, LB_SETITEMHEIGHT, 0, S(rules_.ItemHeight()));
+    SendMessageW(list_, LB_SETITEMHEIGHT, 0, S(rules_.ItemHeight()));
 }
 
 void LauncherWindow::ApplyGeometry(const LayoutGeometry& g) {
     geometry_ = g;
     LayoutControls();
     ShowWindow(list_, g.list_visible ? SW_SHOWNA : SW_HIDE);
-    const LONG style = GetWindowLongA(list_, GWL_STYLE);
-    SetWindowLongA(list_, GWL_STYLE, g.list_tab_stop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+    const LONG style = GetWindowLongW(list_, GWL_STYLE);
+    SetWindowLongW(list_, GWL_STYLE, g.list_tab_stop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
     ApplyLayered();
     UpdateRegion();
     Invalidate();
@@ -159,7 +159,7 @@ LauncherWindow::Part LauncherWindow::HitTest(POINT pt) const {
 
 void LauncherWindow::StartMove() {
     ReleaseCapture();
-    SendMessageA(hwnd(), WM_SYSCOMMAND, kMoveFromClient, 0);
+    SendMessageW(hwnd(), WM_SYSCOMMAND, kMoveFromClient, 0);
 }
 
 void LauncherWindow::OnMouseDown(POINT pt) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_icons.h"
 #include "themes/builtin_images.h"
 #include "themes/win32/gdi_util.h"
@@ -70,8 +71,9 @@ void LauncherWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, selected && !row.paint.background ? GetSysColor(COLOR_HIGHLIGHTTEXT)
                                                            : Colour(look_.list.font.color));
-        TextOutA(dc, r.left + S(row.paint.text_x), r.top + S(row.paint.text_y), row.paint.text.c_str(),
-                 static_cast<int>(row.paint.text.size()));
+        const std::wstring text = win32::Utf8ToWide(row.paint.text);
+        TextOutW(dc, r.left + S(row.paint.text_x), r.top + S(row.paint.text_y), text.c_str(),
+                 static_cast<int>(text.size()));
     }
     for (const auto& candidate : row.icons) {
         if (auto icon = win32::ExtractSmallIcon(candidate.source, candidate.index)) {
@@ -117,9 +119,9 @@ void LauncherWindow::ApplyLook(const ThemeLook& look) {
     list_font_ = win32::MakeFont(look.list.font, dpi_);
     title_font_ = win32::MakeFont(look.title.font, dpi_);
     for (std::size_t i = 0; i < 4; ++i) cool_fonts_[i] = win32::MakeFont(look.cool_texts[i].font, dpi_);
-    SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(edit_font_.get()), TRUE);
-    SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(list_font_.get()), TRUE);
-    SendMessageA(list_, LB_SETITEMHEIGHT, 0, S(rules_.ItemHeight()));
+    SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(edit_font_.get()), TRUE);
+    SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(list_font_.get()), TRUE);
+    SendMessageW(list_, LB_SETITEMHEIGHT, 0, S(rules_.ItemHeight()));
     edit_brush_.reset(CreateSolidBrush(Colour(look.edit.back)));
     list_brush_.reset(CreateSolidBrush(Colour(look.list.back)));
     win32::SetBorder(edit_, look.edit.border ? win32::Border::Bevel : win32::Border::None);
@@ -156,7 +158,7 @@ void LauncherWindow::ApplyLayered() {
 }
 
 void LauncherWindow::SetItemHeight(int pixels) {
-    SendMessageA(list_, LB_SETITEMHEIGHT, 0, S(pixels));
+    SendMessageW(list_, LB_SETITEMHEIGHT, 0, S(pixels));
     InvalidateRect(list_, nullptr, TRUE);
 }
 

@@ -13,6 +13,7 @@
 #include "platform/win32/ui/message_box.h"
 #include "platform/win32/ui/subclass.h"
 #include "platform/win32/ui/dpi.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/window_text.h"
 
 namespace vtx {
@@ -32,7 +33,7 @@ LauncherWindow::LauncherWindow(HINSTANCE instance, LauncherRules& rules) : insta
 LauncherWindow::~LauncherWindow() = default;
 
 bool LauncherWindow::Create(HWND app_window) {
-    RegisterFormClass(instance_, kClassName, CS_DBLCLKS, LoadIconA(instance_, MAKEINTRESOURCEA(1)));
+    RegisterFormClass(instance_, kClassName, CS_DBLCLKS, LoadIconW(instance_, MAKEINTRESOURCEW(1)));
     POINT cursor{};
     GetCursorPos(&cursor);
     dpi_ = ui::DpiAt(cursor);
@@ -121,7 +122,7 @@ LRESULT LauncherWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_POWERBROADCAST:
         case WM_WTSSESSION_CHANGE:
             // Windows tells every top-level window; the program host, which owns this one, acts.
-            if (HWND host = GetWindow(hwnd(), GW_OWNER)) return SendMessageA(host, msg, wp, lp);
+            if (HWND host = GetWindow(hwnd(), GW_OWNER)) return SendMessageW(host, msg, wp, lp);
             break;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -134,9 +135,10 @@ LRESULT LauncherWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 
 // The window's controls: the edit box, then the result list it fills.
 void LauncherWindow::OnCreate() {
-    edit_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, S(5),
+    // Unicode controls: typed text and the rows' texts in any script.
+    edit_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, S(5),
                             S(19), S(132), S(21), hwnd(), reinterpret_cast<HMENU>(kEditId), instance_, nullptr);
-    list_ = CreateWindowExA(0, "LISTBOX", "",
+    list_ = CreateWindowExW(0, L"LISTBOX", L"",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY |
                                 LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOINTEGRALHEIGHT,
                             S(5), S(40), S(131), S(152), hwnd(), reinterpret_cast<HMENU>(kListId), instance_, nullptr);
@@ -159,7 +161,7 @@ void LauncherWindow::Do(WindowAction action) {
     switch (action) {
         case WindowAction::Show: ShowFromTray(); break;
         case WindowAction::Hide: Hide(); break;
-        case WindowAction::Exit: PostMessageA(hwnd(), WM_CLOSE, 0, 0); break;
+        case WindowAction::Exit: PostMessageW(hwnd(), WM_CLOSE, 0, 0); break;
         case WindowAction::None: break;
     }
 }
@@ -176,7 +178,7 @@ void LauncherWindow::BringUpForTyping() {
     ui::ForgetReleasedModifiers();
     if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_SHOW);
     SetFocus(edit_);
-    SendMessageA(edit_, EM_SETSEL, 0, -1);
+    SendMessageW(edit_, EM_SETSEL, 0, -1);
     ui::BringToFront(hwnd());
     SetFocus(edit_);
 }
@@ -207,7 +209,7 @@ void LauncherWindow::OnCommand(int id, int code, HWND control) {
     }
     if (control == list_) {
         if (code == LBN_SELCHANGE) {
-            rules_.SelectRow(static_cast<int>(SendMessageA(list_, LB_GETCURSEL, 0, 0)));
+            rules_.SelectRow(static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0)));
         } else if (code == LBN_DBLCLK) {
             rules_.ListEnter();
         }
@@ -224,23 +226,23 @@ void LauncherWindow::ShowMatch(const MatchShown& shown) {
 
 void LauncherWindow::RefillResultList(int rows) {
     rules_.ListRefilled();
-    SendMessageA(list_, LB_SETCOUNT, static_cast<WPARAM>(rows), 0);
-    SendMessageA(list_, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageW(list_, LB_SETCOUNT, static_cast<WPARAM>(rows), 0);
+    SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     InvalidateRect(list_, nullptr, TRUE);
 }
 
 void LauncherWindow::ShowSelection(int row) {
-    SendMessageA(list_, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
 }
 
 void LauncherWindow::FocusEdit() {
     if (IsWindowVisible(hwnd())) SetFocus(edit_);
 }
 
-void LauncherWindow::SetEditText(const std::string& text) { SetWindowTextA(edit_, text.c_str()); }
+void LauncherWindow::SetEditText(const std::string& text) { SetWindowTextW(edit_, win32::Utf8ToWide(text).c_str()); }
 
 void LauncherWindow::ListRightUp(POINT client_pt) {
-    const LRESULT hit = SendMessageA(list_, LB_ITEMFROMPOINT, 0, MAKELPARAM(client_pt.x, client_pt.y));
+    const LRESULT hit = SendMessageW(list_, LB_ITEMFROMPOINT, 0, MAKELPARAM(client_pt.x, client_pt.y));
     const int row = HIWORD(hit) ? -1 : static_cast<int>(LOWORD(hit));
     rules_.SelectRow(row);
     ShowSelection(row);
@@ -334,10 +336,11 @@ void LauncherWindow::OnDropFiles(HDROP drop) {
     const Part part = HitTest(pt);
     const bool target = under == edit_ || (under == hwnd() && part != Part::MenuButton && part != Part::HideButton);
     if (target) {
-        const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
-        std::string path(kMaxDroppedPath + 1, '\0');
-        path.resize(DragQueryFileA(drop, 0, path.data(), static_cast<UINT>(path.size())));
-        HandleDroppedFile(rules_, rules_.dialogs(), path, length);
+        // The whole path, in any script; the rules refuse one too long for the record.
+        const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+        std::wstring path(static_cast<std::size_t>(length) + 1, L'\0');
+        path.resize(DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
+        HandleDroppedFile(rules_, rules_.dialogs(), win32::WideToUtf8(path));
     }
     DragFinish(drop);
 }

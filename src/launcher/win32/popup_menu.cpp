@@ -1,5 +1,7 @@
 #include "launcher/win32/popup_menu.h"
 
+#include "platform/win32/wide.h"
+
 namespace vtx {
 namespace {
 
@@ -8,12 +10,12 @@ HMENU BuildMenu(const std::vector<MenuEntry>& entries, std::size_t& at, int leve
     while (at < entries.size() && entries[at].level == level) {
         const MenuEntry& e = entries[at++];
         if (e.command == Command::None && e.text.empty()) {
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         } else if (e.command == Command::None) {
             HMENU sub = BuildMenu(entries, at, level + 1);
-            AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), e.text.c_str());
+            AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), win32::Utf8ToWide(e.text).c_str());
         } else {
-            AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(e.command), e.text.c_str());
+            AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(e.command), win32::Utf8ToWide(e.text).c_str());
         }
     }
     return menu;
@@ -29,7 +31,7 @@ win32::UniqueMenu BuildPopupMenu(const std::vector<MenuEntry>& entries) {
 void TrackPopupAt(HMENU menu, POINT at, HWND owner, const std::function<void(int)>& chosen) {
     SetForegroundWindow(owner);
     const int id = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
-    PostMessageA(owner, WM_NULL, 0, 0);
+    PostMessageW(owner, WM_NULL, 0, 0);
     if (id) chosen(id);
 }
 

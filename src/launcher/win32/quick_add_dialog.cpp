@@ -28,7 +28,7 @@ constexpr ui::Control kTable[] = {
 
 bool QuickAddDialog::Create(HINSTANCE instance, HWND owner) {
     if (!MakeDialog(instance, owner, {"TForm18", "Add Quick Shortcut", {432, 216}, false, 0}, kTable)) return false;
-    SendMessageA(Item(kWarIcon), STM_SETICON, reinterpret_cast<WPARAM>(LoadIcon(nullptr, IDI_WARNING)), 0);
+    SendMessageW(Item(kWarIcon), STM_SETICON, reinterpret_cast<WPARAM>(LoadIcon(nullptr, IDI_WARNING)), 0);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_misc.h"
 
 namespace vtx::win32 {
@@ -21,7 +22,7 @@ static_assert(sizeof(Record) == kRecordBytes);
 // without it, which is no worse than having no guard at all.
 class GuardLock {
 public:
-    explicit GuardLock(const std::string& name) noexcept : mutex_(CreateMutexA(nullptr, FALSE, name.c_str())) {
+    explicit GuardLock(const std::string& name) noexcept : mutex_(CreateMutexW(nullptr, FALSE, Utf8ToWide(name).c_str())) {
         if (mutex_) {
             const DWORD r = WaitForSingleObject(mutex_.get(), kGuardWaitMs);
             owned_ = r == WAIT_OBJECT_0 || r == WAIT_ABANDONED;  // abandoned: its holder died, the record stands
@@ -64,8 +65,10 @@ bool SingleInstance::Claim(HWND app_window) {
     GuardLock guard(guard_name_);
     bool existed = true;
     if (!mapping_) {
-        mapping_.reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kRecordBytes,
-                                          name_.c_str()));
+        // The name holds the executable's folder, which may be in any script: a wide name
+        // keeps two such folders apart where the code page would spell both as "?".
+        mapping_.reset(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kRecordBytes,
+                                          Utf8ToWide(name_).c_str()));
         existed = GetLastError() == ERROR_ALREADY_EXISTS;
         // Without the record there is no telling; run rather than refuse to start.
         if (!mapping_) return true;

@@ -56,8 +56,8 @@ private:
 // The mutex "OVVantrix", created (not owned) and held for the life of the process.
 class ProgramMutex {
 public:
-    static constexpr const char* kName = "OVVantrix";
-    ProgramMutex() noexcept : handle_(CreateMutexA(nullptr, FALSE, kName)) {}
+    static constexpr const wchar_t* kName = L"OVVantrix";
+    ProgramMutex() noexcept : handle_(CreateMutexW(nullptr, FALSE, kName)) {}
     [[nodiscard]] bool held() const noexcept { return static_cast<bool>(handle_); }
 
 private:

@@ -76,12 +76,14 @@ int Run(HINSTANCE instance) {
     bool windows_left = true;
     for (;;) {
         // An idle moment builds the windows worth having ready, so input is never kept waiting long.
-        while (windows_left && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) windows_left = windows.CreateNext();
-        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
+        while (windows_left && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) windows_left = windows.CreateNext();
+        // The wide loop: a Unicode window's WM_CHAR carries the typed character whole, in any
+        // script; through the ANSI functions it would pass the code page and could become "?".
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
         if (vtx::ui::Dialog::PreTranslateAll(msg)) continue;
         if (window.PreTranslate(msg)) continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
 }
@@ -94,7 +96,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     try {
         rc = Run(instance);
     } catch (...) {
-        MessageBoxA(nullptr, "Vantrix could not start.", "Vantrix", MB_OK | MB_ICONERROR);
+        MessageBoxW(nullptr, L"Vantrix could not start.", L"Vantrix", MB_OK | MB_ICONERROR);
     }
     if (SUCCEEDED(com)) CoUninitialize();
     return rc;

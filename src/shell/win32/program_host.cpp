@@ -25,7 +25,7 @@ TrayEvent TrayEventOf(LPARAM lp) {
 ProgramHost::~ProgramHost() { Release(); }
 
 bool ProgramHost::Create() {
-    RegisterFormClass(instance_, kClassName, 0, LoadIconA(instance_, MAKEINTRESOURCEA(1)));
+    RegisterFormClass(instance_, kClassName, 0, LoadIconW(instance_, MAKEINTRESOURCEW(1)));
     return CreateForm(instance_, kClassName, "Vantrix", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0,
                       RECT{0, 0, 0, 0}, nullptr);
 }
@@ -47,11 +47,11 @@ void ProgramHost::Release() {
 }
 
 void ProgramHost::AddTrayIcon() {
-    tray_.Add(hwnd(), kTrayMessage, LoadIconA(instance_, MAKEINTRESOURCEA(1)), "VTX 2.0");
+    tray_.Add(hwnd(), kTrayMessage, LoadIconW(instance_, MAKEINTRESOURCEW(1)), "VTX 2.0");
 }
 
 LRESULT ProgramHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
-    if (!rules_ || !launcher_) return DefWindowProcA(hwnd(), msg, wp, lp);
+    if (!rules_ || !launcher_) return DefWindowProcW(hwnd(), msg, wp, lp);
     switch (msg) {
         case kTrayMessage:
             Carry(ProgramHostRules::OnTray(TrayEventOf(lp)));
@@ -81,7 +81,7 @@ LRESULT ProgramHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             }
             break;
     }
-    return DefWindowProcA(hwnd(), msg, wp, lp);
+    return DefWindowProcW(hwnd(), msg, wp, lp);
 }
 
 void ProgramHost::Carry(HostAction action) {
@@ -105,7 +105,7 @@ void ProgramHost::TrackTrayMenu() {
 // ---------------------------------------------------------------- ProgramPort
 
 void ProgramHost::HideTaskbarButton() {
-    SetWindowLongA(hwnd(), GWL_EXSTYLE, GetWindowLongA(hwnd(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    SetWindowLongW(hwnd(), GWL_EXSTYLE, GetWindowLongW(hwnd(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
 }
 
 void ProgramHost::ShowBalloon(const std::string& title, const std::string& text, int seconds) {

@@ -3,20 +3,28 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/wide.h"
+
 namespace vtx::win32 {
 
 UniqueFont MakeFont(const FontSpec& font, unsigned dpi) {
     // Theme files may hold any size; the system only draws sensible ones.
     const int points = std::clamp(font.size, 1, 500);
-    LOGFONTA lf{};
+    LOGFONTW lf{};
     lf.lfHeight = -MulDiv(points, static_cast<int>(dpi), 72);
     lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = font.italic ? TRUE : FALSE;
     lf.lfUnderline = font.underline ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
-    return UniqueFont(CreateFontIndirectA(&lf));
+    // A face name in any script; one longer than the field is cut between characters.
+    std::wstring face = Utf8ToWide(font.name);
+    if (face.size() >= LF_FACESIZE) {
+        face.resize(LF_FACESIZE - 1);
+        if (IS_HIGH_SURROGATE(face.back())) face.pop_back();
+    }
+    face.copy(lf.lfFaceName, face.size());
+    return UniqueFont(CreateFontIndirectW(&lf));
 }
 
 UniqueBitmap BitmapFromFile(std::string_view bytes) {
@@ -31,12 +39,12 @@ UniqueBitmap BitmapFromFile(std::string_view bytes) {
 }
 
 UniqueBitmap BitmapFromPath(const std::string& path) {
-    return UniqueBitmap(static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    return UniqueBitmap(static_cast<HBITMAP>(LoadImageW(nullptr, Utf8ToWide(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
 }
 
 void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
     const COLORREF old = SetBkColor(dc, colour);
-    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
     SetBkColor(dc, old);
 }
 
@@ -51,7 +59,7 @@ void FillRoundRect(HDC dc, int left, int top, int width, int height, COLORREF co
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, unsigned dpi) {
     if (!bitmap) return;
     BITMAP bm{};
-    if (!GetObjectA(bitmap, sizeof bm, &bm)) return;
+    if (!GetObjectW(bitmap, sizeof bm, &bm)) return;
     HDC mem = CreateCompatibleDC(dc);
     {
         ScopedSelect s(mem, bitmap);
@@ -76,16 +84,17 @@ void DrawLabel(HDC dc, std::string_view text, HFONT font, COLORREF colour, Align
     UINT flags = DT_SINGLELINE | DT_NOPREFIX | DT_TOP;
     flags |= align == Align::Center ? DT_CENTER : align == Align::Right ? DT_RIGHT : DT_LEFT;
     RECT rect = r;
-    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &rect, flags);
+    const std::wstring wide = Utf8ToWide(text);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect, flags);
 }
 
 void SetBorder(HWND control, Border border) {
-    LONG style = GetWindowLongA(control, GWL_STYLE) & ~WS_BORDER;
-    LONG ex = GetWindowLongA(control, GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE;
+    LONG style = GetWindowLongW(control, GWL_STYLE) & ~WS_BORDER;
+    LONG ex = GetWindowLongW(control, GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE;
     if (border == Border::Single) style |= WS_BORDER;
     if (border == Border::Bevel) ex |= WS_EX_CLIENTEDGE;
-    SetWindowLongA(control, GWL_STYLE, style);
-    SetWindowLongA(control, GWL_EXSTYLE, ex);
+    SetWindowLongW(control, GWL_STYLE, style);
+    SetWindowLongW(control, GWL_EXSTYLE, ex);
     SetWindowPos(control, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 

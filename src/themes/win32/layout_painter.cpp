@@ -28,7 +28,7 @@ void PaintLayout(HDC h, const RECT& c, const LayoutPaint& p) {
             OffsetRect(&r, c.left, c.top);
             FillSolid(h, r, ThemeColour(colour));
             BITMAP bm{};
-            if (image && GetObjectA(image, sizeof bm, &bm)) {
+            if (image && GetObjectW(image, sizeof bm, &bm)) {
                 DrawBitmap(h, image, r.left + (r.right - r.left - S(bm.bmWidth)) / 2,
                            r.top + (r.bottom - r.top - S(bm.bmHeight)) / 2, p.dpi);
             }

@@ -6,19 +6,22 @@
 #include <memory>
 #include <type_traits>
 
+#include "platform/win32/wide.h"
+
 namespace vtx::ui {
 
 std::string ChooseFolder(HWND owner, const std::string& title) {
-    BROWSEINFOA info{};
+    const std::wstring caption = win32::Utf8ToWide(title);
+    BROWSEINFOW info{};
     info.hwndOwner = owner;
-    info.lpszTitle = title.c_str();
+    info.lpszTitle = caption.c_str();
     struct PidlDeleter {
         void operator()(std::remove_pointer_t<PIDLIST_ABSOLUTE>* p) const noexcept { CoTaskMemFree(p); }
     };
-    const std::unique_ptr<std::remove_pointer_t<PIDLIST_ABSOLUTE>, PidlDeleter> chosen(SHBrowseForFolderA(&info));
-    std::array<char, MAX_PATH> path{};
-    if (!chosen || !SHGetPathFromIDListA(chosen.get(), path.data())) return {};
-    return std::string(path.data());
+    const std::unique_ptr<std::remove_pointer_t<PIDLIST_ABSOLUTE>, PidlDeleter> chosen(SHBrowseForFolderW(&info));
+    std::array<wchar_t, MAX_PATH> path{};
+    if (!chosen || !SHGetPathFromIDListW(chosen.get(), path.data())) return {};
+    return win32::WideToUtf8(path.data());
 }
 
 }  // namespace vtx::ui
