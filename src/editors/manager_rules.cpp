@@ -450,8 +450,9 @@ void ManagerRules::LMDNewBTNClick() {
     Resync();
     if (EntryCount() > 0 && item_loaded_) saveitem(edited_);
     const std::string clip = app_.platform().clipboard.GetText();
-    const bool address = clip.find(":\\") != std::string::npos || ContainsNoCase(app_.platform().text, clip, "http://") ||
-                         ContainsNoCase(app_.platform().text, clip, "www.");
+    Text& text = app_.platform().text;
+    const bool address = clip.find(":\\") != std::string::npos || ContainsNoCase(text, clip, "http://") ||
+                         ContainsNoCase(text, clip, "www.");
     // NewShortcutDialog: the wizard starts on its first page with the address ready.
     Trace("Form2.NewShortcutDialog");
     catalogue_grew_ = true;

@@ -158,7 +158,7 @@ bool InstalledProgramsDialog::Create(HINSTANCE instance, HWND owner) {
 void InstalledProgramsDialog::Open(const std::string& caller) {
     if (scanning_) return;  // asked again from a message handled during the scan
     scanning_ = true;
-    HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_APPSTARTING));
+    HCURSOR old = SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_APPSTARTING)));
     const auto names = rules_.FormShow(caller, PumpPendingMessages);
     SetCursor(old);
     scanning_ = false;

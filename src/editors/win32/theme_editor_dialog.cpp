@@ -81,7 +81,8 @@ bool ThemeEditorDialog::Create(HINSTANCE instance, HWND owner) {
     HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(),
                                nullptr, instance, nullptr);
     for (const HexField& h : kHexFields) {
-        for (auto [id, text] : {std::pair{h.hex, L"Type a HEX value."}, std::pair{h.swatch, L"Click to change color."}}) {
+        for (auto [id, text] :
+             {std::pair{h.hex, L"Type a HEX value."}, std::pair{h.swatch, L"Click to change color."}}) {
             TTTOOLINFOW info{};
             info.cbSize = sizeof info;
             info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -91,7 +92,8 @@ bool ThemeEditorDialog::Create(HINSTANCE instance, HWND owner) {
             SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
         }
     }
-    SendMessageW(Item(kWarnIcon), STM_SETICON, reinterpret_cast<WPARAM>(LoadIcon(nullptr, IDI_WARNING)), 0);
+    HICON warning = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_WARNING));
+    SendMessageW(Item(kWarnIcon), STM_SETICON, reinterpret_cast<WPARAM>(warning), 0);
     for (int id : {kWarnIcon, kWarnText, kNBorders, kCDescription}) controls_.SetShown(id, false);
     for (int id : {kNSwatch, kNFontSwatch, kCSwatch, kCFontSwatch}) SetSwatch(id, kWhite);
     SetSwatch(kCSeeSwatch, kMagenta);

@@ -238,7 +238,7 @@ void WizardDialog::OnShowing() {
 }
 
 HICON WizardDialog::PictureOf(int id) const {
-    if (id == kWarIcon) return LoadIcon(nullptr, IDI_WARNING);  // shared: never destroyed
+    if (id == kWarIcon) return LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_WARNING));  // shared: never destroyed
     if (id == kCPAppPic) return pictures_.OfApplet(applet_picture_);
     return pictures_.OfKind(id == kKindPic ? rules_.kind() : KindOfLink(id));
 }

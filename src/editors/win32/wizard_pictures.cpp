@@ -44,7 +44,7 @@ std::string SystemFile(const char* name) {
 win32::UniqueIcon LoadShellIcon(ShellIcon which) {
     if (auto icon = win32::StockIcon(which.stock)) return icon;
     if (auto icon = win32::ExtractLargeIcon(SystemFile("shell32.dll"), -which.resource)) return icon;
-    return win32::UniqueIcon(CopyIcon(LoadIcon(nullptr, IDI_APPLICATION)));
+    return win32::UniqueIcon(CopyIcon(LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION))));
 }
 
 }  // namespace
