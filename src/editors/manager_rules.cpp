@@ -4,6 +4,7 @@
 
 #include "catalogue/shortcut_record.h"
 #include "platform/ascii.h"
+#include "platform/utf8.h"
 #include "platform/trace.h"
 
 namespace vtx {
@@ -50,7 +51,8 @@ constexpr std::array<PageFields, kPageCount> kPages = {{
 }};
 constexpr const PageFields& PageOf(Page page) noexcept { return kPages[static_cast<std::size_t>(page)]; }
 
-std::string Cut(std::string_view text, std::size_t limit) { return std::string(text.substr(0, limit)); }
+// The first `limit` characters, never half of one.
+std::string Cut(std::string_view text, std::size_t limit) { return std::string(Utf8Prefix(text, limit)); }
 
 // The folder of a path with its trailing "\", and the file name without its extension.
 std::string FolderOf(const std::string& path) {
@@ -70,8 +72,9 @@ std::string LastComponent(std::string path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool ContainsNoCase(std::string_view text, std::string_view part) {
-    return LowerAscii(text).find(part) != std::string::npos;
+// `part` is in lower case.
+bool ContainsNoCase(Text& lower, std::string_view text, std::string_view part) {
+    return lower.ToLower(text).find(part) != std::string::npos;
 }
 
 }  // namespace
@@ -447,8 +450,9 @@ void ManagerRules::LMDNewBTNClick() {
     Resync();
     if (EntryCount() > 0 && item_loaded_) saveitem(edited_);
     const std::string clip = app_.platform().clipboard.GetText();
-    const bool address = clip.find(":\\") != std::string::npos || ContainsNoCase(clip, "http://") ||
-                         ContainsNoCase(clip, "www.");
+    Text& text = app_.platform().text;
+    const bool address = clip.find(":\\") != std::string::npos || ContainsNoCase(text, clip, "http://") ||
+                         ContainsNoCase(text, clip, "www.");
     // NewShortcutDialog: the wizard starts on its first page with the address ready.
     Trace("Form2.NewShortcutDialog");
     catalogue_grew_ = true;

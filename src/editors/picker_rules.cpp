@@ -2,6 +2,7 @@
 
 #include "catalogue/shortcut_record.h"
 #include "catalogue/shortcut_paths.h"
+#include "platform/ascii.h"
 #include "platform/trace.h"
 
 namespace vtx {
@@ -38,8 +39,8 @@ int MultiChooserRules::FindTyped(std::string_view typed, int start) const {
     const std::size_t first = start >= 0 ? static_cast<std::size_t>(start) % count : 0;
     for (std::size_t k = 0; k < count; ++k) {
         const std::size_t i = (first + k) % count;
-        const std::string& name = entries_[i];
-        if (name.size() >= typed.size() && text.ToLower(std::string_view(name).substr(0, typed.size())) == wanted)
+        // The whole name is lowered: a letter's lower case may be longer or shorter in bytes.
+        if (StartsWith(text.ToLower(entries_[i]), wanted))
             return static_cast<int>(i);
     }
     return -1;

@@ -490,6 +490,40 @@ TEST_F(ManagerTest, AnEntryReadsAsItsTwoLines) {
     EXPECT_EQ(rules.EntryReadout(-1), "");
 }
 
+// The options a shortcut loads with are cut by characters, never in the middle of one.
+TEST_F(ManagerTest, OptionsAreCutByCharacters) {
+    struct Case {
+        int col;
+        std::string stored, loaded;
+        std::string ItemOptions::* option;
+    };
+    auto times = [](std::string_view s, int n) {
+        std::string out;
+        for (int i = 0; i < n; ++i) out += s;
+        return out;
+    };
+    const Case cases[] = {
+        {kColor, times("a", 25), times("a", 20), &ItemOptions::color},  // ASCII as before
+        {kColor, "Red", "Red", &ItemOptions::color},
+        {kColor, times("\xC3\xA9", 25), times("\xC3\xA9", 20), &ItemOptions::color},  // two bytes each
+        {kSwst, times("\xD0\x96", 31), times("\xD0\x96", 30), &ItemOptions::swst},
+        {kVis, "x" + times("\xF0\x9F\x98\x80", 20), "x" + times("\xF0\x9F\x98\x80", 19), &ItemOptions::vis},
+        {kVis, times("\xE6\x9D\xB1", 20), times("\xE6\x9D\xB1", 20), &ItemOptions::vis},  // exactly the limit
+    };
+    for (const Case& c : cases) {
+        Fields f;
+        f[kName] = "n";
+        f[kTy1] = type::Other;
+        f[static_cast<std::size_t>(c.col)] = c.stored;
+        app.catalogue().Clear();
+        app.catalogue().Append(JoinRecord(f));
+        app.FillMainListBox();
+        rules.FormCreate();
+        rules.FormShow();
+        EXPECT_EQ(rules.options().*(c.option), c.loaded) << c.stored;
+    }
+}
+
 TEST(DescribeEntry, TwoLinesByType) {
     struct Case {
         std::string line, first, second;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "catalogue/shortcut_record.h"
 #include "fake_dialogs.h"
 #include "fake_platform.h"
@@ -286,6 +288,22 @@ TEST_F(EditorsTest, ANameHoldingASemicolonNeverBecomesTwoMembers) {
     EXPECT_EQ(fp.prompts.messages.size(), 2u);
     chooser.OKBTNClick({false, true});
     EXPECT_EQ(fp.prompts.messages.size(), 2u) << "no message when every ticked name fits";
+}
+
+// Find-as-you-type in any script: what is typed and the names are compared lower-cased.
+TEST_F(EditorsTest, TheChooserFindsTypedLettersOfAnyScript) {
+    for (const char* name : {"Éclair", "eclair", "Москва", "Σοφία", "東京", "😀 Smile"}) Add(name, "Program");
+    MultiChooserRules chooser(app, targets);
+    const auto& rows = chooser.FormShow("form2");
+    auto row = [&](std::string_view name) {
+        return static_cast<int>(std::find(rows.begin(), rows.end(), name) - rows.begin());
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {"é", "Éclair"}, {"ÉCL", "Éclair"}, {"e", "eclair"}, {"мо", "Москва"}, {"МОСКВА", "Москва"},
+        {"σοφ", "Σοφία"}, {"東", "東京"}, {"😀", "😀 Smile"},
+    };
+    for (const auto& [typed, found] : cases) EXPECT_EQ(chooser.FindTyped(typed, 0), row(found)) << typed;
+    EXPECT_EQ(chooser.FindTyped("ж", 0), -1);
 }
 
 TEST_F(EditorsTest, TheChooserKeepsItsTicksAndStartsUnticked) {

@@ -4,6 +4,7 @@
 
 
 #include "editors/file_filters.h"
+#include "editors/win32/list_strings.h"
 #include "platform/win32/ui/dpi.h"
 #include "platform/win32/ui/folder_browser.h"
 #include "platform/win32/ui/list_texts.h"
@@ -141,11 +142,8 @@ std::span<const ui::Control> ManagerWindow::Table() noexcept { return kTable; }
 bool ManagerWindow::Create(HINSTANCE instance, HWND owner) {
     instance_ = instance;
     if (!MakeDialog(instance, owner, {"TForm2", "Shortcuts", {777, 548}, true, 0}, kTable)) return false;
-    for (std::string_view type : kManagerTypes) {
-        const std::string item(type);
-        SendMessageA(Item(kTypeCombo), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    }
-    SendMessageA(Item(kList), LB_SETITEMHEIGHT, 0, controls_.Scaled(kEntryHeight));
+    for (std::string_view type : kManagerTypes) SendText(Item(kTypeCombo), CB_ADDSTRING, 0, type);
+    SendMessageW(Item(kList), LB_SETITEMHEIGHT, 0, controls_.Scaled(kEntryHeight));
     // What an entry shows, its two lines, is what a screen reader reads.
     ui::GiveRowTexts(Item(kList), [this](int entry) { return rules_.EntryReadout(entry); });
     rules_.FormCreate();
@@ -196,15 +194,14 @@ void ManagerWindow::OnShowing() {
 // ---------------------------------------------------------------- controls in and out
 
 int ManagerWindow::ComboIndex(int id) const {
-    const LRESULT i = SendMessageA(Item(id), CB_GETCURSEL, 0, 0);
+    const LRESULT i = SendMessageW(Item(id), CB_GETCURSEL, 0, 0);
     return i == CB_ERR ? -1 : static_cast<int>(i);
 }
 
 void ManagerWindow::FillCombo(int id, const std::vector<std::string>& items, int selected) {
     HWND combo = Item(id);
-    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-    for (const auto& item : items) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    FillStrings(combo, items, CB_RESETCONTENT, CB_ADDSTRING);
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
 void ManagerWindow::ReadForm() {
@@ -219,21 +216,20 @@ void ManagerWindow::WriteForm() {
     const ManagerForm& f = rules_.form();
     for (const auto& e : kEdits)
         if (Text(e.id) != f.*(e.field)) SetText(e.id, f.*(e.field));
-    SendMessageA(Item(kTypeCombo), CB_SETCURSEL, static_cast<WPARAM>(f.type), 0);
+    SendMessageW(Item(kTypeCombo), CB_SETCURSEL, static_cast<WPARAM>(f.type), 0);
     FillCombo(kBrowserCombo, f.browsers, f.browser);
     FillCombo(kCPAppCombo, f.applets, f.applet);
     FillCombo(kWidgetCombo, f.widgets, f.widget);
     FillCombo(kCommandCombo, f.commands, f.command);
     SetText(kWidgetDesc, f.widget_desc);
     HWND members = Item(kMultiList);
-    SendMessageA(members, LB_RESETCONTENT, 0, 0);
-    for (const auto& m : f.members) SendMessageA(members, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(m.c_str()));
+    FillStrings(members, f.members, LB_RESETCONTENT, LB_ADDSTRING);
     controls_.ShowPage(static_cast<int>(f.page) + 1);
     PlaceMoreOptions();
     HWND list = Item(kList);
     // An owner-data list: only the count is set, entries are drawn from the catalogue.
-    SendMessageA(list, LB_SETCOUNT, static_cast<WPARAM>(rules_.EntryCount()), 0);
-    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(rules_.Selected()), 0);
+    SendMessageW(list, LB_SETCOUNT, static_cast<WPARAM>(rules_.EntryCount()), 0);
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(rules_.Selected()), 0);
     InvalidateRect(list, nullptr, TRUE);
     HWND panel = Item(kEmptyPanel);
     ShowWindow(panel, rules_.ShowsEmptyPanel() ? SW_SHOWNA : SW_HIDE);
@@ -312,7 +308,7 @@ void ManagerWindow::OnCommand(int id, int code, HWND) {
         }
         case kMultiAddBtn: rules_.MultiShAddBTNClick(); break;
         case kMultiRemoveBtn: {
-            const LRESULT sel = SendMessageA(Item(kMultiList), LB_GETCURSEL, 0, 0);
+            const LRESULT sel = SendMessageW(Item(kMultiList), LB_GETCURSEL, 0, 0);
             rules_.MultiShRemoveBTNClick(sel == LB_ERR ? -1 : static_cast<int>(sel));
             break;
         }
@@ -328,15 +324,15 @@ void ManagerWindow::OnCommand(int id, int code, HWND) {
 void ManagerWindow::ListSelectionChanged() {
     if (in_list_change_) return;
     in_list_change_ = true;
-    const LRESULT sel = SendMessageA(Item(kList), LB_GETCURSEL, 0, 0);
+    const LRESULT sel = SendMessageW(Item(kList), LB_GETCURSEL, 0, 0);
     Apply([&] { rules_.ListBox1Click(sel == LB_ERR ? -1 : static_cast<int>(sel)); });
     in_list_change_ = false;
 }
 
 void ManagerWindow::SelectMenu() {
     win32::UniqueMenu menu(CreatePopupMenu());
-    AppendMenuA(menu.get(), MF_STRING, kFromFileCmd, "from File...");
-    AppendMenuA(menu.get(), MF_STRING, kFromInstalledCmd, "from Installed Programs...");
+    AppendMenuW(menu.get(), MF_STRING, kFromFileCmd, L"from File...");
+    AppendMenuW(menu.get(), MF_STRING, kFromInstalledCmd, L"from Installed Programs...");
     RECT r{};
     GetWindowRect(Item(kProgAddrBtn), &r);
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN, r.left, r.bottom, 0, hwnd(), nullptr);

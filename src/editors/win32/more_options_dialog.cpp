@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "editors/win32/list_strings.h"
 #include "platform/trace.h"
 #include "themes/win32/gdi_util.h"
 
@@ -33,34 +34,28 @@ std::span<const ui::Control> MoreOptionsDialog::Table() noexcept { return kTable
 
 bool MoreOptionsDialog::Create(HINSTANCE instance, HWND owner) {
     if (!MakeDialog(instance, owner, {"TForm14", "More Options", {387, 252}, true, 0}, kTable)) return false;
-    for (const auto& label : kColorLabels) {
-        const std::string name(label.name);
-        SendMessageA(Item(kColorCombo), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    }
-    for (std::string_view state : kWindowStates) {
-        const std::string name(state);
-        SendMessageA(Item(kStateCombo), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    }
+    for (const auto& label : kColorLabels) SendText(Item(kColorCombo), CB_ADDSTRING, 0, label.name);
+    for (std::string_view state : kWindowStates) SendText(Item(kStateCombo), CB_ADDSTRING, 0, state);
     return true;
 }
 
 void MoreOptionsDialog::ShowModal(HWND over, ItemOptions& options, const std::function<void()>& closed) {
     const MoreOptionsForm form = MoreOptionsShow(options);
-    SendMessageA(Item(kColorCombo), CB_SETCURSEL, static_cast<WPARAM>(form.color), 0);
-    SendMessageA(Item(kStateCombo), CB_SETCURSEL, static_cast<WPARAM>(form.state), 0);
+    SendMessageW(Item(kColorCombo), CB_SETCURSEL, static_cast<WPARAM>(form.color), 0);
+    SendMessageW(Item(kStateCombo), CB_SETCURSEL, static_cast<WPARAM>(form.state), 0);
     SetChecked(kVisibleCheck, form.invisible);
     if (over) EnableWindow(over, FALSE);
     Show();
     MSG msg;
     while (IsShowing()) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
         if (ui::Dialog::PreTranslateAll(msg)) continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     Close();
     if (over) {
@@ -68,8 +63,8 @@ void MoreOptionsDialog::ShowModal(HWND over, ItemOptions& options, const std::fu
         SetForegroundWindow(over);
     }
     MoreOptionsForm chosen;
-    const LRESULT color = SendMessageA(Item(kColorCombo), CB_GETCURSEL, 0, 0);
-    const LRESULT state = SendMessageA(Item(kStateCombo), CB_GETCURSEL, 0, 0);
+    const LRESULT color = SendMessageW(Item(kColorCombo), CB_GETCURSEL, 0, 0);
+    const LRESULT state = SendMessageW(Item(kStateCombo), CB_GETCURSEL, 0, 0);
     chosen.color = color == CB_ERR ? -1 : static_cast<int>(color);
     chosen.state = state == CB_ERR ? -1 : static_cast<int>(state);
     chosen.invisible = Checked(kVisibleCheck);

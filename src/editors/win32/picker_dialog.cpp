@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include "editors/win32/list_strings.h"
+#include "platform/win32/wide.h"
+
 namespace vtx {
 namespace {
 
@@ -44,27 +47,26 @@ constexpr ui::Control kStandardTable[] = {
 constexpr SIZE kClient{392, 360};
 
 void FillList(HWND list, const std::vector<std::string>& items) {
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (const auto& s : items) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    FillStrings(list, items, LB_RESETCONTENT, LB_ADDSTRING);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }
 
-int Selected(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)); }
+int Selected(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0)); }
 
 }  // namespace
 
 void PumpPendingMessages() {
     MSG msg{};
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));  // the message loop still ends the program
             return;
         }
         if (ui::Dialog::PreTranslateAll(msg)) continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
 }
 
@@ -107,22 +109,12 @@ LRESULT MultiChooserDialog::OnNotify(const NMHDR& header) {
     if (id != kList) return 0;
     const auto& entries = rules_.entries();
     switch (header.code) {
-        case LVN_GETDISPINFOA:
         case LVN_GETDISPINFOW: {
-            // Both forms share the LVITEM layout up to the text pointer.
-            auto& item = reinterpret_cast<const NMLVDISPINFOA&>(header).item;
-            auto& row = const_cast<LVITEMA&>(item);
+            auto& row = const_cast<LVITEMW&>(reinterpret_cast<const NMLVDISPINFOW&>(header).item);
             if (row.iItem < 0 || static_cast<std::size_t>(row.iItem) >= entries.size()) return 0;
-            const std::string& name = entries[static_cast<std::size_t>(row.iItem)];
             if ((row.mask & LVIF_TEXT) && row.pszText && row.cchTextMax > 0) {
-                if (header.code == LVN_GETDISPINFOA) {
-                    lstrcpynA(row.pszText, name.c_str(), row.cchTextMax);
-                } else {
-                    auto* wide = reinterpret_cast<wchar_t*>(row.pszText);
-                    const int n = MultiByteToWideChar(CP_ACP, 0, name.c_str(), static_cast<int>(name.size()), wide,
-                                                      row.cchTextMax - 1);
-                    wide[n > 0 ? n : 0] = L'\0';
-                }
+                const std::wstring name = win32::Utf8ToWide(entries[static_cast<std::size_t>(row.iItem)]);
+                lstrcpynW(row.pszText, name.c_str(), row.cchTextMax);
             }
             if (row.mask & LVIF_STATE) {
                 const UINT ticked = rules_.IsTicked(static_cast<std::size_t>(row.iItem)) ? 2 : 1;
@@ -146,23 +138,11 @@ LRESULT MultiChooserDialog::OnNotify(const NMHDR& header) {
                     Toggle(row);
             }
             return 0;
-        case LVN_ODFINDITEMA:
         case LVN_ODFINDITEMW: {
             // Typing jumps to the next name that starts with the typed letters.
-            const auto& find = reinterpret_cast<const NMLVFINDITEMA&>(header);
+            const auto& find = reinterpret_cast<const NMLVFINDITEMW&>(header);
             if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz || entries.empty()) return -1;
-            std::string typed;
-            if (header.code == LVN_ODFINDITEMA) {
-                typed = find.lvfi.psz;
-            } else {
-                const auto* wide = reinterpret_cast<const wchar_t*>(find.lvfi.psz);
-                const int n = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-                if (n > 1) {
-                    typed.resize(static_cast<std::size_t>(n));
-                    WideCharToMultiByte(CP_ACP, 0, wide, -1, typed.data(), n, nullptr, nullptr);
-                    typed.resize(static_cast<std::size_t>(n - 1));
-                }
-            }
+            const std::string typed = win32::WideToUtf8(find.lvfi.psz);
             return rules_.FindTyped(typed, find.iStart);
         }
         default: return 0;
@@ -178,7 +158,7 @@ bool InstalledProgramsDialog::Create(HINSTANCE instance, HWND owner) {
 void InstalledProgramsDialog::Open(const std::string& caller) {
     if (scanning_) return;  // asked again from a message handled during the scan
     scanning_ = true;
-    HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_APPSTARTING));
+    HCURSOR old = SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_APPSTARTING)));
     const auto names = rules_.FormShow(caller, PumpPendingMessages);
     SetCursor(old);
     scanning_ = false;

@@ -9,8 +9,11 @@
 #include <span>
 
 #include "editors/file_filters.h"
+#include "editors/win32/list_strings.h"
 #include "editors/win32/theme_editor_controls.h"
 #include "platform/win32/ui/message_box.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/window_text.h"
 #include "platform/win32/ui/open_file_dialog.h"
 #include "themes/win32/gdi_util.h"
 #include "themes/win32/layout_painter.h"
@@ -26,75 +29,71 @@ const HexField* HexOf(int id) {
     return nullptr;
 }
 
-int CALLBACK CollectFont(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM names) {
+int CALLBACK CollectFont(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM names) {
     // Vertical fonts ("@Name") are not for the launcher's horizontal text.
-    if (font->lfFaceName[0] != '@') reinterpret_cast<std::set<std::string>*>(names)->insert(font->lfFaceName);
+    if (font->lfFaceName[0] != L'@')
+        reinterpret_cast<std::set<std::string>*>(names)->insert(win32::WideToUtf8(font->lfFaceName));
     return 1;
 }
 
 // The picked entry's text, or what the edit field shows when none is picked.
 std::string ComboText(HWND combo) {
-    const LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
     if (index == CB_ERR) return win32::WindowText(combo);
-    const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR || length <= 0) return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+    return ItemText(combo, static_cast<int>(index), CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 // Picks the entry with exactly this text, or shows the text when the list has none.
 void ShowInCombo(HWND combo, const std::string& text) {
-    const LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageA(combo, CB_SETCURSEL, index == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(index), 0);
-    if (index == CB_ERR) SetWindowTextA(combo, text.c_str());
+    const LRESULT index = SendText(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), text);
+    SendMessageW(combo, CB_SETCURSEL, index == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(index), 0);
+    if (index == CB_ERR) SetWindowTextW(combo, win32::Utf8ToWide(text).c_str());
 }
 
 }  // namespace
 
 bool ThemeEditorDialog::Create(HINSTANCE instance, HWND owner) {
     if (!MakeDialog(instance, owner, {"TForm6", "Theme Editor", {617, 449}, false, kTabs}, kTable)) return false;
-    for (const char* o : kNormalObjects) SendMessageA(Item(kNObjects), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(o));
-    for (const char* o : kCoolObjects) SendMessageA(Item(kCObjects), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(o));
+    for (const char* o : kNormalObjects) SendText(Item(kNObjects), LB_ADDSTRING, 0, o);
+    for (const char* o : kCoolObjects) SendText(Item(kCObjects), LB_ADDSTRING, 0, o);
     auto sizes = [this](int id, std::span<const int> entries) {
-        for (int s : entries) SendMessageA(Item(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_string(s).c_str()));
-        SetWindowTextA(Item(id), "8");
+        for (int s : entries) SendText(Item(id), CB_ADDSTRING, 0, std::to_string(s));
+        SetWindowTextW(Item(id), L"8");
     };
     sizes(kNSize, kNormalSizes);
     sizes(kCSize, kCoolSizes);
     // Both font lists hold every installed font, the first one picked.
     std::set<std::string> fonts;
-    LOGFONTA all{};
+    LOGFONTW all{};
     all.lfCharSet = DEFAULT_CHARSET;
     HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExA(screen, &all, CollectFont, reinterpret_cast<LPARAM>(&fonts), 0);
+    EnumFontFamiliesExW(screen, &all, CollectFont, reinterpret_cast<LPARAM>(&fonts), 0);
     ReleaseDC(nullptr, screen);
     rules_.SetInstalledFonts({fonts.begin(), fonts.end()});
     for (int id : {kNFont, kCFont}) {
-        for (const std::string& f : rules_.installed_fonts())
-            SendMessageA(Item(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(f.c_str()));
-        SendMessageA(Item(id), CB_SETCURSEL, 0, 0);
+        for (const std::string& f : rules_.installed_fonts()) SendText(Item(id), CB_ADDSTRING, 0, f);
+        SendMessageW(Item(id), CB_SETCURSEL, 0, 0);
     }
     for (int id : {kCTopSpin, kCLeftSpin, kCHeightSpin, kCWidthSpin})
-        SendMessageA(Item(id), UDM_SETRANGE32, 0, kMaxEditorPosition);
+        SendMessageW(Item(id), UDM_SETRANGE32, 0, kMaxEditorPosition);
     previews_.TrackPointer(Item(kNPreview), controls_);
     // Hints of the colour fields and their swatches.
-    HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(),
+    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(),
                                nullptr, instance, nullptr);
     for (const HexField& h : kHexFields) {
-        for (auto [id, text] : {std::pair{h.hex, "Type a HEX value."}, std::pair{h.swatch, "Click to change color."}}) {
-            TTTOOLINFOA info{};
+        for (auto [id, text] :
+             {std::pair{h.hex, L"Type a HEX value."}, std::pair{h.swatch, L"Click to change color."}}) {
+            TTTOOLINFOW info{};
             info.cbSize = sizeof info;
             info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
             info.hwnd = hwnd();
             info.uId = reinterpret_cast<UINT_PTR>(Item(id));
-            info.lpszText = const_cast<char*>(text);
-            SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+            info.lpszText = const_cast<wchar_t*>(text);
+            SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
         }
     }
-    SendMessageA(Item(kWarnIcon), STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_WARNING)), 0);
+    HICON warning = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_WARNING));
+    SendMessageW(Item(kWarnIcon), STM_SETICON, reinterpret_cast<WPARAM>(warning), 0);
     for (int id : {kWarnIcon, kWarnText, kNBorders, kCDescription}) controls_.SetShown(id, false);
     for (int id : {kNSwatch, kNFontSwatch, kCSwatch, kCFontSwatch}) SetSwatch(id, kWhite);
     SetSwatch(kCSeeSwatch, kMagenta);
@@ -148,8 +147,7 @@ void ThemeEditorDialog::OnCancel() {
 
 void ThemeEditorDialog::ShowFont(int name_id, int size_id, int hex_id, const FontFields& f) {
     const std::string hex = f.color_hex;
-    if (SendMessageA(Item(name_id), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                     reinterpret_cast<LPARAM>(f.name.c_str())) != CB_ERR)
+    if (SendText(Item(name_id), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), f.name) != CB_ERR)
         ShowInCombo(Item(name_id), f.name);
     ShowInCombo(Item(size_id), std::to_string(f.size));
     SetText(hex_id, hex);
@@ -228,13 +226,13 @@ void ThemeEditorDialog::PickColor(int swatch_id) {
     const HexField* h = HexOf(swatch_id);
     if (!IsWindowEnabled(Item(h->swatch))) return;
     static COLORREF custom[16]{};
-    CHOOSECOLORA cc{};
+    CHOOSECOLORW cc{};
     cc.lStructSize = sizeof cc;
     cc.hwndOwner = hwnd();
     cc.rgbResult = win32::ThemeColour(HexToColor(Text(h->hex)).value_or(kWhite));
     cc.lpCustColors = custom;
     cc.Flags = CC_FULLOPEN | CC_RGBINIT;
-    if (!ChooseColorA(&cc)) return;
+    if (!ChooseColorW(&cc)) return;
     SetText(h->hex, ColorToHex(cc.rgbResult));
     HexEnter(h->hex);
 }
@@ -257,7 +255,7 @@ void ThemeEditorDialog::OnCommand(int id, int code, HWND) {
     if (code == BN_CLICKED) {
         OnClick(id);
     } else if (code == LBN_SELCHANGE && (id == kNObjects || id == kCObjects)) {
-        const auto index = static_cast<int>(SendMessageA(Item(id), LB_GETCURSEL, 0, 0));
+        const auto index = static_cast<int>(SendMessageW(Item(id), LB_GETCURSEL, 0, 0));
         if (id == kNObjects) ShowNormal(rules_.PickNormal(static_cast<NormalObject>(index)));
         else ShowCool(rules_.PickCool(static_cast<CoolObject>(index)));
     } else if (code == CBN_SELCHANGE) {

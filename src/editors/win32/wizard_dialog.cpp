@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "editors/file_filters.h"
+#include "editors/win32/list_strings.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/ui/folder_browser.h"
 #include "platform/win32/ui/open_file_dialog.h"
@@ -140,12 +141,8 @@ int KindOfLink(int id) {
     return -1;
 }
 
-int ComboSelection(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
+int ComboSelection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
 
-void FillStrings(HWND w, const std::vector<std::string>& items, UINT reset, UINT add) {
-    SendMessageA(w, reset, 0, 0);
-    for (const auto& s : items) SendMessageA(w, add, 0, reinterpret_cast<LPARAM>(s.c_str()));
-}
 
 }  // namespace
 
@@ -185,14 +182,8 @@ WizardForm WizardDialog::ReadForm() const {
     f.other_addr = Text(kOtherAddrEDT);
     auto items = [](HWND w, UINT count_msg, UINT len_msg, UINT text_msg) {
         std::vector<std::string> out;
-        const int n = static_cast<int>(SendMessageA(w, count_msg, 0, 0));
-        for (int i = 0; i < n; ++i) {
-            const LRESULT len = SendMessageA(w, len_msg, i, 0);
-            std::string s(len > 0 ? static_cast<std::size_t>(len) + 1 : 1, '\0');
-            SendMessageA(w, text_msg, i, reinterpret_cast<LPARAM>(s.data()));
-            s.resize(len > 0 ? static_cast<std::size_t>(len) : 0);
-            out.push_back(std::move(s));
-        }
+        const int n = static_cast<int>(SendMessageW(w, count_msg, 0, 0));
+        for (int i = 0; i < n; ++i) out.push_back(ItemText(w, i, len_msg, text_msg));
         return out;
     };
     f.browsers = items(Item(kBrowserCB), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
@@ -201,7 +192,7 @@ WizardForm WizardDialog::ReadForm() const {
     f.applet = ComboSelection(Item(kCPAppCB));
     f.applet_picture = applet_picture_;
     f.members = items(Item(kMultishLB), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
-    f.member = static_cast<int>(SendMessageA(Item(kMultishLB), LB_GETCURSEL, 0, 0));
+    f.member = static_cast<int>(SendMessageW(Item(kMultishLB), LB_GETCURSEL, 0, 0));
     f.warning = warning_;
     return f;
 }
@@ -216,11 +207,11 @@ void WizardDialog::WriteForm(const WizardForm& f) {
     for (const auto& [id, text] : texts)
         if (Text(id) != *text) SetText(id, *text);
     FillStrings(Item(kBrowserCB), f.browsers, CB_RESETCONTENT, CB_ADDSTRING);
-    SendMessageA(Item(kBrowserCB), CB_SETCURSEL, static_cast<WPARAM>(f.browser), 0);
+    SendMessageW(Item(kBrowserCB), CB_SETCURSEL, static_cast<WPARAM>(f.browser), 0);
     FillStrings(Item(kCPAppCB), f.applets, CB_RESETCONTENT, CB_ADDSTRING);
-    SendMessageA(Item(kCPAppCB), CB_SETCURSEL, static_cast<WPARAM>(f.applet), 0);
+    SendMessageW(Item(kCPAppCB), CB_SETCURSEL, static_cast<WPARAM>(f.applet), 0);
     FillStrings(Item(kMultishLB), f.members, LB_RESETCONTENT, LB_ADDSTRING);
-    SendMessageA(Item(kMultishLB), LB_SETCURSEL, static_cast<WPARAM>(f.member), 0);
+    SendMessageW(Item(kMultishLB), LB_SETCURSEL, static_cast<WPARAM>(f.member), 0);
     if (applet_picture_ != f.applet_picture) {
         applet_picture_ = f.applet_picture;
         InvalidateRect(Item(kCPAppPic), nullptr, FALSE);
@@ -247,7 +238,7 @@ void WizardDialog::OnShowing() {
 }
 
 HICON WizardDialog::PictureOf(int id) const {
-    if (id == kWarIcon) return LoadIcon(nullptr, IDI_WARNING);  // shared: never destroyed
+    if (id == kWarIcon) return LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_WARNING));  // shared: never destroyed
     if (id == kCPAppPic) return pictures_.OfApplet(applet_picture_);
     return pictures_.OfKind(id == kKindPic ? rules_.kind() : KindOfLink(id));
 }
@@ -331,8 +322,8 @@ bool WizardDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 void WizardDialog::ProgramMenu() {
     win32::UniqueMenu menu(CreatePopupMenu());
     if (!menu) return;
-    AppendMenuA(menu.get(), MF_STRING, kFromFile, "from File...");
-    AppendMenuA(menu.get(), MF_STRING, kFromInstalled, "from Installed Programs...");
+    AppendMenuW(menu.get(), MF_STRING, kFromFile, L"from File...");
+    AppendMenuW(menu.get(), MF_STRING, kFromInstalled, L"from Installed Programs...");
     RECT r{};
     GetWindowRect(Item(kProgAddrBTN), &r);
     const int chosen = static_cast<int>(

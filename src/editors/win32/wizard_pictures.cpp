@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/ui/controls.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/window_text.h"
 #include "platform/win32/ui/subclass.h"
 #include "platform/win32/win32_icons.h"
@@ -34,16 +35,16 @@ static_assert(std::size(kAppletIcons) == kAppletDescriptions.size());
 constexpr COLORREF kNavy = RGB(0, 0, 128), kBlue = RGB(0, 0, 255);
 
 std::string SystemFile(const char* name) {
-    char folder[MAX_PATH] = {};
-    const UINT n = GetSystemDirectoryA(folder, sizeof folder);
-    return n > 0 && n < sizeof folder ? std::string(folder) + "\\" + name : std::string();
+    wchar_t folder[MAX_PATH] = {};
+    const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? win32::WideToUtf8(folder) + "\\" + name : std::string();
 }
 
 // Never a hole where a picture belongs: the system's application icon stands in last.
 win32::UniqueIcon LoadShellIcon(ShellIcon which) {
     if (auto icon = win32::StockIcon(which.stock)) return icon;
     if (auto icon = win32::ExtractLargeIcon(SystemFile("shell32.dll"), -which.resource)) return icon;
-    return win32::UniqueIcon(CopyIcon(LoadIcon(nullptr, IDI_APPLICATION)));
+    return win32::UniqueIcon(CopyIcon(LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION))));
 }
 
 }  // namespace
@@ -80,7 +81,7 @@ void WizardPictures::MakeLink(HWND dialog, int id, HWND link) {
             return std::nullopt;
         }
         if (msg == WM_KEYDOWN && wp == VK_RETURN) {
-            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(link));
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(link));
             return 0;
         }
         if (msg == WM_CHAR && wp == '\r') return 0;
@@ -104,11 +105,11 @@ void WizardPictures::DrawLink(const DRAWITEMSTRUCT& item, UINT dpi) const {
     HGDIOBJ old = SelectObject(dc, ui::UiFontStyled(dpi, true, hot));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, hot ? kBlue : kNavy);
-    const std::string text = win32::WindowText(item.hwndItem);
+    const std::wstring text = win32::Utf8ToWide(win32::WindowText(item.hwndItem));
     RECT r = item.rcItem;
-    DrawTextA(dc, text.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_CALCRECT);
+    DrawTextW(dc, text.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_CALCRECT);
     RECT shown = item.rcItem;
-    DrawTextA(dc, text.c_str(), -1, &shown, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    DrawTextW(dc, text.c_str(), -1, &shown, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     if (item.itemState & ODS_FOCUS) {
         r.top = item.rcItem.top;
         r.bottom = item.rcItem.bottom;
