@@ -24,11 +24,12 @@ namespace {
 // The trace stays silent unless VTX_TRACE names a file to append it to (used by tests
 // and when diagnosing a problem on a user's machine).
 void RouteTraceFromEnvironment() {
-    const char* path = std::getenv("VTX_TRACE");
+    // In wide characters: the folder may be named in any script.
+    const wchar_t* path = _wgetenv(L"VTX_TRACE");
     if (!path || !*path) return;
-    std::string file = path;
+    std::wstring file = path;
     vtx::SetTraceSink([file](std::string_view label, int level) {
-        if (FILE* f = std::fopen(file.c_str(), "ab")) {
+        if (FILE* f = _wfopen(file.c_str(), L"ab")) {
             std::fprintf(f, "%d %.*s\n", level, static_cast<int>(label.size()), label.data());
             std::fclose(f);
         }
