@@ -225,8 +225,16 @@ std::string FakeText::ToUpper(std::string_view s) {
     return MapCase(s, UpperOf);
 }
 int FakeText::CompareNoCase(std::string_view a, std::string_view b) {
+    const KeyCodes& codes = Codes();
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
+        const auto ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[j]);
+        if (ca < 0x80 && cb < 0x80) {  // two ASCII characters: their weights' ranks, as in the key
+            if (codes.ascii[ca] != codes.ascii[cb]) return codes.ascii[ca] < codes.ascii[cb] ? -1 : 1;
+            ++i;
+            ++j;
+            continue;
+        }
         const std::uint32_t wa = Weight(NextCodePoint(a, i));
         const std::uint32_t wb = Weight(NextCodePoint(b, j));
         if (wa != wb) return wa < wb ? -1 : 1;
