@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/ui/list_strings.h"
 #include "platform/win32/ui/subclass.h"
 #include "platform/win32/ui/top_most.h"
-#include "platform/win32/wide.h"
 
 namespace vtx {
 namespace {
@@ -127,26 +127,15 @@ void OptionsDialog::SetTopmost(bool on) {
 void OptionsDialog::RefreshThemeList() {
     HWND list = Item(kThemeList);
     const std::string selected = SelectedTheme();
-    SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    for (const std::string& name : rules_.ThemeFiles()) {
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Utf8ToWide(name).c_str()));
-    }
-    if (!selected.empty()) {
-        SendMessageW(list, LB_SELECTSTRING, static_cast<WPARAM>(-1),
-                     reinterpret_cast<LPARAM>(win32::Utf8ToWide(selected).c_str()));
-    }
+    ui::FillStrings(list, rules_.ThemeFiles(), LB_RESETCONTENT, LB_ADDSTRING);
+    if (!selected.empty()) ui::SendText(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), selected);
 }
 
 std::string OptionsDialog::SelectedTheme() const {
     HWND list = Item(kThemeList);
     const LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
     if (index == LB_ERR) return {};
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR || length <= 0) return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT got = SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
-    return win32::WideToUtf8(text);
+    return ui::ItemText(list, static_cast<int>(index), LB_GETTEXTLEN, LB_GETTEXT);
 }
 
 OptionsForm OptionsDialog::ReadForm() const {

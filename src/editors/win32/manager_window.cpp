@@ -4,7 +4,7 @@
 
 
 #include "editors/file_filters.h"
-#include "editors/win32/list_strings.h"
+#include "platform/win32/ui/list_strings.h"
 #include "platform/win32/ui/dpi.h"
 #include "platform/win32/ui/folder_browser.h"
 #include "platform/win32/ui/list_texts.h"
@@ -142,7 +142,7 @@ std::span<const ui::Control> ManagerWindow::Table() noexcept { return kTable; }
 bool ManagerWindow::Create(HINSTANCE instance, HWND owner) {
     instance_ = instance;
     if (!MakeDialog(instance, owner, {"TForm2", "Shortcuts", {777, 548}, true, 0}, kTable)) return false;
-    for (std::string_view type : kManagerTypes) SendText(Item(kTypeCombo), CB_ADDSTRING, 0, type);
+    for (std::string_view type : kManagerTypes) ui::SendText(Item(kTypeCombo), CB_ADDSTRING, 0, type);
     SendMessageW(Item(kList), LB_SETITEMHEIGHT, 0, controls_.Scaled(kEntryHeight));
     // What an entry shows, its two lines, is what a screen reader reads.
     ui::GiveRowTexts(Item(kList), [this](int entry) { return rules_.EntryReadout(entry); });
@@ -200,7 +200,7 @@ int ManagerWindow::ComboIndex(int id) const {
 
 void ManagerWindow::FillCombo(int id, const std::vector<std::string>& items, int selected) {
     HWND combo = Item(id);
-    FillStrings(combo, items, CB_RESETCONTENT, CB_ADDSTRING);
+    ui::FillStrings(combo, items, CB_RESETCONTENT, CB_ADDSTRING);
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
@@ -223,7 +223,7 @@ void ManagerWindow::WriteForm() {
     FillCombo(kCommandCombo, f.commands, f.command);
     SetText(kWidgetDesc, f.widget_desc);
     HWND members = Item(kMultiList);
-    FillStrings(members, f.members, LB_RESETCONTENT, LB_ADDSTRING);
+    ui::FillStrings(members, f.members, LB_RESETCONTENT, LB_ADDSTRING);
     controls_.ShowPage(static_cast<int>(f.page) + 1);
     PlaceMoreOptions();
     HWND list = Item(kList);

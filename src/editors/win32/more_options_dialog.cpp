@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "editors/win32/list_strings.h"
+#include "platform/win32/ui/list_strings.h"
 #include "platform/trace.h"
 #include "themes/win32/gdi_util.h"
 
@@ -34,8 +34,8 @@ std::span<const ui::Control> MoreOptionsDialog::Table() noexcept { return kTable
 
 bool MoreOptionsDialog::Create(HINSTANCE instance, HWND owner) {
     if (!MakeDialog(instance, owner, {"TForm14", "More Options", {387, 252}, true, 0}, kTable)) return false;
-    for (const auto& label : kColorLabels) SendText(Item(kColorCombo), CB_ADDSTRING, 0, label.name);
-    for (std::string_view state : kWindowStates) SendText(Item(kStateCombo), CB_ADDSTRING, 0, state);
+    for (const auto& label : kColorLabels) ui::SendText(Item(kColorCombo), CB_ADDSTRING, 0, label.name);
+    for (std::string_view state : kWindowStates) ui::SendText(Item(kStateCombo), CB_ADDSTRING, 0, state);
     return true;
 }
 

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "editors/win32/list_strings.h"
+#include "platform/win32/ui/list_strings.h"
 #include "platform/win32/wide.h"
 
 namespace vtx {
@@ -48,7 +48,7 @@ constexpr SIZE kClient{392, 360};
 
 void FillList(HWND list, const std::vector<std::string>& items) {
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    FillStrings(list, items, LB_RESETCONTENT, LB_ADDSTRING);
+    ui::FillStrings(list, items, LB_RESETCONTENT, LB_ADDSTRING);
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }

@@ -9,7 +9,7 @@
 #include <span>
 
 #include "editors/file_filters.h"
-#include "editors/win32/list_strings.h"
+#include "platform/win32/ui/list_strings.h"
 #include "editors/win32/theme_editor_controls.h"
 #include "platform/win32/ui/message_box.h"
 #include "platform/win32/wide.h"
@@ -40,12 +40,12 @@ int CALLBACK CollectFont(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM
 std::string ComboText(HWND combo) {
     const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
     if (index == CB_ERR) return win32::WindowText(combo);
-    return ItemText(combo, static_cast<int>(index), CB_GETLBTEXTLEN, CB_GETLBTEXT);
+    return ui::ItemText(combo, static_cast<int>(index), CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 // Picks the entry with exactly this text, or shows the text when the list has none.
 void ShowInCombo(HWND combo, const std::string& text) {
-    const LRESULT index = SendText(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), text);
+    const LRESULT index = ui::SendText(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), text);
     SendMessageW(combo, CB_SETCURSEL, index == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(index), 0);
     if (index == CB_ERR) SetWindowTextW(combo, win32::Utf8ToWide(text).c_str());
 }
@@ -54,10 +54,10 @@ void ShowInCombo(HWND combo, const std::string& text) {
 
 bool ThemeEditorDialog::Create(HINSTANCE instance, HWND owner) {
     if (!MakeDialog(instance, owner, {"TForm6", "Theme Editor", {617, 449}, false, kTabs}, kTable)) return false;
-    for (const char* o : kNormalObjects) SendText(Item(kNObjects), LB_ADDSTRING, 0, o);
-    for (const char* o : kCoolObjects) SendText(Item(kCObjects), LB_ADDSTRING, 0, o);
+    for (const char* o : kNormalObjects) ui::SendText(Item(kNObjects), LB_ADDSTRING, 0, o);
+    for (const char* o : kCoolObjects) ui::SendText(Item(kCObjects), LB_ADDSTRING, 0, o);
     auto sizes = [this](int id, std::span<const int> entries) {
-        for (int s : entries) SendText(Item(id), CB_ADDSTRING, 0, std::to_string(s));
+        for (int s : entries) ui::SendText(Item(id), CB_ADDSTRING, 0, std::to_string(s));
         SetWindowTextW(Item(id), L"8");
     };
     sizes(kNSize, kNormalSizes);
@@ -71,7 +71,7 @@ bool ThemeEditorDialog::Create(HINSTANCE instance, HWND owner) {
     ReleaseDC(nullptr, screen);
     rules_.SetInstalledFonts({fonts.begin(), fonts.end()});
     for (int id : {kNFont, kCFont}) {
-        for (const std::string& f : rules_.installed_fonts()) SendText(Item(id), CB_ADDSTRING, 0, f);
+        for (const std::string& f : rules_.installed_fonts()) ui::SendText(Item(id), CB_ADDSTRING, 0, f);
         SendMessageW(Item(id), CB_SETCURSEL, 0, 0);
     }
     for (int id : {kCTopSpin, kCLeftSpin, kCHeightSpin, kCWidthSpin})
@@ -147,7 +147,7 @@ void ThemeEditorDialog::OnCancel() {
 
 void ThemeEditorDialog::ShowFont(int name_id, int size_id, int hex_id, const FontFields& f) {
     const std::string hex = f.color_hex;
-    if (SendText(Item(name_id), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), f.name) != CB_ERR)
+    if (ui::SendText(Item(name_id), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), f.name) != CB_ERR)
         ShowInCombo(Item(name_id), f.name);
     ShowInCombo(Item(size_id), std::to_string(f.size));
     SetText(hex_id, hex);

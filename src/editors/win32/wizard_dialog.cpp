@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "editors/file_filters.h"
-#include "editors/win32/list_strings.h"
+#include "platform/win32/ui/list_strings.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/ui/folder_browser.h"
 #include "platform/win32/ui/open_file_dialog.h"
@@ -183,7 +183,7 @@ WizardForm WizardDialog::ReadForm() const {
     auto items = [](HWND w, UINT count_msg, UINT len_msg, UINT text_msg) {
         std::vector<std::string> out;
         const int n = static_cast<int>(SendMessageW(w, count_msg, 0, 0));
-        for (int i = 0; i < n; ++i) out.push_back(ItemText(w, i, len_msg, text_msg));
+        for (int i = 0; i < n; ++i) out.push_back(ui::ItemText(w, i, len_msg, text_msg));
         return out;
     };
     f.browsers = items(Item(kBrowserCB), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
@@ -206,11 +206,11 @@ void WizardDialog::WriteForm(const WizardForm& f) {
     };
     for (const auto& [id, text] : texts)
         if (Text(id) != *text) SetText(id, *text);
-    FillStrings(Item(kBrowserCB), f.browsers, CB_RESETCONTENT, CB_ADDSTRING);
+    ui::FillStrings(Item(kBrowserCB), f.browsers, CB_RESETCONTENT, CB_ADDSTRING);
     SendMessageW(Item(kBrowserCB), CB_SETCURSEL, static_cast<WPARAM>(f.browser), 0);
-    FillStrings(Item(kCPAppCB), f.applets, CB_RESETCONTENT, CB_ADDSTRING);
+    ui::FillStrings(Item(kCPAppCB), f.applets, CB_RESETCONTENT, CB_ADDSTRING);
     SendMessageW(Item(kCPAppCB), CB_SETCURSEL, static_cast<WPARAM>(f.applet), 0);
-    FillStrings(Item(kMultishLB), f.members, LB_RESETCONTENT, LB_ADDSTRING);
+    ui::FillStrings(Item(kMultishLB), f.members, LB_RESETCONTENT, LB_ADDSTRING);
     SendMessageW(Item(kMultishLB), LB_SETCURSEL, static_cast<WPARAM>(f.member), 0);
     if (applet_picture_ != f.applet_picture) {
         applet_picture_ = f.applet_picture;

@@ -1,8 +1,8 @@
-#include "editors/win32/list_strings.h"
+#include "platform/win32/ui/list_strings.h"
 
 #include "platform/win32/wide.h"
 
-namespace vtx {
+namespace vtx::ui {
 
 LRESULT SendText(HWND w, UINT msg, WPARAM wp, std::string_view text) {
     const std::wstring wide = win32::Utf8ToWide(text);
@@ -23,4 +23,4 @@ std::string ItemText(HWND w, int i, UINT len_msg, UINT text_msg) {
     return win32::WideToUtf8(text);
 }
 
-}  // namespace vtx
+}  // namespace vtx::ui

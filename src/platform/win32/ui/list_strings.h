@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vtx {
+namespace vtx::ui {
 
 // Sends a message that carries a text in lParam (LB_ADDSTRING, CB_ADDSTRING, CB_FINDSTRINGEXACT...).
 LRESULT SendText(HWND w, UINT msg, WPARAM wp, std::string_view text);
@@ -18,4 +18,4 @@ void FillStrings(HWND w, const std::vector<std::string>& items, UINT reset, UINT
 // Item i's text through its length and text messages (LB_GETTEXTLEN/LB_GETTEXT, CB_GETLBTEXTLEN/CB_GETLBTEXT).
 [[nodiscard]] std::string ItemText(HWND w, int i, UINT len_msg, UINT text_msg);
 
-}  // namespace vtx
+}  // namespace vtx::ui
