@@ -23,14 +23,18 @@ int LauncherWindow::S(int px96) const noexcept { return ui::Scale(px96, dpi_); }
 int LauncherWindow::Unscaled(int px) const noexcept { return ui::Unscale(px, dpi_); }
 
 void LauncherWindow::SetWindowFrame(bool frame) {
-    LONG style = GetWindowLongW(hwnd(), GWL_STYLE);
-    style &= ~(WS_POPUP | WS_CAPTION | WS_THICKFRAME);
+    const LONG was = GetWindowLongW(hwnd(), GWL_STYLE);
+    LONG style = was & ~(WS_POPUP | WS_CAPTION | WS_THICKFRAME);
     style |= frame ? (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU) : WS_POPUP;
+    // Start-up asks for the frame the window was made with: a frame change is not free.
+    if (style == was) return;
     SetWindowLongW(hwnd(), GWL_STYLE, style);
     SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
 }
 
 void LauncherWindow::SetPosition(int left, int top) {
+    RECT r{};
+    if (GetWindowRect(hwnd(), &r) && r.left == left && r.top == top) return;
     SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -54,8 +58,10 @@ void LauncherWindow::ApplyStayOnTop(bool on) {
 }
 
 void LauncherWindow::SetWindowSize(int width, int height) {
-    SetWindowPos(hwnd(), nullptr, 0, 0, S(std::max(width, kMinWindowWidth)), S(std::max(height, 1)),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int w = S(std::max(width, kMinWindowWidth)), h = S(std::max(height, 1));
+    RECT r{};
+    if (GetWindowRect(hwnd(), &r) && r.right - r.left == w && r.bottom - r.top == h) return;
+    SetWindowPos(hwnd(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void LauncherWindow::PlaceList(const ListPlacement& placement) {
@@ -125,10 +131,12 @@ void LauncherWindow::UpdateRegion() {
     RECT r{};
     GetWindowRect(hwnd(), &r);
     const RegionRect o = OutlineFor(geometry_.cool, Unscaled(r.right - r.left), Unscaled(r.bottom - r.top));
+    const std::array<int, 6> outline{S(o.left), S(o.top), S(o.right), S(o.bottom), S(o.corner_width), S(o.corner_height)};
+    if (region_ == outline) return;  // every resize and layout asks; most change nothing
     // The window owns the region once it is set.
-    SetWindowRgn(hwnd(),
-                 CreateRoundRectRgn(S(o.left), S(o.top), S(o.right), S(o.bottom), S(o.corner_width), S(o.corner_height)),
-                 TRUE);
+    if (SetWindowRgn(hwnd(), CreateRoundRectRgn(outline[0], outline[1], outline[2], outline[3], outline[4], outline[5]),
+                     TRUE))
+        region_ = outline;
 }
 
 void LauncherWindow::Invalidate() { InvalidateRect(hwnd(), nullptr, FALSE); }

@@ -106,11 +106,16 @@ LRESULT LauncherWindow::OnControlColour(HDC dc, bool edit) {
 void LauncherWindow::LoadBuiltinImages() {
     edit_brush_.reset(CreateSolidBrush(RGB(255, 255, 255)));
     list_brush_.reset(CreateSolidBrush(RGB(255, 255, 255)));
-    back_image_ = win32::BitmapFromFile(BuiltinBitmapFile(BuiltinImage::Back));
-    menu_image_ = win32::BitmapFromFile(BuiltinBitmapFile(BuiltinImage::Menu));
-    menu_hot_image_ = win32::BitmapFromFile(BuiltinBitmapFile(BuiltinImage::MenuHot));
-    hide_image_ = win32::BitmapFromFile(BuiltinBitmapFile(BuiltinImage::Close));
-    hide_hot_image_ = win32::BitmapFromFile(BuiltinBitmapFile(BuiltinImage::CloseHot));
+    back_image_.SetBuiltin(BuiltinImage::Back);
+    menu_image_.SetBuiltin(BuiltinImage::Menu);
+    menu_hot_image_.SetBuiltin(BuiltinImage::MenuHot);
+    hide_image_.SetBuiltin(BuiltinImage::Close);
+    hide_hot_image_.SetBuiltin(BuiltinImage::CloseHot);
+}
+
+void LauncherWindow::LoadImages() {
+    for (win32::LazyBitmap* image : {&back_image_, &menu_image_, &menu_hot_image_, &hide_image_, &hide_hot_image_})
+        (void)image->get();
 }
 
 void LauncherWindow::ApplyLook(const ThemeLook& look) {
@@ -126,16 +131,12 @@ void LauncherWindow::ApplyLook(const ThemeLook& look) {
     list_brush_.reset(CreateSolidBrush(Colour(look.list.back)));
     win32::SetBorder(edit_, look.edit.border ? win32::Border::Bevel : win32::Border::None);
     win32::SetBorder(list_, look.list.border ? win32::Border::Single : win32::Border::None);
-    // An image that does not load leaves the element's image as it was.
-    auto load = [](win32::UniqueBitmap& target, const std::string& path) {
-        if (path.empty()) return;
-        if (auto bmp = win32::BitmapFromPath(path)) target = std::move(bmp);
-    };
-    load(menu_image_, look.menu_button.image);
-    load(menu_hot_image_, look.menu_button.image_hot);
-    load(hide_image_, look.hide_button.image);
-    load(hide_hot_image_, look.hide_button.image_hot);
-    load(back_image_, look.cool_back_image);
+    // Loaded when first drawn; an image that does not load leaves the element's image as it was.
+    menu_image_.SetFile(look.menu_button.image);
+    menu_hot_image_.SetFile(look.menu_button.image_hot);
+    hide_image_.SetFile(look.hide_button.image);
+    hide_hot_image_.SetFile(look.hide_button.image_hot);
+    back_image_.SetFile(look.cool_back_image);
     ApplyLayered();
     InvalidateRect(hwnd(), nullptr, FALSE);
     InvalidateRect(edit_, nullptr, TRUE);
@@ -154,7 +155,10 @@ void LauncherWindow::ApplyLayered() {
         flags |= LWA_COLORKEY;
         key = Colour(look_.see_through);
     }
-    SetLayeredWindowAttributes(hwnd(), key, static_cast<BYTE>(alpha_), flags);
+    // Start-up and each theme load ask several times for the same look; each call costs under Wine.
+    const LayeredLook wanted{key, static_cast<BYTE>(alpha_), flags};
+    if (layered_ == wanted) return;
+    if (SetLayeredWindowAttributes(hwnd(), key, wanted.alpha, flags)) layered_ = wanted;
 }
 
 void LauncherWindow::SetItemHeight(int pixels) {

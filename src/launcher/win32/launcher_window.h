@@ -24,6 +24,7 @@
 #include "platform/win32/ui/keys.h"
 #include "platform/win32/ui/window.h"
 #include "themes/theme_apply.h"
+#include "themes/win32/gdi_util.h"
 
 namespace vtx {
 
@@ -37,6 +38,8 @@ public:
     // Creates the window hidden, owned by the application's hidden window.
     [[nodiscard]] bool Create(HWND app_window);
     void ShowAtStart();
+    // Loads the images the theme named, ahead of the first paint (an idle moment after start-up).
+    void LoadImages();
     // Shown and in front as it was left: a click on the tray icon, "S&how VTX".
     void ShowFromTray();
     // Shown, in front, the keyboard in the edit box with its text selected: the hotkey and a
@@ -138,10 +141,18 @@ private:
     long right_margin_ = 5;
     long bottom_margin_ = 8;
     int alpha_ = 255;
+    struct LayeredLook {
+        COLORREF key;
+        BYTE alpha;
+        DWORD flags;
+        bool operator==(const LayeredLook&) const = default;
+    };
+    std::optional<LayeredLook> layered_;     // as last given to the system
+    std::optional<std::array<int, 6>> region_;  // the outline last set, in pixels
     win32::UniqueFont edit_font_, list_font_, title_font_;
     std::array<win32::UniqueFont, 4> cool_fonts_;
     win32::UniqueBrush edit_brush_, list_brush_;
-    win32::UniqueBitmap back_image_, menu_image_, menu_hot_image_, hide_image_, hide_hot_image_;
+    win32::LazyBitmap back_image_, menu_image_, menu_hot_image_, hide_image_, hide_hot_image_;
     CoolLabels labels_{};
 
     // Mouse state.

@@ -74,10 +74,20 @@ int Run(HINSTANCE instance) {
     if (session.ShowAtStart()) window.ShowAtStart();
 
     MSG msg;
+    bool started = false;
     bool windows_left = true;
     for (;;) {
-        // An idle moment builds the windows worth having ready, so input is never kept waiting long.
-        while (windows_left && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) windows_left = windows.CreateNext();
+        // The first idle moment finishes start-up (the launcher's images);
+        // later ones build the windows worth having ready, one at a time, so input is never kept
+        // waiting long.
+        while ((!started || windows_left) && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!started) {
+                window.LoadImages();
+                started = true;
+            } else {
+                windows_left = windows.CreateNext();
+            }
+        }
         // The wide loop: a Unicode window's WM_CHAR carries the typed character whole, in any
         // script; through the ANSI functions it would pass the code page and could become "?".
         if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;

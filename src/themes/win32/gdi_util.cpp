@@ -42,6 +42,27 @@ UniqueBitmap BitmapFromPath(const std::string& path) {
     return UniqueBitmap(static_cast<HBITMAP>(LoadImageW(nullptr, Utf8ToWide(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
 }
 
+void LazyBitmap::SetBuiltin(BuiltinImage image) {
+    builtin_ = image;
+    files_.clear();
+}
+
+void LazyBitmap::SetFile(const std::string& path) {
+    if (!path.empty()) files_.push_back(path);
+}
+
+HBITMAP LazyBitmap::get() {
+    if (!builtin_ && files_.empty()) return bitmap_.get();
+    // The newest file that loads wins; the older ones would only have been replaced.
+    UniqueBitmap loaded;
+    for (auto it = files_.rbegin(); it != files_.rend() && !loaded; ++it) loaded = BitmapFromPath(*it);
+    if (!loaded && builtin_) loaded = BitmapFromFile(BuiltinBitmapFile(*builtin_));
+    if (loaded) bitmap_ = std::move(loaded);
+    builtin_.reset();
+    files_.clear();
+    return bitmap_.get();
+}
+
 void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
     const COLORREF old = SetBkColor(dc, colour);
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
@@ -89,10 +110,14 @@ void DrawLabel(HDC dc, std::string_view text, HFONT font, COLORREF colour, Align
 }
 
 void SetBorder(HWND control, Border border) {
-    LONG style = GetWindowLongW(control, GWL_STYLE) & ~WS_BORDER;
-    LONG ex = GetWindowLongW(control, GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE;
+    const LONG was_style = GetWindowLongW(control, GWL_STYLE);
+    const LONG was_ex = GetWindowLongW(control, GWL_EXSTYLE);
+    LONG style = was_style & ~WS_BORDER;
+    LONG ex = was_ex & ~WS_EX_CLIENTEDGE;
     if (border == Border::Single) style |= WS_BORDER;
     if (border == Border::Bevel) ex |= WS_EX_CLIENTEDGE;
+    // A frame change costs a few milliseconds under Wine; each theme load asks again.
+    if (style == was_style && ex == was_ex) return;
     SetWindowLongW(control, GWL_STYLE, style);
     SetWindowLongW(control, GWL_EXSTYLE, ex);
     SetWindowPos(control, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);

@@ -4,11 +4,14 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/win32/handles.h"
 #include "platform/win32/window_text.h"
+#include "themes/builtin_images.h"
 #include "themes/theme_apply.h"
 
 namespace vtx::win32 {
@@ -18,6 +21,22 @@ namespace vtx::win32 {
 
 [[nodiscard]] UniqueBitmap BitmapFromFile(std::string_view bmp_file_bytes);
 [[nodiscard]] UniqueBitmap BitmapFromPath(const std::string& path);
+
+// A bitmap loaded when it is first drawn. A window is given its built-in image, then its theme's
+// file, and draws neither before it is shown: each load costs about a millisecond under Wine.
+// What is drawn is what loading them in the order given would have left: the last file given
+// that loads, else the image before it.
+class LazyBitmap {
+public:
+    void SetBuiltin(BuiltinImage image);
+    void SetFile(const std::string& path);  // an empty path changes nothing
+    [[nodiscard]] HBITMAP get();
+
+private:
+    UniqueBitmap bitmap_;
+    std::optional<BuiltinImage> builtin_;  // given and not yet loaded
+    std::vector<std::string> files_;       // given since, not yet loaded, oldest first
+};
 
 void FillSolid(HDC dc, const RECT& r, COLORREF colour);
 void FillRoundRect(HDC dc, int left, int top, int width, int height, COLORREF colour);
