@@ -102,6 +102,8 @@ void AppSession::FormCreate(MainView& view, LayoutView& layout_view, ProgramPort
     program.CreateProgramMutex();
 }
 
+void AppSession::FinishStartup() { store_.TakeBackup(); }
+
 void AppSession::ReportHotkey(bool registered) {
     if (registered) {
         refused_hotkey_told_ = 0;  // a later loss is news again

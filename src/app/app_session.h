@@ -33,6 +33,9 @@ public:
 
     // Start-up proper, in its fixed order. The views and the program must outlive the session.
     void FormCreate(MainView& view, LayoutView& layout_view, ProgramPort& program);
+    // What start-up leaves for its first idle moment, once the program is ready: the
+    // catalogue's backup.
+    void FinishStartup();
     // "E&xit": settings, catalogue, then three reference lists.
     void FormClose();
     // The log-on ends: settings, catalogue and browser list; nothing closes.

@@ -53,8 +53,6 @@ CatalogueSource LoadCatalogue(Catalogue& catalogue, Platform& platform, const st
     LinesRead data = ReadLines(files, InFolder(data_folder, kCatalogueFile));
     if (data.status == ReadStatus::Ok) {
         catalogue.lines() = std::move(data.lines);
-        // A backup that cannot be written is not worth bothering the user about.
-        (void)WriteLines(files, InFolder(data_folder, kCatalogueBackupFile), catalogue.lines());
         return CatalogueSource::DataFolder;
     }
     if (data.status == ReadStatus::Unreadable) {
@@ -119,13 +117,27 @@ bool SaveShortcutList(const Catalogue& catalogue, Platform& platform, const std:
     return false;
 }
 
+void BackUpCatalogue(Files& files, const std::string& data_folder) {
+    const FileRead list = files.ReadFile(InFolder(data_folder, kCatalogueFile));
+    // A backup that cannot be written is not worth bothering the user about.
+    if (list.ok()) (void)files.WriteFileAtomic(InFolder(data_folder, kCatalogueBackupFile), list.bytes);
+}
+
 CatalogueSource CatalogueStore::LoadCatalogue(Catalogue& catalogue) {
     const CatalogueSource source = vtx::LoadCatalogue(catalogue, platform_, data_folder_, program_folder_);
     protect_list_ = source == CatalogueSource::Unreadable;
+    backup_pending_ = source == CatalogueSource::DataFolder;
     return source;
 }
 
+void CatalogueStore::TakeBackup() {
+    if (!backup_pending_) return;
+    backup_pending_ = false;
+    BackUpCatalogue(platform_.files, data_folder_);
+}
+
 bool CatalogueStore::SaveShortcutList(const Catalogue& catalogue) {
+    TakeBackup();
     if (protect_list_) {
         Trace("Form1.SaveShortcutList: skipped, the list on disk could not be read", 0);
         return false;

@@ -24,13 +24,16 @@ inline constexpr std::string_view kCatalogueSaveFailedMessage = "ERROR! Can not 
 
 enum class CatalogueSource { DataFolder, ProgramFolder, Converted, Default, Unreadable };
 
-// Fills the Catalogue, first source that exists wins: the Data folder's list2.ini (then copied
-// to previous-list2.ini, silently skipped when that fails), the Program folder's list2.ini,
+// Fills the Catalogue, first source that exists wins: the Data folder's list2.ini, the Program folder's list2.ini,
 // the Program folder's list1.ini converted, the default records. A source that exists but
 // cannot be read leaves the Catalogue empty, tells the user once and returns Unreadable.
 // Folders end with "\".
 [[nodiscard]] CatalogueSource LoadCatalogue(Catalogue& catalogue, Platform& platform, const std::string& data_folder,
                                             const std::string& program_folder);
+
+// Copies the Data folder's list2.ini, byte for byte, to previous-list2.ini (replaced whole);
+// a backup that cannot be written is skipped without a word.
+void BackUpCatalogue(Files& files, const std::string& data_folder);
 
 // Replaces the Catalogue with the records converted from old "name=path" lines. The file and
 // folder tests of the typing rules ask `files`.
@@ -44,7 +47,10 @@ void FillListbox1Default(Catalogue& catalogue);
 [[nodiscard]] bool SaveShortcutList(const Catalogue& catalogue, Platform& platform, const std::string& data_folder);
 
 // Load and save for one run. Remembers when the list on disk could not be read, so that the
-// save at the end of that run does not replace it with what little the run knew.
+// save at the end of that run does not replace it with what little the run knew. A list loaded
+// from the Data folder is backed up by TakeBackup, which start-up leaves for its first idle
+// moment (at 100,000 shortcuts writing the copy is a good part of the start); the first save
+// takes it before replacing the file, so the backup is always the list the run started from.
 class CatalogueStore {
 public:
     CatalogueStore(Platform& platform, std::string data_folder, std::string program_folder)
@@ -54,6 +60,8 @@ public:
     // False when nothing was written: the save failed (the user was told) or the list on
     // disk is protected for this run (the user was told at start).
     bool SaveShortcutList(const Catalogue& catalogue);
+    // Writes the backup of the list loaded, once; nothing when there is none to take.
+    void TakeBackup();
 
     [[nodiscard]] bool protects_list() const noexcept { return protect_list_; }
 
@@ -62,6 +70,7 @@ private:
     std::string data_folder_;
     std::string program_folder_;
     bool protect_list_ = false;
+    bool backup_pending_ = false;
 };
 
 }  // namespace vtx

@@ -31,14 +31,16 @@ protected:
     Catalogue catalogue;
 };
 
-TEST_F(CatalogueStoreTest, DataFolderListWinsAndIsBackedUpWithCrLf) {
+TEST_F(CatalogueStoreTest, DataFolderListWinsAndIsBackedUpAsItIs) {
     fake.files.Put(kData + "list2.ini", "b|1\nA|2\r\rlast");  // every line end, no final one
     fake.files.Put(kProgram + "list2.ini", "program|copy\r\n");
     fake.files.Put(kProgram + "list1.ini", "old=c:\\old.exe\r\n");
 
     EXPECT_EQ(Load(), CatalogueSource::DataFolder);
     EXPECT_EQ(catalogue.lines(), (Lines{"b|1", "A|2", "", "last"}));  // file order, not sorted yet
-    EXPECT_EQ(fake.files.Get(kData + "previous-list2.ini"), "b|1\r\nA|2\r\n\r\nlast\r\n");
+    EXPECT_EQ(fake.files.writes, 0);  // loading writes nothing: the backup is taken later
+    BackUpCatalogue(fake.files, kData);
+    EXPECT_EQ(fake.files.Get(kData + "previous-list2.ini"), "b|1\nA|2\r\rlast");
     EXPECT_EQ(fake.files.Get(kData + "list2.ini"), "b|1\nA|2\r\rlast");  // never rewritten by loading
     EXPECT_TRUE(fake.prompts.messages.empty());
 }
@@ -47,6 +49,7 @@ TEST_F(CatalogueStoreTest, BackupFailureIsSilent) {
     fake.files.Put(kData + "list2.ini", "a|1\r\n");
     fake.files.MakeReadOnly(kData + "previous-list2.ini");
     EXPECT_EQ(Load(), CatalogueSource::DataFolder);
+    BackUpCatalogue(fake.files, kData);
     EXPECT_EQ(catalogue.lines(), Lines{"a|1"});
     EXPECT_FALSE(fake.files.Has(kData + "previous-list2.ini"));
     EXPECT_TRUE(fake.prompts.messages.empty());
@@ -190,9 +193,17 @@ TEST_F(CatalogueStoreTest, StoreSavesNormallyAfterAReadableLoad) {
     CatalogueStore store(fake.platform, kData, kProgram);
     EXPECT_EQ(store.LoadCatalogue(catalogue), CatalogueSource::DataFolder);
     EXPECT_FALSE(store.protects_list());
+    EXPECT_FALSE(fake.files.Has(kData + "previous-list2.ini"));
     catalogue.Append("b|2");
+    // A save before the idle moment takes the backup first: it is the list the run started from.
     EXPECT_TRUE(store.SaveShortcutList(catalogue));
     EXPECT_EQ(fake.files.Get(kData + "list2.ini"), "a|1\r\nb|2\r\n");
+    EXPECT_EQ(fake.files.Get(kData + "previous-list2.ini"), "a|1\r\n");
+    // Taken once: neither a later save nor the idle moment copies the saved list over it.
+    catalogue.Append("c|3");
+    EXPECT_TRUE(store.SaveShortcutList(catalogue));
+    store.TakeBackup();
+    EXPECT_EQ(fake.files.Get(kData + "previous-list2.ini"), "a|1\r\n");
 }
 
 TEST(CatalogueSort, PipeBeforeDigitsAndLettersCaseIgnored) {

@@ -77,11 +77,12 @@ int Run(HINSTANCE instance) {
     bool started = false;
     bool windows_left = true;
     for (;;) {
-        // The first idle moment finishes start-up (the launcher's images);
+        // The first idle moment finishes start-up (the catalogue's backup, the launcher's images);
         // later ones build the windows worth having ready, one at a time, so input is never kept
         // waiting long.
         while ((!started || windows_left) && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
             if (!started) {
+                session.FinishStartup();
                 window.LoadImages();
                 started = true;
             } else {
