@@ -4,6 +4,9 @@
 
 #include "themes/win32/gdi_util.h"
 #include "themes/builtin_images.h"
+#include "temp_folder.h"
+
+#include <vector>
 
 namespace vtx::win32 {
 namespace {
@@ -78,6 +81,51 @@ TEST(LayoutPainter, CoolLayoutShowsTheBitmapAndAnOpaqueTextRectangle) {
         EXPECT_EQ(s.At(150, 30), builtin) << "the background bitmap at the top left";
         EXPECT_EQ(s.At(350, 100), 0xABCDEFu) << "the panel beside the bitmap";
         EXPECT_EQ(s.At(245, 88), opaque == 2 ? 0x0080FFu : 0xABCDEFu) << "text 3's rectangle, opaque " << opaque;
+    }
+}
+
+// Which image a LazyBitmap draws, told apart by width: the built-in Back image is 300 pixels
+// wide, Menu 14; "wide" and "narrow" are files of those images, "gone" a file that is not there.
+TEST(LazyBitmap, DrawsWhatLoadingInTheOrderGivenWouldHaveLeft) {
+    test::TempFolder dir;
+    ASSERT_TRUE(test::PutFile(dir / "wide.bmp", BuiltinBitmapFile(BuiltinImage::Back)));
+    ASSERT_TRUE(test::PutFile(dir / "narrow.bmp", BuiltinBitmapFile(BuiltinImage::Menu)));
+    struct Case {
+        const char* what;
+        std::vector<std::string> steps;  // "builtin", a file name, or "draw"
+        long width;                      // 0: nothing to draw
+    };
+    const Case cases[] = {
+        {"nothing given", {}, 0},
+        {"the built-in image", {"builtin"}, 300},
+        {"a file replaces it", {"builtin", "narrow.bmp"}, 14},
+        {"a missing file leaves it", {"builtin", "gone.bmp"}, 300},
+        {"the newest file that loads", {"builtin", "wide.bmp", "narrow.bmp", "gone.bmp"}, 14},
+        {"a file drawn stays when the next is missing", {"builtin", "narrow.bmp", "draw", "gone.bmp"}, 14},
+        {"a file drawn gives way to the next", {"narrow.bmp", "draw", "wide.bmp"}, 300},
+        {"the built-in image given again", {"narrow.bmp", "draw", "builtin"}, 300},
+    };
+    for (const Case& c : cases) {
+        LazyBitmap image;
+        for (const std::string& step : c.steps) {
+            if (step == "builtin") {
+                image.SetBuiltin(BuiltinImage::Back);
+            } else if (step == "draw") {
+                ASSERT_NE(image.get(), nullptr) << c.what;
+            } else {
+                image.SetFile(dir / step);
+            }
+        }
+        BITMAP info{};
+        const HBITMAP drawn = image.get();
+        if (c.width == 0) {
+            EXPECT_EQ(drawn, nullptr) << c.what;
+            continue;
+        }
+        ASSERT_NE(drawn, nullptr) << c.what;
+        ASSERT_NE(GetObjectW(drawn, sizeof info, &info), 0) << c.what;
+        EXPECT_EQ(info.bmWidth, c.width) << c.what;
+        EXPECT_EQ(image.get(), drawn) << c.what << ": loaded once";
     }
 }
 

@@ -133,10 +133,13 @@ void LauncherWindow::UpdateRegion() {
     const RegionRect o = OutlineFor(geometry_.cool, Unscaled(r.right - r.left), Unscaled(r.bottom - r.top));
     const std::array<int, 6> outline{S(o.left), S(o.top), S(o.right), S(o.bottom), S(o.corner_width), S(o.corner_height)};
     if (region_ == outline) return;  // every resize and layout asks; most change nothing
-    // The window owns the region once it is set.
-    if (SetWindowRgn(hwnd(), CreateRoundRectRgn(outline[0], outline[1], outline[2], outline[3], outline[4], outline[5]),
-                     TRUE))
+    HRGN region = CreateRoundRectRgn(outline[0], outline[1], outline[2], outline[3], outline[4], outline[5]);
+    // The window owns the region once it is set; one it refused is still ours to delete.
+    if (SetWindowRgn(hwnd(), region, TRUE)) {
         region_ = outline;
+    } else if (region) {
+        DeleteObject(region);
+    }
 }
 
 void LauncherWindow::Invalidate() { InvalidateRect(hwnd(), nullptr, FALSE); }
