@@ -46,24 +46,25 @@ std::uint64_t PrefixKey(std::string_view name) noexcept {
 void ResultList::Fill(const Catalogue& catalogue, Text& text) {
     catalogue_ = &catalogue;
     rows_.clear();
-    names_.clear();
+    lowered_.clear();
     const auto& lines = catalogue.lines();
     rows_.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto [name, hidden] = ScanLine(lines[i]);
         if (hidden) continue;
-        rows_.push_back({static_cast<int>(i), static_cast<unsigned>(names_.size()), static_cast<unsigned>(name.size())});
-        names_ += name;
+        rows_.push_back({static_cast<int>(i), static_cast<unsigned>(lowered_.size()), static_cast<unsigned>(name.size())});
+        lowered_ += name;
     }
     // One call for every name: lower-casing is per character, so the offsets still hold.
-    lowered_ = text.ToLower(names_);
-    if (lowered_.size() != names_.size()) {
+    std::string lower = text.ToLower(lowered_);
+    if (lower.size() == lowered_.size()) {
+        lowered_ = std::move(lower);
+    } else {
         // A few letters change their length in UTF-8 when lowered (U+0130, U+023A): lower
         // name by name then, and keep a name that would move the offsets as it is.
-        lowered_ = names_;
         for (const Row& row : rows_) {
-            const std::string lower = text.ToLower(NameAt(row));
-            if (lower.size() == row.name_size) lowered_.replace(row.name_offset, row.name_size, lower);
+            const std::string one = text.ToLower(NameAt(row));
+            if (one.size() == row.name_size) lowered_.replace(row.name_offset, row.name_size, one);
         }
     }
     BuildIndex();
@@ -95,6 +96,12 @@ const std::string& ResultList::Line(int row) const noexcept {
     const int index = CatalogueIndex(row);
     if (index < 0 || index >= catalogue_->size()) return kNone;
     return catalogue_->lines()[static_cast<std::size_t>(index)];
+}
+
+std::string_view ResultList::NameAt(const Row& row) const noexcept {
+    const auto index = static_cast<std::size_t>(row.catalogue_index);
+    if (!catalogue_ || index >= catalogue_->lines().size()) return {};
+    return std::string_view(catalogue_->lines()[index]).substr(0, row.name_size);
 }
 
 std::string_view ResultList::Name(int row) const noexcept {

@@ -3,9 +3,9 @@
 // exactly "0", in Catalogue order. The window shows it as an owner-data list box, so
 // rows hold Catalogue positions, not copies of the lines.
 //
-// For the keystroke the list also keeps the names in one block of memory and an index of
-// them in byte order, so the first row whose name begins with a text is found without a
-// pass over every row.
+// For the keystroke the list also keeps the lower-cased names in one block of memory and an
+// index of them in byte order, so the first row whose name begins with a text is found without
+// a pass over every row. A name itself is read from its line, the start of it.
 
 #include <optional>
 #include <string>
@@ -44,9 +44,7 @@ private:
         unsigned name_offset;
         unsigned name_size;
     };
-    [[nodiscard]] std::string_view NameAt(const Row& row) const noexcept {
-        return std::string_view(names_).substr(row.name_offset, row.name_size);
-    }
+    [[nodiscard]] std::string_view NameAt(const Row& row) const noexcept;
     [[nodiscard]] std::string_view KeyAt(const Row& row) const noexcept {
         return std::string_view(lowered_).substr(row.name_offset, row.name_size);
     }
@@ -54,8 +52,7 @@ private:
 
     const Catalogue* catalogue_ = nullptr;
     std::vector<Row> rows_;
-    std::string names_;             // every row's name, end to end
-    std::string lowered_;           // the same, lower-cased: what typed text is matched against
+    std::string lowered_;           // every row's name lower-cased, end to end: what typed text is matched against
     std::vector<int> by_name_;      // rows in byte order of their lowered names (ties by row)
     std::vector<int> min_row_;      // segment tree: smallest row over ranges of by_name_
 };
